@@ -1,0 +1,33 @@
+// Whole-file reads and writes. A write goes to a temporary file in the same
+// folder, is flushed to disk and renamed over the old file, so a failure (disk
+// full, folder read-only) leaves the old file whole.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace olv {
+
+// Empty when the file cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+// On failure returns false and, when error is given, says why in a few words.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         std::string* error = nullptr);
+// Appends bytes to the end of the file, creating it when missing.
+bool AppendToFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+// Size in bytes; -1 when the file does not exist.
+int64_t FileSize(const std::string& path);
+// Creates one directory; true when it exists afterwards.
+bool CreateDirectory(const std::string& path);
+bool DeleteFile(const std::string& path);
+// Names (not paths) of the regular files in folder whose name ends with suffix,
+// compared ignoring ASCII case; sorted by name.
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix = "");
+
+}  // namespace olv
