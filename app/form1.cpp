@@ -1,0 +1,259 @@
+#include "app/form1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/files.h"
+#include "common/strings.h"
+#include "ui/common/image_button.h"
+#include "ui/common/message_window.h"
+#include "ui/common/pictures.h"
+#include "ui/devices/form_pasek_postepu.h"
+#include "ui/devices/form_prosze_czekac.h"
+
+namespace olv {
+
+namespace {
+
+const char* const kTytul = "OLV-8 MANAGER v1.0.89";
+const QColor kTloDebug(200, 100, 100);
+
+constexpr int kLewaKolumna = 16;
+constexpr int kSzerokoscPrzycisku = 193;
+constexpr int kWysokoscPrzycisku = 25;
+constexpr int kOdstepPrzyciskow = 32;
+constexpr int kLewaPrawejCzesci = 240;
+constexpr int kGoraSlotow = 40;
+constexpr int kOdstepSlotow = 32;
+constexpr int kSzerokoscObrazu = 52;
+constexpr int kWysokoscObrazu = 30;
+
+struct cAkcja {
+  const char* obrazek;
+  const char* przycisk;
+  const char* podpis;
+  ePicture picture;
+};
+
+// The left column, top to bottom.
+const cAkcja kAkcje[] = {
+    {"ImageEdytorUrzadzen", "Button2", "Edytor urządzeń", ePicture::kEdytorUrzadzen},
+    {"ImageEdytorUzytkownikow", "Button1", "Edytor użytkowników", ePicture::kEdytorUzytkownikow},
+    {"ImageEdytorDostepow", "Button4", "Edytor dostępów", ePicture::kEdytorDostepow},
+    {"ImageSynchronizacja", "Button3", "Synchronizacja danych", ePicture::kSynchronizacja},
+    {"ImageStatystyka", "Button5", "Statystyka", ePicture::kStatystyka},
+};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+bool CzyTrybDebug(const std::vector<std::string>& arguments) {
+  return arguments.size() == 1 && ToUpperAscii(arguments[0]) == "DEBUG";
+}
+
+TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std::string>& arguments,
+               std::string program_folder, QWidget* parent)
+    : QWidget(parent),
+      mClock(clock),
+      mKomunikaty(komunikaty),
+      mFolder(std::move(program_folder)),
+      mStyl(WindowLook()),
+      mDebug(false),
+      mStartowyTick(clock.GetTickCount()),
+      mLog(LogFilePath(mFolder, mStartowyTick), clock) {
+  setObjectName("Form1");
+  // A log that cannot be written is reported once, after the event that logged
+  // returns: a modal message inside a log call would let other timers run in the
+  // middle of the caller's step.
+  mTimerBleduLogu = mClock.CreateTimer(1, nullptr);
+  mLog.UstawObslugeBledu([this](const std::string& path, const std::string&) { ZglosBladLogu(path); });
+  CreateDirectory(mFolder + "log");
+
+  UtworzPrzyciski();
+  mDebug = CzyTrybDebug(arguments);
+  setWindowTitle(kTytul);
+  mPierwszePokazanie = true;
+
+  UtworzSloty();
+  mFormWybierzPolaczenie = new TFormWybierzPolaczenie(this);
+  mFormPasekPostepu = new TFormPasekPostepu(this);
+  mFormProszeCzekac = new TFormProszeCzekac(this);
+  mTimerStart = mClock.CreateTimer(1, [this] { TimerStartTimer(); });
+
+  UtworzFoldery();
+  if (mDebug) mStyl.background = kTloDebug;
+  ApplyWindowLook(this, mStyl);
+  UstawWysokoscKlienta(kPoczatkowaWysokoscOkna);
+  CentreOnScreen(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::UtworzPrzyciski() {
+  for (size_t i = 0; i < std::size(kAkcje); ++i) {
+    const cAkcja& akcja = kAkcje[i];
+    const int top = kLewaKolumna + kOdstepPrzyciskow * static_cast<int>(i);
+    auto* przycisk = new QPushButton(akcja.podpis, this);
+    przycisk->setObjectName(akcja.przycisk);
+    przycisk->setGeometry(kLewaKolumna, top, kSzerokoscPrzycisku, kWysokoscPrzycisku);
+    przycisk->hide();
+    auto* obrazek = new cImageButton(akcja.podpis, Picture(akcja.picture), this);
+    obrazek->setObjectName(akcja.obrazek);
+    obrazek->setGeometry(kLewaKolumna, top, kSzerokoscPrzycisku, kWysokoscPrzycisku);
+    // The picture does exactly what the plain button it stands for does.
+    connect(obrazek, &QAbstractButton::clicked, przycisk, &QAbstractButton::click);
+    mObrazkowePrzyciski[i] = obrazek;
+    mPrzyciski[i] = przycisk;
+  }
+}
+
+void TForm1::UtworzSloty() {
+  mLabel1 = new QLabel("Urządzenia zapisane w systemie", this);
+  mLabel1->setObjectName("Label1");
+  mLabel1->setGeometry(kLewaPrawejCzesci, 16, 393, 17);
+  mLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+
+  mImageOLVBrak = new QLabel(this);
+  mImageOLVBrak->setObjectName("ImageOLVBrak");
+  mImageOLVBrak->setPixmap(Picture(ePicture::kUrzadzenieNieaktywne));
+  mImageOLVBrak->hide();
+  mImageOLVJest = new QLabel(this);
+  mImageOLVJest->setObjectName("ImageOLVJest");
+  mImageOLVJest->setPixmap(Picture(ePicture::kUrzadzenieAktywne));
+  mImageOLVJest->hide();
+
+  for (int n = 1; n <= kLiczbaSlotow; ++n) {
+    cSlot& slot = mSloty[static_cast<size_t>(n - 1)];
+    const int top = kGoraSlotow + kOdstepSlotow * (n - 1);
+    const QString numer = QString::number(n);
+    slot.obraz = new QLabel(this);
+    slot.obraz->setObjectName("ImageOLV" + numer);
+    slot.obraz->setGeometry(kLewaPrawejCzesci, top, kSzerokoscObrazu, kWysokoscObrazu);
+    slot.nazwa = new QLabel(this);
+    slot.nazwa->setObjectName("LabelOLV" + numer + "Nazwa");
+    slot.nazwa->setGeometry(304, top, 241, kWysokoscObrazu);
+    slot.nazwa->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    slot.aktywnosc = new QLabel(this);
+    slot.aktywnosc->setObjectName("LabelOLV" + numer + "Aktywnosc");
+    slot.aktywnosc->setGeometry(552, top, 81, kWysokoscObrazu);
+    slot.aktywnosc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    slot.obraz->hide();
+    slot.nazwa->hide();
+    slot.aktywnosc->hide();
+  }
+
+  mCheckBoxDebug = new QCheckBox("debug", this);
+  mCheckBoxDebug->setObjectName("CheckBoxDebug");
+  mCheckBoxDebug->hide();
+  connect(mCheckBoxDebug, &QCheckBox::clicked, this, [this](bool checked) { mDebug = checked; });
+}
+
+void TForm1::UtworzFoldery() {
+  CreateDirectory(mFolder + "data");
+  CreateDirectory(mFolder + "data/extSD");
+  for (int id = 1; id <= 9; ++id) {
+    const std::string folder = mFolder + "data/extSD/" + IntToStrZeZerami(id, 8);
+    CreateDirectory(folder);
+    CreateDirectory(folder + "/sent");
+  }
+}
+
+void TForm1::UstawWysokoscKlienta(int wysokosc) {
+  setFixedSize(kSzerokoscOkna, wysokosc);
+  mCheckBoxDebug->setGeometry(kSzerokoscOkna - 68, wysokosc - 22, 57, 17);
+}
+
+void TForm1::Log(const std::string& text) { mLog.Zapisz(text); }
+
+LogFunction TForm1::FunkcjaLogujaca() {
+  return [this](const std::string& text) { Log(text); };
+}
+
+void TForm1::ZglosBladLogu(const std::string& path) {
+  mTimerBleduLogu->SetHandler([this, path] {
+    mTimerBleduLogu->Stop();
+    mKomunikaty.Information("Nie można zapisać dziennika programu w pliku " + path +
+                            ". Program działa dalej, ale jego działania nie będą zapisywane.");
+  });
+  mTimerBleduLogu->Start();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!mPierwszePokazanie) return;
+  mPierwszePokazanie = false;
+  mTimerStart->Start();
+}
+
+void TForm1::TimerStartTimer() {
+  mTimerStart->Stop();
+  PokazUrzadzenia({});
+  if (mObslugaKoncaStartu) mObslugaKoncaStartu();
+}
+
+void TForm1::PokazUrzadzenia(const std::vector<cSlotUrzadzenia>& urzadzenia) {
+  // Only eight slots exist: the window grows no further than the eighth.
+  const int c = std::min(static_cast<int>(urzadzenia.size()), kLiczbaSlotow);
+  for (int n = 1; n <= kLiczbaSlotow; ++n) {
+    const cSlot& slot = mSloty[static_cast<size_t>(n - 1)];
+    slot.obraz->setVisible(n <= c);
+    slot.nazwa->setVisible(n <= c);
+    slot.aktywnosc->setVisible(n <= c);
+  }
+  QFont zwykla = mStyl.Font();
+  mSloty[0].nazwa->setFont(zwykla);
+
+  const cSlot& pierwszy = mSloty[0];
+  const int wysokosc = pierwszy.obraz->y() + pierwszy.obraz->height() + pierwszy.obraz->height() / 3 +
+                       kOdstepSlotow * (c - 1);
+  UstawWysokoscKlienta(std::max(wysokosc, kMinimalnaWysokoscOkna));
+
+  for (int i = 0; i < c; ++i) {
+    const cSlotUrzadzenia& urzadzenie = urzadzenia[static_cast<size_t>(i)];
+    const cSlot& slot = mSloty[static_cast<size_t>(i)];
+    slot.nazwa->setText(Q(urzadzenie.nazwa));
+    slot.aktywnosc->setText(urzadzenie.aktywne ? "aktywne" : "nieaktywne");
+    slot.obraz->setPixmap(urzadzenie.aktywne ? mImageOLVJest->pixmap() : mImageOLVBrak->pixmap());
+  }
+
+  if (c == 0) {
+    pierwszy.obraz->setPixmap(mImageOLVBrak->pixmap());
+    pierwszy.obraz->show();
+    QFont kursywa = zwykla;
+    kursywa.setItalic(true);
+    pierwszy.nazwa->setFont(kursywa);
+    pierwszy.nazwa->setText("brak zapisanych urządzeń");
+    pierwszy.nazwa->show();
+    pierwszy.aktywnosc->setText("-");
+    pierwszy.aktywnosc->show();
+    UstawWysokoscKlienta(kMinimalnaWysokoscOkna);
+  }
+}
+
+cWyborPolaczenia TForm1::WybierzPolaczenie(const std::string& port, int predkosc) {
+  Log("VCL: WybierzPolaczenie");
+  const std::vector<std::string> porty = mListowaniePortow ? mListowaniePortow() : std::vector<std::string>{};
+  mFormWybierzPolaczenie->Przygotuj(port, predkosc, porty);
+  mFormWybierzPolaczenie->exec();
+  return mFormWybierzPolaczenie->Wynik();
+}
+
+void TForm1::PokazProszeCzekac() { mFormProszeCzekac->Pokaz(); }
+
+void TForm1::ZamknijProszeCzekac() { mFormProszeCzekac->Zamknij(); }
+
+void TForm1::PokazPasekPostepu() { mFormPasekPostepu->Pokaz(); }
+
+void TForm1::UstawPostep(int64_t done, int64_t total) { mFormPasekPostepu->UstawPostep(done, total); }
+
+void TForm1::UstawTekstPostepu(const std::string& text) { mFormPasekPostepu->UstawTekst(text); }
+
+void TForm1::UstawFunkcjeTaktuPostepu(std::function<void()> tick) {
+  mFormPasekPostepu->UstawFunkcjeTaktu(std::move(tick));
+}
+
+void TForm1::ZamknijPasekPostepu() { mFormPasekPostepu->Zamknij(); }
+
+}  // namespace olv

@@ -1,0 +1,139 @@
+// TForm1, the program's main window: the five actions, the overview of up to
+// eight registered devices, the run's log, the debug switch, the data folders,
+// and the small windows (connection, progress, please-wait) that it drives on
+// behalf of the other windows.
+//
+// Callers must guarantee: a QApplication exists; the clock and the message
+// window outlive the window; program_folder ends with "/".
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/log_file.h"
+#include "common/clock.h"
+#include "common/logging.h"
+#include "ui/common/window_look.h"
+#include "ui/devices/form_wybierz_polaczenie.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace olv {
+
+class cImageButton;
+class cMessageWindow;
+class TFormPasekPostepu;
+class TFormProszeCzekac;
+
+class TForm1 : public QWidget {
+ public:
+  // One device slot as drawn: the device's name and whether it answered.
+  struct cSlotUrzadzenia {
+    std::string nazwa;
+    bool aktywne = false;
+  };
+  using ListowaniePortow = std::function<std::vector<std::string>()>;
+
+  static constexpr int kSzerokoscOkna = 652;
+  static constexpr int kPoczatkowaWysokoscOkna = 192;
+  static constexpr int kMinimalnaWysokoscOkna = 180;
+  static constexpr int kLiczbaSlotow = 8;
+
+  // arguments: the command line without the program's name.
+  TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std::string>& arguments,
+         std::string program_folder, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The logging function: writes "time text" to the run's log file.
+  void Log(const std::string& text);
+  LogFunction FunkcjaLogujaca();
+  const std::string& SciezkaLogu() const { return mLog.Sciezka(); }
+  uint32_t StartowyTick() const { return mStartowyTick; }
+
+  bool Debug() const { return mDebug; }
+
+  // Draws the slots for devices, already in name order: slot i shows the i-th
+  // device, "aktywne" with the active picture when it answered, "nieaktywne"
+  // otherwise; no devices shows "brak zapisanych urządzeń". The client height
+  // follows the number of slots shown.
+  void PokazUrzadzenia(const std::vector<cSlotUrzadzenia>& urzadzenia);
+
+  // "VCL: WybierzPolaczenie": the connection dialog preset with port and speed;
+  // an empty port when the operator cancelled.
+  cWyborPolaczenia WybierzPolaczenie(const std::string& port, int predkosc);
+  // Where the connection dialog takes the machine's serial ports from.
+  void UstawListowaniePortow(ListowaniePortow listowanie) { mListowaniePortow = std::move(listowanie); }
+
+  // The please-wait window: Pokaz returns when it is closed.
+  void PokazProszeCzekac();
+  void ZamknijProszeCzekac();
+
+  // The progress window: Pokaz returns when it is closed.
+  void PokazPasekPostepu();
+  void UstawPostep(int64_t done, int64_t total);
+  void UstawTekstPostepu(const std::string& text);
+  // tick runs every 100 ms while the progress window is shown.
+  void UstawFunkcjeTaktuPostepu(std::function<void()> tick);
+  void ZamknijPasekPostepu();
+
+  // Runs once when start-up has finished and the device slots are drawn.
+  void UstawObslugeKoncaStartu(std::function<void()> handler) { mObslugaKoncaStartu = std::move(handler); }
+
+  TFormWybierzPolaczenie& FormWybierzPolaczenie() { return *mFormWybierzPolaczenie; }
+  TFormPasekPostepu& FormPasekPostepu() { return *mFormPasekPostepu; }
+  TFormProszeCzekac& FormProszeCzekac() { return *mFormProszeCzekac; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct cSlot {
+    QLabel* obraz = nullptr;
+    QLabel* nazwa = nullptr;
+    QLabel* aktywnosc = nullptr;
+  };
+
+  void UtworzPrzyciski();
+  void UtworzSloty();
+  void UtworzFoldery();
+  void TimerStartTimer();
+  void ZglosBladLogu(const std::string& path);
+  void UstawWysokoscKlienta(int wysokosc);
+
+  cClock& mClock;
+  cMessageWindow& mKomunikaty;
+  std::string mFolder;
+  cWindowLook mStyl;
+  bool mDebug = false;
+  uint32_t mStartowyTick = 0;
+  cLogFile mLog;
+  bool mPierwszePokazanie = false;
+
+  std::array<cImageButton*, 5> mObrazkowePrzyciski{};
+  std::array<QPushButton*, 5> mPrzyciski{};
+  QLabel* mLabel1 = nullptr;
+  std::array<cSlot, kLiczbaSlotow> mSloty{};
+  QLabel* mImageOLVBrak = nullptr;
+  QLabel* mImageOLVJest = nullptr;
+  QCheckBox* mCheckBoxDebug = nullptr;
+  std::unique_ptr<cTimer> mTimerStart;
+  std::unique_ptr<cTimer> mTimerBleduLogu;
+
+  TFormWybierzPolaczenie* mFormWybierzPolaczenie = nullptr;
+  TFormPasekPostepu* mFormPasekPostepu = nullptr;
+  TFormProszeCzekac* mFormProszeCzekac = nullptr;
+  ListowaniePortow mListowaniePortow;
+  std::function<void()> mObslugaKoncaStartu;
+};
+
+// Debug mode: exactly one argument that reads "DEBUG" in any case.
+bool CzyTrybDebug(const std::vector<std::string>& arguments);
+
+}  // namespace olv

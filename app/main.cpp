@@ -1,0 +1,52 @@
+// olv8-manager: the program. The one optional argument is "DEBUG" (any case).
+// With OLV8_SCREENSHOT set to a file name, the program saves a picture of the
+// main window once start-up has finished and exits, which is how a machine
+// without a display shows what the program looks like.
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "common/program_folder.h"
+#include "ui/common/qt_clock.h"
+#include "ui/common/qt_message_window.h"
+
+int main(int argc, char** argv) {
+  // The log's long time format and the data files' decimal separator follow the
+  // operator's regional settings.
+  std::setlocale(LC_ALL, "");
+  QApplication application(argc, argv);
+  // QApplication may have set the locale again; keep the operator's.
+  std::setlocale(LC_ALL, "");
+
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+
+  olv::cQtClock clock;
+  olv::cQtMessageWindow komunikaty;
+  olv::TForm1 form(clock, komunikaty, arguments, olv::ProgramFolder());
+
+  int exit_code = 0;
+  if (const char* screenshot = std::getenv("OLV8_SCREENSHOT"); screenshot && *screenshot) {
+    const QString path = QString::fromLocal8Bit(screenshot);
+    form.UstawObslugeKoncaStartu([&form, &exit_code, path] {
+      // After the slots are drawn: let the window paint once more first.
+      QTimer::singleShot(0, &form, [&form, &exit_code, path] {
+        if (!form.grab().save(path, "PNG")) {
+          std::fprintf(stderr, "olv8-manager: cannot save %s\n", path.toLocal8Bit().constData());
+          exit_code = 1;
+        }
+        QApplication::quit();
+      });
+    });
+  }
+  form.show();
+  const int result = application.exec();
+  return exit_code != 0 ? exit_code : result;
+}

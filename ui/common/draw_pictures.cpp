@@ -1,0 +1,204 @@
+// Draws the program's pictures into PNG files at build time; the build then
+// compiles them into the executable as Qt resources. Usage:
+//   olv_draw_pictures <output folder>
+// Every picture is drawn on a 100 x 100 grid (the device pictures on 104 x 60)
+// and scaled to its size, so the shapes stay crisp at the small sizes used.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using Draw = std::function<void(QPainter&)>;
+
+bool Save(const QString& folder, const char* name, int width, int height, double grid_width,
+          double grid_height, const Draw& draw) {
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(width / grid_width, height / grid_height);
+    draw(painter);
+  }
+  const QString path = folder + "/" + name;
+  if (!image.save(path, "PNG")) {
+    std::fprintf(stderr, "olv_draw_pictures: cannot write %s\n", path.toLocal8Bit().constData());
+    return false;
+  }
+  return true;
+}
+
+// An OLV door controller seen from the front: a case with a reader window, a
+// keypad and a state lamp. Grid 104 x 60.
+Draw Device(bool active) {
+  return [active](QPainter& p) {
+    const QColor body = active ? QColor(58, 84, 128) : QColor(150, 156, 166);
+    const QColor edge = active ? QColor(28, 44, 76) : QColor(110, 114, 122);
+    p.setPen(QPen(edge, 2.5));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(4, 4, 96, 52), 8, 8);
+    // Reader window.
+    p.setPen(QPen(edge, 1.5));
+    p.setBrush(active ? QColor(196, 222, 250) : QColor(210, 212, 216));
+    p.drawRoundedRect(QRectF(12, 12, 38, 36), 5, 5);
+    // The card symbol in the reader window: concentric arcs.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(active ? QColor(40, 90, 170) : QColor(150, 152, 158), 3, Qt::SolidLine, Qt::RoundCap));
+    for (int r = 6; r <= 14; r += 4) p.drawArc(QRectF(31 - r, 30 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+    p.setBrush(active ? QColor(40, 90, 170) : QColor(150, 152, 158));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(27, 30), 2.5, 2.5);
+    // Keypad: 3 x 3 keys.
+    p.setBrush(active ? QColor(226, 232, 242) : QColor(196, 198, 202));
+    for (int row = 0; row < 3; ++row)
+      for (int col = 0; col < 3; ++col) p.drawRoundedRect(QRectF(58 + col * 9, 14 + row * 9, 7, 7), 1.5, 1.5);
+    // State lamp.
+    p.setPen(QPen(edge, 1.5));
+    p.setBrush(active ? QColor(60, 220, 80) : QColor(200, 60, 60));
+    p.drawEllipse(QPointF(88, 46), 5, 5);
+  };
+}
+
+Draw DeviceEditor() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(28, 44, 76), 6));
+    p.setBrush(QColor(58, 84, 128));
+    p.drawRoundedRect(QRectF(8, 16, 66, 74), 10, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(196, 222, 250));
+    p.drawRoundedRect(QRectF(20, 28, 42, 24), 4, 4);
+    p.setBrush(QColor(60, 220, 80));
+    p.drawEllipse(QPointF(41, 72), 7, 7);
+    // A pencil across the corner.
+    p.save();
+    p.translate(74, 44);
+    p.rotate(45);
+    p.setPen(QPen(QColor(90, 60, 20), 4));
+    p.setBrush(QColor(242, 180, 40));
+    p.drawRect(QRectF(-9, -34, 18, 52));
+    QPainterPath tip;
+    tip.moveTo(-9, 18);
+    tip.lineTo(9, 18);
+    tip.lineTo(0, 36);
+    tip.closeSubpath();
+    p.setBrush(QColor(240, 214, 170));
+    p.drawPath(tip);
+    p.restore();
+  };
+}
+
+Draw UserEditor() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(30, 60, 110), 5));
+    p.setBrush(QColor(90, 140, 210));
+    p.drawEllipse(QPointF(50, 30), 20, 20);
+    QPainterPath shoulders;
+    shoulders.moveTo(10, 94);
+    shoulders.cubicTo(10, 60, 30, 54, 50, 54);
+    shoulders.cubicTo(70, 54, 90, 60, 90, 94);
+    shoulders.closeSubpath();
+    p.drawPath(shoulders);
+  };
+}
+
+Draw AccessEditor() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(110, 80, 10), 6));
+    p.setBrush(QColor(236, 190, 50));
+    p.drawEllipse(QPointF(30, 50), 22, 22);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawEllipse(QPointF(26, 50), 7, 7);
+    p.setBrush(QColor(236, 190, 50));
+    QPainterPath shaft;
+    shaft.addRect(QRectF(50, 44, 44, 12));
+    shaft.addRect(QRectF(76, 56, 8, 14));
+    shaft.addRect(QRectF(62, 56, 8, 10));
+    p.drawPath(shaft.simplified());
+  };
+}
+
+Draw Synchronisation() {
+  return [](QPainter& p) {
+    const QColor colour(30, 130, 70);
+    p.setPen(QPen(colour, 10, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    const QRectF circle(18, 18, 64, 64);
+    p.drawArc(circle, 30 * 16, 140 * 16);
+    p.drawArc(circle, 210 * 16, 140 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    // Arrow heads at the ends of the two arcs, pointing along the turn.
+    QPainterPath heads;
+    heads.moveTo(4, 42);
+    heads.lineTo(32, 42);
+    heads.lineTo(18, 62);
+    heads.closeSubpath();
+    heads.moveTo(96, 58);
+    heads.lineTo(68, 58);
+    heads.lineTo(82, 38);
+    heads.closeSubpath();
+    p.drawPath(heads);
+  };
+}
+
+Draw Statistics() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(60, 60, 60), 5, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(QPointF(8, 8), QPointF(8, 92));
+    p.drawLine(QPointF(8, 92), QPointF(94, 92));
+    p.setPen(QPen(QColor(30, 60, 110), 3));
+    const QColor bars[] = {QColor(90, 140, 210), QColor(230, 120, 50), QColor(60, 170, 90)};
+    const double heights[] = {40, 70, 55};
+    for (int i = 0; i < 3; ++i) {
+      p.setBrush(bars[i]);
+      p.drawRect(QRectF(18 + i * 26, 88 - heights[i], 20, heights[i]));
+    }
+  };
+}
+
+Draw Tick() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(30, 150, 60), 16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick;
+    tick.moveTo(14, 52);
+    tick.lineTo(40, 78);
+    tick.lineTo(86, 22);
+    p.drawPath(tick);
+  };
+}
+
+Draw Cross() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(200, 50, 50), 16, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 20), QPointF(80, 80));
+    p.drawLine(QPointF(80, 20), QPointF(20, 80));
+  };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: olv_draw_pictures <output folder>\n");
+    return 2;
+  }
+  QGuiApplication application(argc, argv);
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  constexpr int kIcon = 19;
+  bool ok = true;
+  ok &= Save(folder, "urzadzenie_nieaktywne.png", 52, 30, 104, 60, Device(false));
+  ok &= Save(folder, "urzadzenie_aktywne.png", 52, 30, 104, 60, Device(true));
+  ok &= Save(folder, "edytor_urzadzen.png", kIcon, kIcon, 100, 100, DeviceEditor());
+  ok &= Save(folder, "edytor_uzytkownikow.png", kIcon, kIcon, 100, 100, UserEditor());
+  ok &= Save(folder, "edytor_dostepow.png", kIcon, kIcon, 100, 100, AccessEditor());
+  ok &= Save(folder, "synchronizacja.png", kIcon, kIcon, 100, 100, Synchronisation());
+  ok &= Save(folder, "statystyka.png", kIcon, kIcon, 100, 100, Statistics());
+  ok &= Save(folder, "ok.png", kIcon, kIcon, 100, 100, Tick());
+  ok &= Save(folder, "anuluj.png", kIcon, kIcon, 100, 100, Cross());
+  return ok ? 0 : 1;
+}

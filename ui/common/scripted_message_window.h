@@ -1,0 +1,53 @@
+// A message window for tests: it shows nothing, records every text it is given
+// and answers the questions from a script.
+//
+// Callers must guarantee: every question asked has an answer queued; an
+// unscripted question answers kOdpowiedzNie (the safe refusal) and is counted,
+// so a test can fail on it.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/common/message_window.h"
+
+namespace olv {
+
+class cScriptedMessageWindow : public cMessageWindow {
+ public:
+  struct cQuestion {
+    std::string title;
+    std::string text;
+    std::string first;
+    std::string second;
+  };
+
+  // Queues the answer to the next question (kOdpowiedzTak or kOdpowiedzNie).
+  void Answer(int answer) { mAnswers.push_back(answer); }
+
+  void Information(const std::string& text) override { mInformations.push_back(text); }
+  int Question(const std::string& title, const std::string& text, const std::string& first,
+               const std::string& second) override {
+    mQuestions.push_back({title, text, first, second});
+    if (mAnswers.empty()) {
+      ++mUnscripted;
+      return kOdpowiedzNie;
+    }
+    const int answer = mAnswers.front();
+    mAnswers.pop_front();
+    return answer;
+  }
+
+  const std::vector<std::string>& Informations() const { return mInformations; }
+  const std::vector<cQuestion>& Questions() const { return mQuestions; }
+  int Unscripted() const { return mUnscripted; }
+
+ private:
+  std::deque<int> mAnswers;
+  std::vector<std::string> mInformations;
+  std::vector<cQuestion> mQuestions;
+  int mUnscripted = 0;
+};
+
+}  // namespace olv
