@@ -1,0 +1,261 @@
+#include "app/form1.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/files.h"
+#include "common/strings.h"
+#include "gtest/gtest.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/image_button.h"
+#include "ui/common/qt_clock.h"
+#include "ui/common/scripted_message_window.h"
+#include "ui/devices/form_pasek_postepu.h"
+
+namespace olv {
+namespace {
+
+using test::RunUntil;
+using test::WhenModal;
+
+class Form1Test : public ::testing::Test {
+ protected:
+  std::unique_ptr<TForm1> Make(const std::vector<std::string>& arguments = {}) {
+    return std::make_unique<TForm1>(clock, messages, arguments, folder);
+  }
+  template <typename T>
+  static T* Find(TForm1& form, const QString& name) {
+    T* child = form.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+  }
+  static std::string Text(TForm1& form, const QString& name) {
+    return Find<QLabel>(form, name)->text().toStdString();
+  }
+  static std::vector<TForm1::cSlotUrzadzenia> Devices(int count) {
+    std::vector<TForm1::cSlotUrzadzenia> devices;
+    for (int i = 1; i <= count; ++i) devices.push_back({"OLV " + std::to_string(i), i % 2 == 1});
+    return devices;
+  }
+
+  std::string folder = test::TemporaryFolder();
+  cQtClock clock;
+  cScriptedMessageWindow messages;
+};
+
+TEST_F(Form1Test, ConstructionLaysOutTheWindow) {
+  auto form = Make();
+  EXPECT_EQ(form->windowTitle(), "OLV-8 MANAGER v1.0.89");
+  EXPECT_EQ(form->size(), QSize(652, 192));
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());
+  EXPECT_FALSE(form->Debug());
+
+  const std::vector<std::tuple<QString, QString, QString>> actions = {
+      {"ImageEdytorUrzadzen", "Button2", "Edytor urządzeń"},
+      {"ImageEdytorUzytkownikow", "Button1", "Edytor użytkowników"},
+      {"ImageEdytorDostepow", "Button4", "Edytor dostępów"},
+      {"ImageSynchronizacja", "Button3", "Synchronizacja danych"},
+      {"ImageStatystyka", "Button5", "Statystyka"},
+  };
+  int top = 16;
+  for (const auto& [image, button, caption] : actions) {
+    auto* picture = Find<cImageButton>(*form, image);
+    EXPECT_EQ(picture->text(), caption);
+    EXPECT_EQ(picture->geometry(), QRect(16, top, 193, 25));
+    EXPECT_FALSE(picture->Picture().isNull());
+    auto* plain = Find<QPushButton>(*form, button);
+    EXPECT_EQ(plain->text(), caption);
+    EXPECT_TRUE(plain->isHidden());
+    top += 32;
+  }
+
+  EXPECT_EQ(Text(*form, "Label1"), "Urządzenia zapisane w systemie");
+  EXPECT_EQ(Find<QLabel>(*form, "Label1")->geometry().left(), 240);
+  EXPECT_EQ(Find<QLabel>(*form, "Label1")->width(), 393);
+  for (int n = 1; n <= 8; ++n) {
+    const QString slot = QString::number(n);
+    auto* picture = Find<QLabel>(*form, "ImageOLV" + slot);
+    EXPECT_EQ(picture->geometry(), QRect(240, 40 + 32 * (n - 1), 52, 30));
+    EXPECT_TRUE(picture->isHidden());
+    EXPECT_EQ(Find<QLabel>(*form, "LabelOLV" + slot + "Nazwa")->geometry().left(), 304);
+    auto* state = Find<QLabel>(*form, "LabelOLV" + slot + "Aktywnosc");
+    EXPECT_EQ(state->geometry().left(), 552);
+    EXPECT_EQ(state->width(), 81);
+    EXPECT_TRUE(state->alignment() & Qt::AlignRight);
+  }
+  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLVBrak")->isHidden());
+  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLVJest")->isHidden());
+  auto* debug = Find<QCheckBox>(*form, "CheckBoxDebug");
+  EXPECT_EQ(debug->text(), "debug");
+  EXPECT_TRUE(debug->isHidden());
+  EXPECT_EQ(test::PixelOf(form.get(), 640, 100), QColor(232, 241, 255));
+}
+
+TEST_F(Form1Test, ConstructionCreatesTheFolders) {
+  auto form = Make();
+  EXPECT_TRUE(DirectoryExists(folder + "log"));
+  EXPECT_TRUE(DirectoryExists(folder + "data"));
+  for (int id = 1; id <= 9; ++id)
+    EXPECT_TRUE(DirectoryExists(folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/sent")) << id;
+}
+
+TEST_F(Form1Test, ImageButtonDoesWhatItsPlainButtonDoes) {
+  auto form = Make();
+  int clicks = 0;
+  QObject::connect(Find<QPushButton>(*form, "Button3"), &QAbstractButton::clicked, [&] { ++clicks; });
+  Find<cImageButton>(*form, "ImageSynchronizacja")->click();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Form1Test, DebugModeFromExactlyOneArgumentInAnyCase) {
+  EXPECT_TRUE(CzyTrybDebug({"debug"}));
+  EXPECT_TRUE(CzyTrybDebug({"DeBuG"}));
+  EXPECT_FALSE(CzyTrybDebug({}));
+  EXPECT_FALSE(CzyTrybDebug({"DEBUG", "DEBUG"}));
+  EXPECT_FALSE(CzyTrybDebug({"DEBUG1"}));
+
+  auto form = Make({"debug"});
+  EXPECT_TRUE(form->Debug());
+  EXPECT_EQ(test::PixelOf(form.get(), 640, 100), QColor(200, 100, 100));
+}
+
+TEST_F(Form1Test, DebugCheckBoxSetsTheFlagToItsState) {
+  auto form = Make();
+  auto* debug = Find<QCheckBox>(*form, "CheckBoxDebug");
+  debug->click();
+  EXPECT_TRUE(form->Debug());
+  debug->click();
+  EXPECT_FALSE(form->Debug());
+}
+
+TEST_F(Form1Test, StartUpRunsOnceAfterTheFirstShowAndShowsNoDevices) {
+  auto form = Make();
+  int startups = 0;
+  form->UstawObslugeKoncaStartu([&] { ++startups; });
+  EXPECT_EQ(startups, 0);
+  form->show();
+  EXPECT_EQ(startups, 0);
+  ASSERT_TRUE(RunUntil([&] { return startups == 1; }));
+  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "brak zapisanych urządzeń");
+  EXPECT_TRUE(Find<QLabel>(*form, "LabelOLV1Nazwa")->font().italic());
+  EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "-");
+  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV1")->isVisible());
+  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV2")->isHidden());
+  EXPECT_EQ(form->height(), 180);
+
+  form->hide();
+  form->show();
+  test::RunFor(30);
+  EXPECT_EQ(startups, 1);
+}
+
+TEST_F(Form1Test, ClientHeightFollowsTheNumberOfDevices) {
+  auto form = Make();
+  for (int count = 1; count <= 4; ++count) {
+    form->PokazUrzadzenia(Devices(count));
+    EXPECT_EQ(form->height(), 180) << count;
+  }
+  form->PokazUrzadzenia(Devices(5));
+  EXPECT_EQ(form->height(), 208);
+  form->PokazUrzadzenia(Devices(8));
+  EXPECT_EQ(form->height(), 304);
+  // Only eight slots exist: a ninth device neither shows nor grows the window.
+  form->PokazUrzadzenia(Devices(9));
+  EXPECT_EQ(form->height(), 304);
+  EXPECT_EQ(form->width(), 652);
+}
+
+TEST_F(Form1Test, SlotsShowNamesAndStates) {
+  auto form = Make();
+  form->PokazUrzadzenia({});
+  form->PokazUrzadzenia({{"Brama", true}, {"Magazyn", false}, {"Biuro", true}});
+  EXPECT_FALSE(Find<QLabel>(*form, "LabelOLV1Nazwa")->font().italic());
+  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Brama");
+  EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "aktywne");
+  EXPECT_EQ(Text(*form, "LabelOLV2Nazwa"), "Magazyn");
+  EXPECT_EQ(Text(*form, "LabelOLV2Aktywnosc"), "nieaktywne");
+  const QImage active = Find<QLabel>(*form, "ImageOLVJest")->pixmap().toImage();
+  const QImage inactive = Find<QLabel>(*form, "ImageOLVBrak")->pixmap().toImage();
+  EXPECT_EQ(Find<QLabel>(*form, "ImageOLV1")->pixmap().toImage(), active);
+  EXPECT_EQ(Find<QLabel>(*form, "ImageOLV2")->pixmap().toImage(), inactive);
+  EXPECT_FALSE(Find<QLabel>(*form, "ImageOLV3")->isHidden());
+  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV4")->isHidden());
+  EXPECT_TRUE(Find<QLabel>(*form, "LabelOLV4Aktywnosc")->isHidden());
+
+  // The picture reviewers look at: the window with all eight slots.
+  form->PokazUrzadzenia(Devices(8));
+  form->grab().save(OLV_BINARY_DIR "/form1_eight_devices.png", "PNG");
+}
+
+TEST_F(Form1Test, LogFileIsNamedByTheStartTickAndHoldsTheLines) {
+  auto form = Make();
+  EXPECT_EQ(form->SciezkaLogu(), folder + "log/log" + std::to_string(form->StartowyTick()) + ".txt");
+  form->Log("Form1: pierwsza");
+  form->FunkcjaLogujaca()("Sterownik WPP: druga");
+  const auto lines = SplitLines(ReadWholeFile(form->SciezkaLogu()).value_or(""));
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find(" Form1: pierwsza"), std::string::npos);
+  EXPECT_NE(lines[1].find(" Sterownik WPP: druga"), std::string::npos);
+}
+
+TEST_F(Form1Test, UnwritableLogIsToldOnceInPolishAfterTheLoggingCallReturns) {
+  ASSERT_TRUE(WriteFileAtomically(folder + "log", "a file where the folder should be"));
+  auto form = Make();
+  form->Log("Form1: a");
+  form->Log("Form1: b");
+  EXPECT_TRUE(messages.Informations().empty());
+  ASSERT_TRUE(RunUntil([&] { return !messages.Informations().empty(); }));
+  form->Log("Form1: c");
+  test::RunFor(30);
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0],
+            "Nie można zapisać dziennika programu w pliku " + form->SciezkaLogu() +
+                ". Program działa dalej, ale jego działania nie będą zapisywane.");
+}
+
+TEST_F(Form1Test, ConnectionDialogIsFilledFromThePortListAndAnswers) {
+  auto form = Make();
+  form->UstawListowaniePortow([] { return std::vector<std::string>{"COM1", "COM3"}; });
+  std::string shown_port;
+  WhenModal([&](QWidget* modal) {
+    shown_port = modal->findChild<QComboBox*>("ComboBoxAuto")->currentText().toStdString();
+    modal->findChild<QAbstractButton*>("ButtonWybierz")->click();
+  });
+  const cWyborPolaczenia wybor = form->WybierzPolaczenie("COM3", 57600);
+  EXPECT_EQ(shown_port, "COM3");
+  EXPECT_EQ(wybor.port, "COM3");
+  EXPECT_EQ(wybor.predkosc, 57600);
+  EXPECT_NE(ReadWholeFile(form->SciezkaLogu()).value_or("").find(" VCL: WybierzPolaczenie\r\n"),
+            std::string::npos);
+
+  WhenModal([](QWidget* modal) { modal->findChild<QAbstractButton*>("ButtonAnuluj")->click(); });
+  EXPECT_EQ(form->WybierzPolaczenie("COM3", 57600).port, "");
+}
+
+TEST_F(Form1Test, WaitAndProgressWindowsCloseWhenTheWorkEnds) {
+  auto form = Make();
+  auto closer = clock.CreateTimer(20, nullptr);
+  closer->SetHandler([&] {
+    closer->Stop();
+    form->ZamknijProszeCzekac();
+  });
+  closer->Start();
+  form->PokazProszeCzekac();
+  EXPECT_FALSE(closer->IsActive());
+
+  int ticks = 0;
+  form->UstawTekstPostepu("Trwa pobieranie danych z urządzeń...");
+  form->UstawFunkcjeTaktuPostepu([&] {
+    ++ticks;
+    form->UstawPostep(ticks, 3);
+    if (ticks == 3) form->ZamknijPasekPostepu();
+  });
+  form->PokazPasekPostepu();
+  EXPECT_EQ(form->FormPasekPostepu().Procent(), 100);
+}
+
+}  // namespace
+}  // namespace olv

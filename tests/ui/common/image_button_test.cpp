@@ -1,0 +1,54 @@
+#include "ui/common/image_button.h"
+
+#include <QEnterEvent>
+#include <QKeyEvent>
+
+#include "gtest/gtest.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/pictures.h"
+
+namespace olv {
+namespace {
+
+TEST(ImageButtonTest, HighlightFollowsTheMouse) {
+  cImageButton button("Statystyka", Picture(ePicture::kStatystyka));
+  button.resize(193, 25);
+  button.show();
+  const QImage plain = button.grab().toImage();
+
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(&button, &enter);
+  EXPECT_TRUE(button.IsHighlighted());
+  EXPECT_NE(button.grab().toImage(), plain);
+
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&button, &leave);
+  EXPECT_FALSE(button.IsHighlighted());
+  EXPECT_EQ(button.grab().toImage(), plain);
+}
+
+TEST(ImageButtonTest, ClicksLikeAPlainButton) {
+  cImageButton button("Edytor urządzeń", Picture(ePicture::kEdytorUrzadzen));
+  int clicks = 0;
+  QObject::connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
+  button.click();
+  EXPECT_EQ(clicks, 1);
+  button.setEnabled(false);
+  button.click();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(button.text(), "Edytor urządzeń");
+}
+
+TEST(ImageButtonTest, EveryPictureIsBuiltIn) {
+  for (const ePicture picture :
+       {ePicture::kUrzadzenieNieaktywne, ePicture::kUrzadzenieAktywne, ePicture::kEdytorUrzadzen,
+        ePicture::kEdytorUzytkownikow, ePicture::kEdytorDostepow, ePicture::kSynchronizacja,
+        ePicture::kStatystyka, ePicture::kOk, ePicture::kAnuluj}) {
+    EXPECT_FALSE(Picture(picture).isNull()) << static_cast<int>(picture);
+  }
+  EXPECT_EQ(Picture(ePicture::kUrzadzenieAktywne).size(), QSize(52, 30));
+  EXPECT_NE(Picture(ePicture::kUrzadzenieAktywne).toImage(), Picture(ePicture::kUrzadzenieNieaktywne).toImage());
+}
+
+}  // namespace
+}  // namespace olv
