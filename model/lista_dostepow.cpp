@@ -36,6 +36,11 @@ bool cListaDostepow::Zawiera(int32_t unique) const {
   return std::find(mWpisy.begin(), mWpisy.end(), std::to_string(unique)) != mWpisy.end();
 }
 
+void cListaDostepow::UsunWpis(int index) {
+  if (index < 0 || index >= Count()) return;
+  mWpisy.erase(mWpisy.begin() + index);
+}
+
 std::string cListaDostepow::GetWpis(int index) const {
   if (index < 0 || index >= Count()) return {};
   return mWpisy[static_cast<size_t>(index)];

@@ -28,6 +28,8 @@ class cListaDostepow {
   // Removes every entry equal to the Unique.
   virtual void Usun(int32_t unique);
   virtual bool Zawiera(int32_t unique) const;
+  // Removes the entry at index; nothing outside the list.
+  virtual void UsunWpis(int index);
   // The entry at index; empty outside the list.
   virtual std::string GetWpis(int index) const;
   virtual void Wyczysc();

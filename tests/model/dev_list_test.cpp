@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/virtual_clock.h"
+#include "model/access_cleanup.h"
 
 namespace olv {
 namespace {
@@ -256,6 +257,17 @@ TEST_F(DevListTest, DiagnosticDump) {
   EXPECT_EQ(lines[0], "DEV INDEX: 0");
   EXPECT_EQ(lines[4], "czytnik 0 tryb: 1");
   EXPECT_EQ(lines[12], "Lista dostepow: ");
+}
+
+TEST_F(DevListTest, AccessEntriesThatNameNoUserAreRemoved) {
+  cUserList users(clock_);
+  users.DodajUzytkownika(std::make_unique<cUzytkownik>("A", 1, "11", "", 10));
+  users.DodajUzytkownika(std::make_unique<cUzytkownik>("B", 2, "22", "", -20));
+  Add("D1", 2)->ListaDostepow.FromString("10#99#x##-20# 10#10");
+  Add("D2", 3)->ListaDostepow.FromString("-20");
+  EXPECT_EQ(UsunNieistniejacychZDostepow(list_, users), 4);
+  EXPECT_EQ(list_.GetDeviceByID(2)->ListaDostepow.ToString(), "10#-20#10");
+  EXPECT_EQ(list_.GetDeviceByID(3)->ListaDostepow.ToString(), "-20");
 }
 
 }  // namespace
