@@ -24,8 +24,8 @@ struct cSource {
 // The decoded record lines (UTF-8) of a data file; empty when the file is
 // missing or unreadable.
 std::optional<std::vector<std::string>> ReadRecordLines(const std::string& path,
-                                                        const cSource& source, int& skipped) {
-  skipped = 0;
+                                                        const cSource& source,
+                                                        cWynikWczytania& result) {
   if (!FileExists(path)) return std::nullopt;
   const std::optional<std::string> content = ReadWholeFile(path);
   if (!content) {
@@ -33,6 +33,7 @@ std::optional<std::vector<std::string>> ReadRecordLines(const std::string& path,
     return std::nullopt;
   }
   std::vector<std::string> records;
+  bool lost_data = false;
   const std::vector<std::string> lines = SplitLines(*content);
   records.reserve(lines.size());
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -40,21 +41,32 @@ std::optional<std::vector<std::string>> ReadRecordLines(const std::string& path,
     const std::string number = std::to_string(i + 1);
     if (line.empty()) {
       source.Log("Pomijam pustą linię " + number);
-      ++skipped;
+      ++result.PominieteLinie;
       continue;
     }
     const std::optional<std::string> decoded = Base64Decode(line);
     if (!decoded) {
       source.Log("Pomijam linię " + number + ", która nie jest zapisana w Base64");
-      ++skipped;
+      ++result.PominieteLinie;
+      lost_data = true;
       continue;
     }
     if (TrimBlanks(*decoded).empty()) {
       source.Log("Pomijam pustą linię " + number);
-      ++skipped;
+      ++result.PominieteLinie;
       continue;
     }
     records.push_back(Cp1250ToUtf8(*decoded));
+  }
+  if (lost_data) {
+    const std::string copy = path + ".bad";
+    std::string why;
+    if (WriteFileAtomically(copy, *content, &why)) {
+      source.Log("Kopia pliku z pominiętymi liniami: \"" + copy + "\"");
+      result.KopiaPliku = copy;
+    } else {
+      source.Log("Nie zapisano kopii pliku \"" + copy + "\": " + why);
+    }
   }
   return records;
 }
@@ -94,7 +106,7 @@ bool WriteRecordLines(const std::string& path, const std::vector<std::string>& r
 cWynikWczytania WczytajUzytkownikow(const std::string& path, cUserList& list) {
   const cSource source{list, "Userlist: WczytajUzytkownikow"};
   cWynikWczytania result;
-  const auto records = ReadRecordLines(path, source, result.PominieteLinie);
+  const auto records = ReadRecordLines(path, source, result);
   if (!records) return result;
   list.WczytajBazeZPliku(*records);
   result.Wczytano = true;
@@ -116,7 +128,7 @@ bool ZapiszUzytkownikow(const std::string& path, const cUserList& list, std::str
 cWynikWczytania WczytajUrzadzenia(const std::string& path, cDevList& list) {
   const cSource source{list, "Devlist: WczytajUrzadzenia"};
   cWynikWczytania result;
-  const auto records = ReadRecordLines(path, source, result.PominieteLinie);
+  const auto records = ReadRecordLines(path, source, result);
   if (!records) return result;
   list.WczytajBazeZPliku(*records);
   result.Wczytano = true;

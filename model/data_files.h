@@ -4,8 +4,10 @@
 // a failed save leaves the old file whole.
 //
 // Loading skips a line that is empty or not Base64 (and logs it) instead of
-// turning it into a blank record. Saving refuses a text that CP1250 cannot
-// hold: nothing is written and the failure is logged and returned.
+// turning it into a blank record. As the next save drops a skipped line, a
+// file with a line that is not Base64 is first copied whole to path + ".bad".
+// Saving refuses a text that CP1250 cannot hold: nothing is written and the
+// failure is logged and returned.
 //
 // All logging goes through the list's logging function ("Userlist: ...",
 // "Devlist: ...").
@@ -25,6 +27,9 @@ struct cWynikWczytania {
   int Rekordy = 0;
   // Lines left out: empty, or not Base64.
   int PominieteLinie = 0;
+  // Where the file was copied because a line that is not Base64 was left out;
+  // empty when no copy was needed (or it could not be made, which is logged).
+  std::string KopiaPliku;
 };
 
 // path: the file, usually ProgramFolder() + "data/users.txt".

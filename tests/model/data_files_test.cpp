@@ -13,7 +13,8 @@
 //        "0,722222222222222",
 //     Ola,15,55,0000000000,777
 //   users_broken.txt: the first line above, an empty line, a line that is not
-//     Base64, another empty line, then the last line above.
+//     Base64, another empty line, then the last line above. (Tests load a copy:
+//     loading it writes a ".bad" copy beside it.)
 //   devices_windows.txt
 //     "Wejście główne",2,"Czytnik wejście",1,"Czytnik wyjście",2,0,
 //        "45419,3755787037",COM3,115200,123456789#-2045678901,100200300
@@ -71,6 +72,7 @@ TEST_F(DataFilesTest, LoadsUsersAsAPolishWindowsInstallationWritesThem) {
   EXPECT_TRUE(result.Wczytano);
   EXPECT_EQ(result.Rekordy, 4);
   EXPECT_EQ(result.PominieteLinie, 0);
+  EXPECT_EQ(result.KopiaPliku, "");
   ASSERT_EQ(users_.CountUsers(), 4);
 
   const cUzytkownik& z = *users_.GetUserByIndex(0);
@@ -171,18 +173,24 @@ TEST_F(DataFilesTest, ReadsTimesWithADecimalPointToo) {
   EXPECT_EQ(users_.GetUserByIndex(0)->CzasyPracy.KoniecDo, 0.8);
 }
 
-TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedAndLogged) {
-  const cWynikWczytania result = WczytajUzytkownikow(Fixture("users_broken.txt"), users_);
+TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedLoggedAndKeptInACopy) {
+  const std::string path = dir_ + "/users.txt";
+  const std::string broken = ReadWholeFile(Fixture("users_broken.txt")).value();
+  ASSERT_TRUE(WriteFileAtomically(path, broken));
+  const cWynikWczytania result = WczytajUzytkownikow(path, users_);
   EXPECT_EQ(result.Rekordy, 2);
   EXPECT_EQ(result.PominieteLinie, 3);
+  EXPECT_EQ(result.KopiaPliku, path + ".bad");
+  EXPECT_EQ(ReadWholeFile(path + ".bad").value(), broken);
   ASSERT_EQ(users_.CountUsers(), 2);
   EXPECT_EQ(users_.GetUserByIndex(0)->Nazwa, "Zbigniew Łęcki");
   EXPECT_EQ(users_.GetUserByIndex(1)->Nazwa, "Ola");
   EXPECT_TRUE(Logged("Userlist: WczytajUzytkownikow: Pomijam pustą linię 2"));
   EXPECT_TRUE(Logged("Userlist: WczytajUzytkownikow: Pomijam linię 3,"));
 
-  ASSERT_TRUE(ZapiszUzytkownikow(dir_ + "/users.txt", users_));
-  EXPECT_EQ(SplitLines(ReadWholeFile(dir_ + "/users.txt").value()).size(), 2u);
+  ASSERT_TRUE(ZapiszUzytkownikow(path, users_));
+  EXPECT_EQ(SplitLines(ReadWholeFile(path).value()).size(), 2u);
+  EXPECT_EQ(WczytajUzytkownikow(path, users_).KopiaPliku, "");
 }
 
 TEST_F(DataFilesTest, AMissingFileLeavesTheListAsItIs) {
