@@ -249,16 +249,6 @@ TEST_F(DevListTest, LogTexts) {
                       "Devlist: UsunUrzadzenie(int)"}));
 }
 
-TEST_F(DevListTest, DiagnosticDump) {
-  Add("A", 2);
-  std::vector<std::string> lines;
-  list_.WypiszTestowo(lines);
-  ASSERT_EQ(lines.size(), 13u);
-  EXPECT_EQ(lines[0], "DEV INDEX: 0");
-  EXPECT_EQ(lines[4], "czytnik 0 tryb: 1");
-  EXPECT_EQ(lines[12], "Lista dostepow: ");
-}
-
 TEST_F(DevListTest, AccessEntriesThatNameNoUserAreRemoved) {
   cUserList users(clock_);
   users.DodajUzytkownika(std::make_unique<cUzytkownik>("A", 1, "11", "", 10));

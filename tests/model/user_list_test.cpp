@@ -220,13 +220,5 @@ TEST(UserList, InstallingTheLogFunctionLogsThroughTheOldOne) {
   EXPECT_TRUE(second.empty());
 }
 
-TEST_F(UserListTest, DiagnosticDump) {
-  list_.DodajUzytkownika(std::make_unique<cUzytkownik>("Ala", 7, "12", "AB", 99));
-  std::vector<std::string> lines = {"przed"};
-  list_.WypiszTestowo(lines);
-  EXPECT_EQ(lines, (std::vector<std::string>{"przed", "USER INDEX: 0", "Nazwa: Ala", "ID: 0007",
-                                              "PIN: 12", "Karta: 00000000AB", "Unique: 99"}));
-}
-
 }  // namespace
 }  // namespace olv
