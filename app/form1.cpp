@@ -5,6 +5,9 @@
 #include <QPushButton>
 
 #include "common/files.h"
+#include "common/numbers.h"
+#include "model/access_cleanup.h"
+#include "model/data_files.h"
 #include "common/strings.h"
 #include "ui/common/image_button.h"
 #include "ui/common/message_window.h"
@@ -75,6 +78,11 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mDebug = CzyTrybDebug(arguments);
   setWindowTitle(kTytul);
   mPierwszePokazanie = true;
+
+  mUserList = std::make_unique<cUserList>(mClock);
+  mDevList = std::make_unique<cDevList>(mClock);
+  mUserList->UstawFunkcjeLogujaca(FunkcjaLogujaca());
+  mDevList->UstawFunkcjeLogujaca(FunkcjaLogujaca());
 
   UtworzSloty();
   mFormWybierzPolaczenie = new TFormWybierzPolaczenie(this);
@@ -189,9 +197,47 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::TimerStartTimer() {
   mTimerStart->Stop();
-  PokazUrzadzenia({});
+  WczytajDane();
+  OdswiezUrzadzenia(false);
   if (mObslugaKoncaStartu) mObslugaKoncaStartu();
 }
+
+void TForm1::WczytajDane() {
+  const std::string urzadzenia = mFolder + "data/devices.txt";
+  const std::string uzytkownicy = mFolder + "data/users.txt";
+  const cWynikWczytania wynik_urzadzen = WczytajUrzadzenia(urzadzenia, *mDevList);
+  const cWynikWczytania wynik_uzytkownikow = WczytajUzytkownikow(uzytkownicy, *mUserList);
+  // A damaged line is skipped, not lost: the operator learns where the whole
+  // file was kept.
+  for (const auto& [path, wynik] : {std::pair{urzadzenia, wynik_urzadzen}, std::pair{uzytkownicy, wynik_uzytkownikow}}) {
+    if (wynik.KopiaPliku.empty()) continue;
+    mKomunikaty.Information("Nie wszystkie wiersze pliku " + path + " dało się odczytać (pominięto: " +
+                            std::to_string(wynik.PominieteLinie) + "). Kopia pliku została zapisana jako " +
+                            wynik.KopiaPliku + ".");
+  }
+}
+
+void TForm1::OdswiezUrzadzenia(bool wszystkie_aktywne) {
+  std::vector<std::string> kolejnosc;
+  mDevList->WpiszPosortowanaAlfabetycznieListeUniqueUrzadzen(kolejnosc);
+  std::vector<cSlotUrzadzenia> sloty;
+  for (const std::string& unique : kolejnosc) {
+    const cUrzadzenie* urzadzenie = mDevList->GetDeviceByUnique(ParseInt(unique).value_or(0));
+    if (!urzadzenie) continue;
+    sloty.push_back({urzadzenie->Nazwa, wszystkie_aktywne});
+  }
+  PokazUrzadzenia(sloty);
+}
+
+bool TForm1::ZapiszUzytkownikow(const std::string& path, std::string* error) {
+  return ::olv::ZapiszUzytkownikow(path, *mUserList, error);
+}
+
+bool TForm1::ZapiszUrzadzenia(const std::string& path, std::string* error) {
+  return ::olv::ZapiszUrzadzenia(path, *mDevList, error);
+}
+
+void TForm1::UsunNieistniejacychZDostepow() { ::olv::UsunNieistniejacychZDostepow(*mDevList, *mUserList); }
 
 void TForm1::PokazUrzadzenia(const std::vector<cSlotUrzadzenia>& urzadzenia) {
   // Only eight slots exist: the window grows no further than the eighth.
@@ -232,10 +278,10 @@ void TForm1::PokazUrzadzenia(const std::vector<cSlotUrzadzenia>& urzadzenia) {
   }
 }
 
-cWyborPolaczenia TForm1::WybierzPolaczenie(const std::string& port, int predkosc) {
+cWlasciwosciPolaczenia TForm1::WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne) {
   Log("VCL: WybierzPolaczenie");
   const std::vector<std::string> porty = mListowaniePortow ? mListowaniePortow() : std::vector<std::string>{};
-  mFormWybierzPolaczenie->Przygotuj(port, predkosc, porty);
+  mFormWybierzPolaczenie->Przygotuj(obecne.Port, obecne.Predkosc, porty);
   mFormWybierzPolaczenie->exec();
   return mFormWybierzPolaczenie->Wynik();
 }

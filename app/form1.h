@@ -18,6 +18,9 @@
 #include "app/log_file.h"
 #include "common/clock.h"
 #include "common/logging.h"
+#include "model/dev_list.h"
+#include "model/user_list.h"
+#include "model/wlasciwosci_polaczenia.h"
 #include "ui/common/window_look.h"
 #include "ui/devices/form_wybierz_polaczenie.h"
 
@@ -59,15 +62,29 @@ class TForm1 : public QWidget {
 
   bool Debug() const { return mDebug; }
 
+  // The master lists, which every editor copies from and back to.
+  cUserList& UserList() { return *mUserList; }
+  cDevList& DevList() { return *mDevList; }
+  // Write the master lists to path; false (file untouched) on failure, and
+  // error then says why in Polish.
+  bool ZapiszUzytkownikow(const std::string& path, std::string* error = nullptr);
+  bool ZapiszUrzadzenia(const std::string& path, std::string* error = nullptr);
+  // Takes out of every device's access list each entry that names no user.
+  void UsunNieistniejacychZDostepow();
+
+  // Redraws the device slots from the master device list in name order; with
+  // wszystkie_aktywne every shown device is drawn active.
+  void OdswiezUrzadzenia(bool wszystkie_aktywne);
+
   // Draws the slots for devices, already in name order: slot i shows the i-th
   // device, "aktywne" with the active picture when it answered, "nieaktywne"
   // otherwise; no devices shows "brak zapisanych urządzeń". The client height
   // follows the number of slots shown.
   void PokazUrzadzenia(const std::vector<cSlotUrzadzenia>& urzadzenia);
 
-  // "VCL: WybierzPolaczenie": the connection dialog preset with port and speed;
-  // an empty port when the operator cancelled.
-  cWyborPolaczenia WybierzPolaczenie(const std::string& port, int predkosc);
+  // "VCL: WybierzPolaczenie": the connection dialog preset with the current
+  // connection; an empty port (and speed 0) when the operator cancelled.
+  cWlasciwosciPolaczenia WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne);
   // Where the connection dialog takes the machine's serial ports from.
   void UstawListowaniePortow(ListowaniePortow listowanie) { mListowaniePortow = std::move(listowanie); }
 
@@ -104,6 +121,7 @@ class TForm1 : public QWidget {
   void UtworzSloty();
   void UtworzFoldery();
   void TimerStartTimer();
+  void WczytajDane();
   void ZglosBladLogu(const std::string& path);
   void UstawWysokoscKlienta(int wysokosc);
 
@@ -115,6 +133,8 @@ class TForm1 : public QWidget {
   uint32_t mStartowyTick = 0;
   cLogFile mLog;
   bool mPierwszePokazanie = false;
+  std::unique_ptr<cUserList> mUserList;
+  std::unique_ptr<cDevList> mDevList;
 
   std::array<cImageButton*, 5> mObrazkowePrzyciski{};
   std::array<QPushButton*, 5> mPrzyciski{};

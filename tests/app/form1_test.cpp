@@ -8,6 +8,8 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/virtual_clock.h"
+#include "model/data_files.h"
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/image_button.h"
@@ -41,7 +43,27 @@ class Form1Test : public ::testing::Test {
     return devices;
   }
 
-  std::string folder = test::TemporaryFolder();
+  // Registers devices with these names in data/devices.txt, IDs from 2.
+  void WriteDevices(const std::vector<std::string>& names) {
+    cVirtualClock unique_clock;
+    cDevList devices(unique_clock);
+    int32_t id = 2;
+    for (const std::string& name : names)
+      ASSERT_TRUE(devices.DodajUrzadzenie(name, id++, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
+                                          cWlasciwosciPolaczenia{"/dev/pts/99", 115200}));
+    ASSERT_TRUE(CreateDirectory(folder + "data"));
+    ASSERT_TRUE(olv::ZapiszUrzadzenia(folder + "data/devices.txt", devices));
+  }
+  // Shows the window and waits for start-up to end.
+  void StartUp(TForm1& form) {
+    bool started = false;
+    form.UstawObslugeKoncaStartu([&] { started = true; });
+    form.show();
+    ASSERT_TRUE(RunUntil([&] { return started; }));
+  }
+
+  test::cTemporaryFolder temporary;
+  std::string folder = temporary.Path();
   cQtClock clock;
   cScriptedMessageWindow messages;
 };
@@ -190,15 +212,72 @@ TEST_F(Form1Test, SlotsShowNamesAndStates) {
   form->grab().save(OLV_BINARY_DIR "/form1_eight_devices.png", "PNG");
 }
 
+TEST_F(Form1Test, StartUpLoadsTheDevicesAndShowsThemInNameOrderIgnoringCase) {
+  WriteDevices({"Zeta", "alfa", "Brama", "magazyn", "Biuro"});
+  auto form = Make();
+  StartUp(*form);
+  EXPECT_EQ(form->DevList().CountDevices(), 5);
+  EXPECT_EQ(form->height(), 208);
+  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "alfa");
+  EXPECT_EQ(Text(*form, "LabelOLV2Nazwa"), "Biuro");
+  EXPECT_EQ(Text(*form, "LabelOLV3Nazwa"), "Brama");
+  EXPECT_EQ(Text(*form, "LabelOLV4Nazwa"), "magazyn");
+  EXPECT_EQ(Text(*form, "LabelOLV5Nazwa"), "Zeta");
+  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV6")->isHidden());
+
+  form->OdswiezUrzadzenia(true);
+  for (int n = 1; n <= 5; ++n)
+    EXPECT_EQ(Text(*form, "LabelOLV" + QString::number(n) + "Aktywnosc"), "aktywne") << n;
+  EXPECT_TRUE(messages.Informations().empty());
+
+  // The device list logs through the main window.
+  const std::string log = ReadWholeFile(form->SciezkaLogu()).value_or("");
+  EXPECT_NE(log.find(" Devlist: WczytajBazeZPliku\r\n"), std::string::npos);
+}
+
+TEST_F(Form1Test, FewDevicesKeepTheMinimumHeight) {
+  WriteDevices({"Brama"});
+  auto form = Make();
+  StartUp(*form);
+  EXPECT_EQ(form->height(), 180);
+  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Brama");
+  EXPECT_FALSE(Find<QLabel>(*form, "LabelOLV1Nazwa")->font().italic());
+}
+
+TEST_F(Form1Test, DamagedDataFileIsToldWithWhereTheWholeFileWasKept) {
+  WriteDevices({"Brama"});
+  const std::string path = folder + "data/devices.txt";
+  ASSERT_TRUE(AppendToFile(path, "not base64 at all!\r\n"));
+  auto form = Make();
+  StartUp(*form);
+  EXPECT_EQ(form->DevList().CountDevices(), 1);
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_NE(messages.Informations()[0].find(path + ".bad"), std::string::npos);
+  EXPECT_TRUE(FileExists(path + ".bad"));
+}
+
+TEST_F(Form1Test, SavesTheMasterListsWhereAsked) {
+  WriteDevices({"Brama", "Biuro"});
+  auto form = Make();
+  StartUp(*form);
+  const std::string copy = folder + "devices-copy.txt";
+  ASSERT_TRUE(form->ZapiszUrzadzenia(copy));
+  EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(folder + "data/devices.txt"));
+  std::string error;
+  EXPECT_FALSE(form->ZapiszUzytkownikow(folder + "no/such/folder/users.txt", &error));
+  EXPECT_FALSE(error.empty());
+}
+
 TEST_F(Form1Test, LogFileIsNamedByTheStartTickAndHoldsTheLines) {
   auto form = Make();
   EXPECT_EQ(form->SciezkaLogu(), folder + "log/log" + std::to_string(form->StartowyTick()) + ".txt");
+  const size_t before = SplitLines(ReadWholeFile(form->SciezkaLogu()).value_or("")).size();
   form->Log("Form1: pierwsza");
   form->FunkcjaLogujaca()("Sterownik WPP: druga");
   const auto lines = SplitLines(ReadWholeFile(form->SciezkaLogu()).value_or(""));
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_NE(lines[0].find(" Form1: pierwsza"), std::string::npos);
-  EXPECT_NE(lines[1].find(" Sterownik WPP: druga"), std::string::npos);
+  ASSERT_EQ(lines.size(), before + 2);
+  EXPECT_NE(lines[before].find(" Form1: pierwsza"), std::string::npos);
+  EXPECT_NE(lines[before + 1].find(" Sterownik WPP: druga"), std::string::npos);
 }
 
 TEST_F(Form1Test, UnwritableLogIsToldOnceInPolishAfterTheLoggingCallReturns) {
@@ -224,15 +303,17 @@ TEST_F(Form1Test, ConnectionDialogIsFilledFromThePortListAndAnswers) {
     shown_port = modal->findChild<QComboBox*>("ComboBoxAuto")->currentText().toStdString();
     modal->findChild<QAbstractButton*>("ButtonWybierz")->click();
   });
-  const cWyborPolaczenia wybor = form->WybierzPolaczenie("COM3", 57600);
+  const cWlasciwosciPolaczenia wybor = form->WybierzPolaczenie({"COM3", 57600});
   EXPECT_EQ(shown_port, "COM3");
-  EXPECT_EQ(wybor.port, "COM3");
-  EXPECT_EQ(wybor.predkosc, 57600);
+  EXPECT_EQ(wybor.Port, "COM3");
+  EXPECT_EQ(wybor.Predkosc, 57600);
   EXPECT_NE(ReadWholeFile(form->SciezkaLogu()).value_or("").find(" VCL: WybierzPolaczenie\r\n"),
             std::string::npos);
 
   WhenModal([](QWidget* modal) { modal->findChild<QAbstractButton*>("ButtonAnuluj")->click(); });
-  EXPECT_EQ(form->WybierzPolaczenie("COM3", 57600).port, "");
+  const cWlasciwosciPolaczenia anulowane = form->WybierzPolaczenie({"COM3", 57600});
+  EXPECT_EQ(anulowane.Port, "");
+  EXPECT_EQ(anulowane.Predkosc, 0);
 }
 
 TEST_F(Form1Test, WaitAndProgressWindowsCloseWhenTheWorkEnds) {

@@ -14,7 +14,8 @@ namespace {
 
 class LogFileTest : public ::testing::Test {
  protected:
-  std::string folder = test::TemporaryFolder();
+  test::cTemporaryFolder temporary;
+  std::string folder = temporary.Path();
   cVirtualClock clock{EncodeDateTime(2024, 5, 6, 13, 45, 21), 123456789};
 };
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -76,11 +77,24 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
 // The colour of one pixel of the widget as drawn.
 inline QColor PixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
 
-// A fresh empty folder, ending with "/".
-inline std::string TemporaryFolder() {
-  char pattern[] = "/tmp/olv-ui-XXXXXX";
-  const char* made = mkdtemp(pattern);
-  return std::string(made ? made : "/tmp") + "/";
-}
+// A fresh empty folder, removed with everything in it at the end of the test.
+class cTemporaryFolder {
+ public:
+  cTemporaryFolder() {
+    char pattern[] = "/tmp/olv-ui-XXXXXX";
+    if (const char* made = mkdtemp(pattern)) mPath = std::string(made) + "/";
+  }
+  ~cTemporaryFolder() {
+    if (!mPath.empty()) std::filesystem::remove_all(mPath);
+  }
+  cTemporaryFolder(const cTemporaryFolder&) = delete;
+  cTemporaryFolder& operator=(const cTemporaryFolder&) = delete;
+
+  // Ends with "/".
+  const std::string& Path() const { return mPath; }
+
+ private:
+  std::string mPath;
+};
 
 }  // namespace olv::test

@@ -113,13 +113,17 @@ void TFormWybierzPolaczenie::Przygotuj(const std::string& port, int speed,
   }
 }
 
-cWyborPolaczenia TFormWybierzPolaczenie::Wynik() const {
-  if (mAnulowano) return {};
-  cWyborPolaczenia wynik;
+cWlasciwosciPolaczenia TFormWybierzPolaczenie::Wynik() const {
+  cWlasciwosciPolaczenia wynik;
+  if (mAnulowano) {
+    wynik.Port.clear();
+    wynik.Predkosc = 0;
+    return wynik;
+  }
   // Blanks typed around a port name are never part of it.
   const QString port = mRadioButtonRecznie->isChecked() ? mEditPort->text() : mComboBoxAuto->currentText();
-  wynik.port = std::string(TrimBlanks(port.toStdString()));
-  wynik.predkosc = PredkoscIndeksu(mComboBoxPredkosc->currentIndex());
+  wynik.Port = std::string(TrimBlanks(port.toStdString()));
+  wynik.Predkosc = PredkoscIndeksu(mComboBoxPredkosc->currentIndex());
   return wynik;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/wlasciwosci_polaczenia.h"
+
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -22,12 +24,6 @@ int IndeksPredkosci(int speed);
 // The speed of an item index; 0 for an index outside the list.
 int PredkoscIndeksu(int index);
 
-// The dialog's answer: an empty port when it was cancelled.
-struct cWyborPolaczenia {
-  std::string port;
-  int predkosc = 0;
-};
-
 class TFormWybierzPolaczenie : public QDialog {
  public:
   explicit TFormWybierzPolaczenie(QWidget* parent = nullptr);
@@ -38,7 +34,7 @@ class TFormWybierzPolaczenie : public QDialog {
   void Przygotuj(const std::string& port, int speed, const std::vector<std::string>& ports);
   // The chosen port and speed after "Wybierz"; an empty port and 0 after
   // "Anuluj" or when the dialog was closed without a choice.
-  cWyborPolaczenia Wynik() const;
+  cWlasciwosciPolaczenia Wynik() const;
   bool Anulowano() const { return mAnulowano; }
 
  private:

@@ -43,9 +43,9 @@ TEST_F(FormWybierzPolaczenieTest, ListedPortOpensOnTheList) {
   EXPECT_EQ(Predkosc()->currentText(), "57600 b/s");
 
   Click("ButtonWybierz");
-  const cWyborPolaczenia wynik = form.Wynik();
-  EXPECT_EQ(wynik.port, "COM3");
-  EXPECT_EQ(wynik.predkosc, 57600);
+  const cWlasciwosciPolaczenia wynik = form.Wynik();
+  EXPECT_EQ(wynik.Port, "COM3");
+  EXPECT_EQ(wynik.Predkosc, 57600);
 }
 
 TEST_F(FormWybierzPolaczenieTest, PortNotListedOpensTypedByHand) {
@@ -77,35 +77,35 @@ TEST_F(FormWybierzPolaczenieTest, ChoiceFollowsTheChosenWay) {
   Auto()->setCurrentIndex(1);
   Predkosc()->setCurrentIndex(4);
   Click("ButtonWybierz");
-  EXPECT_EQ(form.Wynik().port, "/dev/pts/7");
-  EXPECT_EQ(form.Wynik().predkosc, 9600);
+  EXPECT_EQ(form.Wynik().Port, "/dev/pts/7");
+  EXPECT_EQ(form.Wynik().Predkosc, 9600);
 
   form.Przygotuj("COM1", 115200, {"COM1"});
   Recznie()->setChecked(true);
   EditPort()->setText("  /dev/ttyUSB0 ");
   Click("ButtonWybierz");
-  EXPECT_EQ(form.Wynik().port, "/dev/ttyUSB0");
+  EXPECT_EQ(form.Wynik().Port, "/dev/ttyUSB0");
 }
 
 TEST_F(FormWybierzPolaczenieTest, CancelOrCloseGivesAnEmptyPortAndSpeedZero) {
   form.Przygotuj("COM3", 57600, {"COM3"});
   Click("ButtonAnuluj");
   EXPECT_TRUE(form.Anulowano());
-  EXPECT_EQ(form.Wynik().port, "");
-  EXPECT_EQ(form.Wynik().predkosc, 0);
+  EXPECT_EQ(form.Wynik().Port, "");
+  EXPECT_EQ(form.Wynik().Predkosc, 0);
 
   // Closed by the window manager without either button.
   form.Przygotuj("COM3", 57600, {"COM3"});
   form.reject();
-  EXPECT_EQ(form.Wynik().port, "");
+  EXPECT_EQ(form.Wynik().Port, "");
 }
 
 TEST_F(FormWybierzPolaczenieTest, ListOfNoPortsChosenFromGivesAnEmptyPort) {
   form.Przygotuj("COM3", 57600, {});
   ZListy()->setChecked(true);
   Click("ButtonWybierz");
-  EXPECT_EQ(form.Wynik().port, "");
-  EXPECT_EQ(form.Wynik().predkosc, 57600);
+  EXPECT_EQ(form.Wynik().Port, "");
+  EXPECT_EQ(form.Wynik().Predkosc, 57600);
 }
 
 }  // namespace
