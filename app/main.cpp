@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
   olv::cQtClock clock;
   olv::cQtMessageWindow komunikaty;
   olv::TForm1 form(clock, komunikaty, arguments, olv::ProgramFolder());
+  komunikaty.UstawOknoNadrzedne(&form);
 
   int exit_code = 0;
   if (const char* screenshot = std::getenv("OLV8_SCREENSHOT"); screenshot && *screenshot) {

@@ -14,6 +14,8 @@ namespace olv {
 class cQtMessageWindow : public cMessageWindow {
  public:
   explicit cQtMessageWindow(QWidget* parent = nullptr) : mParent(parent) {}
+  // The window the messages are centred on (the main window, once it exists).
+  void UstawOknoNadrzedne(QWidget* parent) { mParent = parent; }
 
   void Information(const std::string& text) override;
   int Question(const std::string& title, const std::string& text, const std::string& first,
