@@ -10,6 +10,6 @@
 
 namespace olv {
 
-std::string DumpBytes(std::string_view bytes, size_t max_shown = 48);
+std::string DumpBytes(std::string_view bytes, size_t max_shown = 64);
 
 }  // namespace olv

@@ -166,7 +166,11 @@ void cSimDevice::AbandonTransfer(const char* why) {
 }
 
 void cSimDevice::HandleFrame(const sHostFrame& frame) {
-  Note("<- " + std::string(FrameName(frame.kind)) + ": " + DumpBytes(frame.raw));
+  // Each device logs the frames meant for it, so that a frame log shows every
+  // frame once per device it concerns.
+  const bool for_me = frame.kind == eHostFrame::kScan || mActive ||
+                      (frame.kind == eHostFrame::kActivation && frame.address == mBusId);
+  if (for_me) Note("<- " + std::string(FrameName(frame.kind)) + ": " + DumpBytes(frame.raw));
   switch (frame.kind) {
     case eHostFrame::kScan:
       mScanTimer->Start();
