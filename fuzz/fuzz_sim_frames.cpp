@@ -1,14 +1,18 @@
-// The simulator's side of the bus: whatever bytes arrive, the frame parsers
-// stay within their limits and a device with a card answers without a crash.
-// Time moves on between chunks so that staggered and repeat-request timers run.
+// The simulator's side of the bus: whatever bytes arrive, the frame parsers and
+// the USERS.txt reader stay within their limits, and a device with a card
+// answers without a crash. Time moves on between chunks so that the staggered
+// answers and the repeat requests after a quiet line run too.
 #include <stdlib.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "common/virtual_clock.h"
+#include "sim/card_users.h"
 #include "sim/host_frame_parser.h"
 #include "sim/sim_bus.h"
 #include "sim/upload_frame_parser.h"
@@ -41,6 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (upload.Feed(data[i]) == olv::cUploadFrameParser::eResult::kFrame &&
         upload.Payload().size() > olv::wire::kMaxFramePayload) {
       std::abort();
+    }
+  }
+
+  std::array<uint8_t, 256> pin_table{};
+  for (size_t b = 0; b < pin_table.size(); ++b) pin_table[b] = static_cast<uint8_t>(b % 10);
+  if (const auto users = olv::ReadCardUsers(
+          std::string_view(reinterpret_cast<const char*>(data), size), pin_table)) {
+    for (const olv::sCardUser& user : *users) {
+      if (user.card_field.size() != 8 || user.pin.size() > olv::kMaxCardUserPin) std::abort();
     }
   }
 

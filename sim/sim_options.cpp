@@ -1,5 +1,7 @@
 #include "sim/sim_options.h"
 
+#include <algorithm>
+
 #include "common/numbers.h"
 
 namespace olv {
@@ -71,6 +73,12 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
       options.verbose = true;
       continue;
     }
+    static const std::vector<std::string> kWithValue = {
+        "--device", "--devices", "--cards", "--link", "--log",  "--silent",
+        "--late",   "--cut",     "--drop",  "--garble", "--seed"};
+    if (std::find(kWithValue.begin(), kWithValue.end(), option) == kWithValue.end()) {
+      return fail("unknown option " + option);
+    }
     if (i + 1 >= args.size()) return fail("missing value after " + option);
     const std::string& value = args[++i];
     if (option == "--device") {
@@ -104,12 +112,10 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
       const auto rate = ParseRate(value);
       if (!rate) return fail(option + " wants a chance from 0 to 1");
       (option == "--drop" ? options.drop : options.garble) = *rate;
-    } else if (option == "--seed") {
+    } else {  // --seed
       const auto seed = ParseInt(value);
       if (!seed || *seed < 0) return fail("--seed wants a whole number");
       options.seed = static_cast<uint32_t>(*seed);
-    } else {
-      return fail("unknown option " + option);
     }
   }
   if (!options.help && options.devices.empty() && options.default_devices == 0 &&
