@@ -65,13 +65,18 @@ uint32_t cSimDevice::ScanAnswerDelayMs(int bus_id) {
 
 bool cSimDevice::Start(std::string* error) {
   if (!mCard.Prepare(error)) return false;
-  if (const auto konfout = mCard.Read(kKonfout)) {
+  const auto konfout = mCard.Read(kKonfout);
+  if (konfout) {
     mConfig.Apply(*konfout);
-    if (mConfig.rsid == mBusId) return true;
-    Note("KONFOUT.TXT says RSID=" + std::to_string(mConfig.rsid) + ", set to the bus ID " +
-         std::to_string(mBusId));
-    mConfig.rsid = mBusId;
+    if (mConfig.rsid != mBusId) {
+      Note("KONFOUT.TXT says RSID=" + std::to_string(mConfig.rsid) + ", set to the bus ID " +
+           std::to_string(mBusId));
+      mConfig.rsid = mBusId;
+    }
   }
+  // The device writes its file whole: every key, in its own order and name.
+  const auto stored = mCard.Find(kKonfout);
+  if (konfout && stored && *stored == kKonfout && *konfout == mConfig.ToKonfout()) return true;
   if (!WriteKonfout()) {
     if (error) *error = "cannot write KONFOUT.TXT in " + mCard.Folder();
     return false;

@@ -56,6 +56,9 @@ TEST_F(SimBusScan, AnswerTextComesFromKonfoutAndNeverHoldsAByteThatEndsTheReply)
   Send(ScanFrame());
   mClock.AdvanceMs(500);
   EXPECT_EQ(TakeAll(), ScanAnswer(5, "Brama?A"));
+  // The device keeps its file whole: the keys that were missing are written.
+  EXPECT_EQ(ReadWholeFile(CardFolder(5) + "/KONFOUT.TXT"),
+            "DeviceID=Brama\xFF" "A\r\nport0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\nbutton=off\r\nRSID=5\r\n");
 }
 
 TEST_F(SimBusScan, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {

@@ -14,11 +14,13 @@ std::string DeleteRequest(const std::string& name, const std::string& password =
   return Request(11, name + Bytes({0x0D}), password);
 }
 
-std::string UploadHeader(const std::string& name, uint32_t size) {
+std::string UploadHeader(const std::string& name, uint32_t size,
+                         const std::string& password = "427051") {
   std::string frame = Request(9, name + Bytes({0x00, static_cast<int>(size & 0xFF),
                                                static_cast<int>((size >> 8) & 0xFF),
                                                static_cast<int>((size >> 16) & 0xFF),
-                                               static_cast<int>(size >> 24)}));
+                                               static_cast<int>(size >> 24)}),
+                            password);
   unsigned sum = 0;
   for (char c : frame) sum += static_cast<uint8_t>(c);
   return frame + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
@@ -180,12 +182,14 @@ TEST_F(SimTransfer, UploadWithBadSumsIsAskedAgainAndEmptyFileIsTheHeaderAlone) {
   EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/ONE.TXT"), "abc");
 }
 
-TEST_F(SimTransfer, UploadOfANameThatIsNotPlainIsRefusedAndNothingLeavesTheCard) {
+TEST_F(SimTransfer, UploadOfANameThatIsNotPlainOrWithAWrongPasswordIsRefusedUnanswered) {
   Send(UploadHeader("../EVIL.TXT", 1));
   Send(UploadHeader("a/b.txt", 1));
+  Send(UploadHeader("OK.TXT", 1, "000000"));
   mClock.AdvanceMs(100);
   EXPECT_EQ(TakeAll(), "");
   EXPECT_FALSE(FileExists(mRoot + "/EVIL.TXT"));
+  EXPECT_TRUE(LogContains("wrong password, upload refused"));
   EXPECT_TRUE(LogContains("not plain 8.3"));
 }
 
