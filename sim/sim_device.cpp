@@ -2,6 +2,7 @@
 
 #include "common/device_file_name.h"
 #include "common/strings.h"
+#include "model/pin_table.h"
 #include "sim/byte_dump.h"
 #include "sim/device_replies.h"
 #include "sim/wire_format.h"
@@ -10,6 +11,7 @@ namespace olv {
 namespace {
 
 constexpr std::string_view kKonfout = "KONFOUT.TXT";
+constexpr std::string_view kUsers = "USERS.TXT";
 
 const char* FrameName(eHostFrame kind) {
   switch (kind) {
@@ -74,6 +76,7 @@ bool cSimDevice::Start(std::string* error) {
       mConfig.rsid = mBusId;
     }
   }
+  if (const auto users = mCard.Read(kUsers)) LoadUsers(*users, "USERS.txt on the card");
   // The device writes its file whole: every key, in its own order and name.
   const auto stored = mCard.Find(kKonfout);
   if (konfout && stored && *stored == kKonfout && *konfout == mConfig.ToKonfout()) return true;
@@ -376,6 +379,7 @@ void cSimDevice::FinishUpload() {
   }
   Note("stored " + mUploadName + ", " + std::to_string(mUploadData.size()) + " bytes");
   if (IsConfigurationFile(mUploadName)) ApplyConfiguration(mUploadData, mUploadName);
+  if (ToUpperAscii(mUploadName) == kUsers) LoadUsers(mUploadData, mUploadName);
   mUploadData.clear();
   mMode = mAnyFrameTaken ? eMode::kUploadDone : eMode::kIdle;
   mUploadParser.Reset();
@@ -397,6 +401,17 @@ void cSimDevice::ApplyConfiguration(std::string_view text, const std::string& so
   Note("configuration from " + source + " applied: bus ID " + std::to_string(old_id) + " -> " +
        std::to_string(mBusId));
   if (mIdChanged) mIdChanged(old_id, mBusId);
+}
+
+void cSimDevice::LoadUsers(std::string_view bytes, const std::string& source) {
+  std::string error;
+  auto users = ReadCardUsers(bytes, PinTable(), &error);
+  if (!users) {
+    Note(source + " cannot be read, the users stay as they were: " + error);
+    return;
+  }
+  mUsers = std::move(*users);
+  Note(source + ": " + std::to_string(mUsers.size()) + " user(s)");
 }
 
 void cSimDevice::StartDiscarding(eMode after) {

@@ -7,7 +7,9 @@
 // the line has been quiet for a short while, then the device asks for it
 // again with 'd'. An uploaded konfig.txt or factory configuration file
 // (8 digits, no dot) is applied: a new RSID changes the ID the device answers
-// to, and KONFOUT.TXT is rewritten to match.
+// to, and KONFOUT.TXT is rewritten to match. The users of USERS.txt (on the
+// card at start, or uploaded) are decoded with the PIN table the manager uses
+// and kept.
 //
 // Faults a test or a demo can switch on: silence, a late answer (every reply
 // leaves later), and a line cut after a number of bytes.
@@ -23,9 +25,11 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "common/clock.h"
 #include "common/logging.h"
+#include "sim/card_users.h"
 #include "sim/device_config.h"
 #include "sim/host_frame_parser.h"
 #include "sim/sd_card.h"
@@ -62,6 +66,8 @@ class cSimDevice : public cLogujacy {
   bool IsActive() const { return mActive; }
   const cDeviceConfig& Config() const { return mConfig; }
   const cSdCard& Card() const { return mCard; }
+  // The users of the last USERS.txt that could be read.
+  const std::vector<sCardUser>& Users() const { return mUsers; }
 
   // Faults.
   void SetSilent(bool silent) { mSilent = silent; }
@@ -110,6 +116,7 @@ class cSimDevice : public cLogujacy {
   void TakeUploadFrame();
   void FinishUpload();
   void ApplyConfiguration(std::string_view text, const std::string& source);
+  void LoadUsers(std::string_view bytes, const std::string& source);
   bool WriteKonfout();
 
   void Send(std::string bytes);
@@ -122,6 +129,7 @@ class cSimDevice : public cLogujacy {
   int mBusId;
   cSdCard mCard;
   cDeviceConfig mConfig;
+  std::vector<sCardUser> mUsers;
   TransmitFunction mTransmit;
   std::function<void(int, int)> mIdChanged;
   cHostFrameParser mParser;

@@ -1,6 +1,7 @@
 #include <random>
 
 #include "common/files.h"
+#include "model/pin_table.h"
 #include "tests/sim/sim_test_support.h"
 
 namespace olv::simtest {
@@ -250,6 +251,44 @@ TEST_F(SimTransfer, KonfigWithABadRsidKeepsTheIdAndSaysWhy) {
   EXPECT_NE(mBus.FindDevice(2), nullptr);
   EXPECT_EQ(mBus.FindDevice(2)->Config().device_id, "X");
   EXPECT_TRUE(LogContains("RSID not a digit 1-9: 12"));
+}
+
+TEST_F(SimTransfer, UploadedUsersAreDecodedWithTheSharedPinTableAndReadBackWhole) {
+  std::mt19937 random(99);
+  const std::string users = Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x20, 0x20, 0x20}) + "0012u" +
+                            Bytes({0x00}) + ScramblePin("90417", random) + Bytes({0x00}) +
+                            "Kowalski Jan\r\n" + std::string(8, ' ') + "0007u" +
+                            Bytes({0x00, 0x00}) + "Ala\r\n";
+  Send(UploadHeader("USERS.txt", static_cast<uint32_t>(users.size())));
+  Send(UploadFrame(0, users));
+  EXPECT_EQ(TakeAll(), "{{");
+  const cSimDevice& device = *mBus.FindDevice(2);
+  ASSERT_EQ(device.Users().size(), 2u);
+  EXPECT_EQ(device.Users()[0].id, 12);
+  EXPECT_EQ(device.Users()[0].pin, "90417");
+  EXPECT_EQ(device.Users()[0].name, "Kowalski Jan");
+  EXPECT_EQ(device.Users()[1].pin, "");
+
+  Send(DownloadRequest("USERS.TXT"));
+  EXPECT_EQ(TakeAll(), DownloadHeader(static_cast<uint32_t>(users.size()), 2, 1) +
+                           DownloadFrame(0, users));
+
+  // A file that breaks the layout is kept on the card, and the users stay.
+  Send(UploadHeader("users.txt", 3) + UploadFrame(0, "bad"));
+  EXPECT_EQ(TakeAll(), "{{");
+  EXPECT_EQ(device.Users().size(), 2u);
+  EXPECT_TRUE(LogContains("users.txt cannot be read, the users stay as they were"));
+}
+
+TEST_F(SimTransfer, UsersOnTheCardAreReadAtStart) {
+  std::mt19937 random(5);
+  ASSERT_TRUE(CreateDirectory(CardFolder(6)));
+  ASSERT_TRUE(WriteFileAtomically(CardFolder(6) + "/USERS.TXT",
+                                  std::string(8, ' ') + "0100u" + Bytes({0x00}) +
+                                      ScramblePin("42", random) + Bytes({0x00}) + "Ola\r\n"));
+  const cSimDevice& device = AddDevice(6);
+  ASSERT_EQ(device.Users().size(), 1u);
+  EXPECT_EQ(device.Users()[0].pin, "42");
 }
 
 }  // namespace
