@@ -34,8 +34,8 @@ std::string CardFolderName(int id) { return IntToStrZeZerami(id, 8); }
 
 // The card folders 0000000N of dir, with the bus ID each device answers to:
 // the RSID of its KONFOUT.TXT when that holds one, else N.
-std::vector<sSimDeviceSpec> CardsIn(const std::string& dir) {
-  std::vector<sSimDeviceSpec> cards;
+std::vector<sSimDeviceEntry> CardsIn(const std::string& dir) {
+  std::vector<sSimDeviceEntry> cards;
   DIR* handle = opendir(dir.c_str());
   if (!handle) return cards;
   while (const dirent* entry = readdir(handle)) {
@@ -54,7 +54,7 @@ std::vector<sSimDeviceSpec> CardsIn(const std::string& dir) {
   }
   closedir(handle);
   std::sort(cards.begin(), cards.end(),
-            [](const sSimDeviceSpec& a, const sSimDeviceSpec& b) { return a.folder < b.folder; });
+            [](const sSimDeviceEntry& a, const sSimDeviceEntry& b) { return a.folder < b.folder; });
   return cards;
 }
 
@@ -148,12 +148,12 @@ bool cSimProgram::AddDevices(const sSimOptions& options) {
   } else if (!cards.empty() && !DirectoryExists(cards)) {
     return Fail("no card folder " + cards);
   }
-  std::vector<sSimDeviceSpec> devices = options.devices;
+  std::vector<sSimDeviceEntry> devices = options.devices;
   if (!cards.empty()) {
-    for (const sSimDeviceSpec& card : CardsIn(cards)) devices.push_back(card);
+    for (const sSimDeviceEntry& card : CardsIn(cards)) devices.push_back(card);
   }
   if (devices.empty()) return Fail("no devices: " + cards + " holds no card folder 0000000N");
-  for (const sSimDeviceSpec& device : devices) {
+  for (const sSimDeviceEntry& device : devices) {
     std::string error;
     if (!mBus.AddDevice(device.id, device.folder, &error)) {
       return Fail("device " + std::to_string(device.id) + " (" + device.folder + "): " + error);

@@ -12,14 +12,14 @@
 
 namespace olv {
 
-struct sSimDeviceSpec {
+struct sSimDeviceEntry {
   int id = 0;
   std::string folder;
 };
 
 struct sSimOptions {
   // --device ID:FOLDER, in the order given.
-  std::vector<sSimDeviceSpec> devices;
+  std::vector<sSimDeviceEntry> devices;
   // --devices N: N default cards, bus IDs 2 to N+1.
   int default_devices = 0;
   // --cards DIR: a folder of cards, one subfolder 0000000N per device.
