@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "common/loop_clock.h"
 #include "common/strings.h"
 #include "sim/device_config.h"
+#include "sim/event_generator.h"
 #include "sim/line_pacer.h"
 #include "sim/pty_port.h"
 #include "sim/sim_bus.h"
@@ -235,6 +237,11 @@ int cSimProgram::Run(const sSimOptions& options) {
     mBus.SetSender([&pacer](const uint8_t* data, size_t n) {
       pacer.Push(std::string_view(reinterpret_cast<const char*>(data), n));
     });
+    std::unique_ptr<cEventGenerator> visits;
+    if (options.event_interval_ms > 0) {
+      visits = std::make_unique<cEventGenerator>(mClock, mBus, options.event_interval_ms,
+                                                 options.seed);
+    }
     std::printf("%s\n", port.Path().c_str());
     std::fflush(stdout);
     WriteLog("SIM: serving " + port.Path() +

@@ -68,6 +68,15 @@ bool cSdCard::Store(std::string_view name, std::string_view bytes, std::string* 
   return true;
 }
 
+bool cSdCard::Append(std::string_view name, std::string_view bytes, std::string* error) {
+  if (!IsPlain83Name(name)) {
+    if (error) *error = "not a plain 8.3 name";
+    return false;
+  }
+  const auto stored = Find(name);
+  return AppendToFile(PathOf(stored ? *stored : name), bytes, error);
+}
+
 bool cSdCard::Delete(std::string_view name) {
   const auto stored = Find(name);
   return stored && DeleteFile(PathOf(*stored));

@@ -38,6 +38,9 @@ class cSdCard {
   // Writes the file whole (temporary file and rename), replacing the file of
   // the same name in any case. False for a name that is not plain 8.3.
   bool Store(std::string_view name, std::string_view bytes, std::string* error = nullptr);
+  // Adds bytes to the end of the file of that name (any case), creating it
+  // when missing. False for a name that is not plain 8.3.
+  bool Append(std::string_view name, std::string_view bytes, std::string* error = nullptr);
   // False when there is no such file or it cannot be removed.
   bool Delete(std::string_view name);
 

@@ -1,10 +1,12 @@
 #include "sim/sim_device.h"
 
+#include "common/cp1250.h"
 #include "common/device_file_name.h"
 #include "common/strings.h"
 #include "model/pin_table.h"
 #include "sim/byte_dump.h"
 #include "sim/device_replies.h"
+#include "sim/event_line.h"
 #include "sim/wire_format.h"
 
 namespace olv {
@@ -427,6 +429,24 @@ void cSimDevice::OnQuiet() {
   mMode = mAfterDiscarding;
   mUploadParser.Reset();
   Send(std::string(1, static_cast<char>(wire::kRepeat)));
+}
+
+bool cSimDevice::RecordEvent(int user_id, int reader, bool by_pin) {
+  sDeviceEvent event;
+  event.user_id = user_id;
+  event.when = DecodeDateTime(mClock.Now());
+  event.reader = reader == 1 ? 1 : 0;
+  event.by_pin = by_pin;
+  event.reader_name = event.reader == 1 ? mConfig.port1 : mConfig.port0;
+  const std::string name = EventFileName(event.when);
+  const std::string line = FormatEventLine(event);
+  std::string error;
+  if (!mCard.Append(name, line, &error)) {
+    Note("cannot record an event in " + name + ": " + error);
+    return false;
+  }
+  Note("event in " + name + ": " + Cp1250ToUtf8(line.substr(0, line.size() - 2)));
+  return true;
 }
 
 // Sending, with the fault knobs.

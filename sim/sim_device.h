@@ -69,6 +69,11 @@ class cSimDevice : public cLogujacy {
   // The users of the last USERS.txt that could be read.
   const std::vector<sCardUser>& Users() const { return mUsers; }
 
+  // A card or PIN presented at reader 0 or 1: the event is added to the
+  // day's event file, stamped with the clock's local time. User 0 stands for
+  // nobody recognised. False (and logged) when the card cannot take it.
+  bool RecordEvent(int user_id, int reader, bool by_pin);
+
   // Faults.
   void SetSilent(bool silent) { mSilent = silent; }
   bool IsSilent() const { return mSilent; }

@@ -48,7 +48,9 @@ std::string SimUsage() {
          "                       (the rest of that answer is lost; later answers go whole)\n"
          "  --drop RATE          chance (0-1) that a byte is lost, in both directions\n"
          "  --garble RATE        chance (0-1) that a byte is changed, in both directions\n"
-         "  --seed N             seed of the line damage (default 1)\n"
+         "  --seed N             seed of the line damage and the visits (default 1)\n"
+         "  --events MS          every MS milliseconds a device records a visit of one of\n"
+         "                       its users in its event file of the day\n"
          "  --help               this text\n";
 }
 
@@ -75,7 +77,7 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
     }
     static const std::vector<std::string> kWithValue = {
         "--device", "--devices", "--cards", "--link", "--log",  "--silent",
-        "--late",   "--cut",     "--drop",  "--garble", "--seed"};
+        "--late",   "--cut",     "--drop",  "--garble", "--seed", "--events"};
     if (std::find(kWithValue.begin(), kWithValue.end(), option) == kWithValue.end()) {
       return fail("unknown option " + option);
     }
@@ -112,6 +114,10 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
       const auto rate = ParseRate(value);
       if (!rate) return fail(option + " wants a chance from 0 to 1");
       (option == "--drop" ? options.drop : options.garble) = *rate;
+    } else if (option == "--events") {
+      const auto interval = ParseInt(value);
+      if (!interval || *interval < 1) return fail("--events wants milliseconds, at least 1");
+      options.event_interval_ms = static_cast<uint32_t>(*interval);
     } else {  // --seed
       const auto seed = ParseInt(value);
       if (!seed || *seed < 0) return fail("--seed wants a whole number");

@@ -34,6 +34,8 @@ struct sSimOptions {
   double drop = 0;
   double garble = 0;
   uint32_t seed = 1;
+  // --events MS: a simulated visit at a door every MS milliseconds (0: none).
+  uint32_t event_interval_ms = 0;
   bool help = false;
 };
 
