@@ -1,0 +1,64 @@
+#include "sim/device_config.h"
+
+#include "common/cp1250.h"
+#include "common/strings.h"
+
+namespace olv {
+namespace {
+
+std::string Cp1250(std::string_view utf8) { return Utf8ToCp1250(utf8).value_or(std::string(utf8)); }
+
+bool TakeValue(std::string_view line, std::string_view key, std::string_view* value) {
+  if (line.size() <= key.size() || line.substr(0, key.size()) != key || line[key.size()] != '=') {
+    return false;
+  }
+  *value = line.substr(key.size() + 1);
+  return true;
+}
+
+}  // namespace
+
+cDeviceConfig cDeviceConfig::Factory(int bus_id) {
+  cDeviceConfig config;
+  config.device_id = "Rejestrator OLV";
+  config.port0 = Cp1250("wejście");
+  config.port1 = Cp1250("wyjście");
+  config.button = false;
+  config.rsid = bus_id;
+  return config;
+}
+
+void cDeviceConfig::Apply(std::string_view text, std::vector<std::string>* problems) {
+  auto problem = [problems](const std::string& what) {
+    if (problems) problems->push_back(what);
+  };
+  for (const std::string& line : SplitLines(text)) {
+    std::string_view value;
+    if (TakeValue(line, "DeviceID", &value)) {
+      device_id = value;
+    } else if (TakeValue(line, "port0", &value)) {
+      port0 = value;
+    } else if (TakeValue(line, "port1", &value)) {
+      port1 = value;
+    } else if (TakeValue(line, "button", &value)) {
+      if (value == "on" || value == "off") {
+        button = value == "on";
+      } else {
+        problem("button value not on/off: " + std::string(value));
+      }
+    } else if (TakeValue(line, "RSID", &value)) {
+      if (value.size() == 1 && value[0] >= '1' && value[0] <= '9') {
+        rsid = value[0] - '0';
+      } else {
+        problem("RSID not a digit 1-9: " + std::string(value));
+      }
+    }
+  }
+}
+
+std::string cDeviceConfig::ToKonfout() const {
+  return "DeviceID=" + device_id + "\r\nport0=" + port0 + "\r\nport1=" + port1 +
+         "\r\nbutton=" + (button ? "on" : "off") + "\r\nRSID=" + std::to_string(rsid) + "\r\n";
+}
+
+}  // namespace olv

@@ -1,0 +1,220 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+
+#include <random>
+
+#include "common/files.h"
+#include "tests/sim/sim_test_support.h"
+
+namespace olv::simtest {
+namespace {
+
+std::string ScanAnswer(int id, const std::string& text) {
+  return Bytes({0xFF, id, 0x0A, (id + 0x0A + 0x37) & 0xFF, '#'}) + text + Bytes({0x00});
+}
+
+void SetModified(const std::string& path, time_t when) {
+  const timespec times[2] = {{when, 0}, {when, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+class SimBusScan : public SimBusTest {};
+
+TEST_F(SimBusScan, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) {
+  AddDevice(2);
+  AddDevice(3);
+  AddDevice(9);
+  AddDevice(7).SetSilent(true);
+  Send(ScanFrame());
+  mClock.AdvanceMs(500);
+  ASSERT_EQ(mArrivals.size(), 3u);
+  EXPECT_EQ(mArrivals[0].bytes, ScanAnswer(2, "Rejestrator OLV"));
+  EXPECT_EQ(mArrivals[1].bytes, ScanAnswer(3, "Rejestrator OLV"));
+  EXPECT_EQ(mArrivals[2].bytes, ScanAnswer(9, "Rejestrator OLV"));
+  // Staggered: each answer (about 2 ms on the line) is done before the next.
+  EXPECT_GE(mArrivals[1].at_us - mArrivals[0].at_us, 20000u);
+  EXPECT_GE(mArrivals[2].at_us - mArrivals[1].at_us, 20000u);
+  // The last ID leaves room for a 240-byte answer (21 ms) within 500 ms.
+  EXPECT_LE(cSimDevice::ScanAnswerDelayMs(9) + 21, 500u);
+}
+
+TEST_F(SimBusScan, AFrameFoundAmongGarbageAndSplitAcrossReadsIsAnswered) {
+  AddDevice(4);
+  Send(Bytes({0x00, 0xFF, 0xFF, 0xA3, 0x5C, 0x12, 0xFF, 0xFF}));
+  const std::string scan = ScanFrame();
+  for (char c : scan) Send(std::string(1, c));
+  mClock.AdvanceMs(500);
+  EXPECT_EQ(TakeAll(), ScanAnswer(4, "Rejestrator OLV"));
+}
+
+TEST_F(SimBusScan, AnswerTextComesFromKonfoutAndNeverHoldsAByteThatEndsTheReply) {
+  ASSERT_TRUE(CreateDirectory(CardFolder(5)));
+  ASSERT_TRUE(WriteFileAtomically(CardFolder(5) + "/KONFOUT.TXT",
+                                  "DeviceID=Brama\xFF" "A\r\nRSID=5\r\n"));
+  AddDevice(5);
+  Send(ScanFrame());
+  mClock.AdvanceMs(500);
+  EXPECT_EQ(TakeAll(), ScanAnswer(5, "Brama?A"));
+  // The device keeps its file whole: the keys that were missing are written.
+  EXPECT_EQ(ReadWholeFile(CardFolder(5) + "/KONFOUT.TXT"),
+            "DeviceID=Brama\xFF" "A\r\nport0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\nbutton=off\r\nRSID=5\r\n");
+}
+
+TEST_F(SimBusScan, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
+  std::string error;
+  EXPECT_FALSE(mBus.AddDevice(0, CardFolder(0), &error));
+  EXPECT_FALSE(mBus.AddDevice(10, CardFolder(1), &error));
+  for (int id = 1; id <= 8; ++id) AddDevice(id);
+  EXPECT_FALSE(mBus.AddDevice(8, CardFolder(8), &error));
+  EXPECT_FALSE(mBus.AddDevice(9, CardFolder(9), &error));
+  EXPECT_EQ(error, "the bus holds at most 8 devices");
+  EXPECT_EQ(mBus.DeviceCount(), 8u);
+}
+
+class SimBusCard : public SimBusTest {};
+
+TEST_F(SimBusCard, NewCardGetsAFactoryKonfoutWithItsBusId) {
+  AddDevice(2);
+  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/KONFOUT.TXT"),
+            "DeviceID=Rejestrator OLV\r\nport0=wej\x9C" "cie\r\nport1=wyj\x9C"
+            "cie\r\nbutton=off\r\nRSID=2\r\n");
+}
+
+TEST_F(SimBusCard, KonfoutOfAnotherIdKeepsItsSettingsAndTakesTheBusId) {
+  ASSERT_TRUE(CreateDirectory(CardFolder(3)));
+  ASSERT_TRUE(WriteFileAtomically(CardFolder(3) + "/konfout.txt",
+                                  "DeviceID=Magazyn\r\nbutton=on\r\nport0=A\r\nport1=B\r\nRSID=6\r\n"));
+  AddDevice(3);
+  // One file per name, as on a FAT card: the lower-case copy is replaced.
+  EXPECT_FALSE(FileExists(CardFolder(3) + "/konfout.txt"));
+  EXPECT_EQ(ReadWholeFile(CardFolder(3) + "/KONFOUT.TXT"),
+            "DeviceID=Magazyn\r\nport0=A\r\nport1=B\r\nbutton=on\r\nRSID=3\r\n");
+}
+
+class SimBusFileList : public SimBusTest {
+ protected:
+  void SetUp() override {
+    SimBusTest::SetUp();
+    setenv("TZ", "UTC", 1);
+    tzset();
+    AddDevice(2);
+    AddDevice(3);
+    ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.CSV", std::string(1234, 'x')));
+    ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/a_long_name.text", "not 8.3"));
+    ASSERT_TRUE(CreateDirectory(CardFolder(2) + "/SUB.DIR"));
+    SetModified(CardFolder(2) + "/21051110.CSV", 1620727200);  // 2021-05-11 10:00:00
+    SetModified(CardFolder(2) + "/KONFOUT.TXT", 1715074205);   // 2024-05-07 09:30:05
+  }
+};
+
+TEST_F(SimBusFileList, ActiveDeviceListsItsPlainFilesWithSizesAndTheEndMark) {
+  Send(ActivationFrame(2) + FileListRequest());
+  const std::string expected =
+      Bytes({0xFF, 0x02, 0x01, 0x3A}) +
+      "21051110.CSV 11.05.2021 10:00:00       1234\r\n"
+      "KONFOUT.TXT  07.05.2024 09:30:05         76\r\n" +
+      Bytes({0x15});
+  EXPECT_EQ(TakeAll(), expected);
+  EXPECT_EQ(FileSize(CardFolder(2) + "/KONFOUT.TXT"), 76);
+}
+
+TEST_F(SimBusFileList, OnlyTheActivatedDeviceAnswers) {
+  Send(FileListRequest());
+  EXPECT_EQ(TakeAll(), "");
+  Send(ActivationFrame(3) + FileListRequest());
+  EXPECT_EQ(TakeAll().substr(0, 4), Bytes({0xFF, 0x03, 0x01, 0x3B}));
+  // Activating another ID leaves nobody answering.
+  Send(ActivationFrame(4) + FileListRequest());
+  EXPECT_EQ(TakeAll(), "");
+}
+
+TEST_F(SimBusFileList, WrongPasswordGetsTheRefusedFlagAndNoLines) {
+  Send(ActivationFrame(2) + FileListRequest("427052"));
+  EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x00, 0x39, 0x15}));
+}
+
+class SimBusFaults : public SimBusTest {};
+
+TEST_F(SimBusFaults, LateDeviceAnswersAfterTheScanWindow) {
+  AddDevice(2).SetAnswerDelay(600);
+  Send(ScanFrame());
+  mClock.AdvanceMs(500);
+  EXPECT_TRUE(mArrivals.empty());
+  mClock.AdvanceMs(200);
+  ASSERT_EQ(mArrivals.size(), 1u);
+  EXPECT_EQ(mArrivals[0].at_us, (cSimDevice::ScanAnswerDelayMs(2) + 600) * 1000u);
+}
+
+TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
+  cSimDevice& device = AddDevice(2);
+  Send(ActivationFrame(2));
+  device.CutLineAfter(6, false);
+  Send(FileListRequest());
+  EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x01, 0x3A}) + "KO");
+  Send(FileListRequest());
+  EXPECT_EQ(TakeAll().back(), '\x15');
+
+  device.CutLineAfter(3, true);
+  Send(FileListRequest());
+  Send(FileListRequest());
+  EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x01}));
+  EXPECT_TRUE(device.IsSilent());
+}
+
+TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCounted) {
+  AddDevice(2);
+  auto run = [this](uint32_t seed) {
+    mBus.SetFaultSeed(seed);
+    mBus.SetFaultsToHost({0.05, 0.05});
+    Send(ActivationFrame(2));
+    for (int i = 0; i < 20; ++i) Send(FileListRequest());
+    return TakeAll();
+  };
+  const std::string first = run(7);
+  const uint64_t garbled = mBus.FaultsToHost().Garbled();
+  const uint64_t dropped = mBus.FaultsToHost().Dropped();
+  EXPECT_GT(garbled, 0u);
+  EXPECT_GT(dropped, 0u);
+  EXPECT_EQ(run(7), first);
+  EXPECT_NE(run(8), first);
+  mBus.SetFaultsToHost({});
+  Send(FileListRequest());
+  EXPECT_EQ(TakeAll().substr(0, 4), Bytes({0xFF, 0x02, 0x01, 0x3A}));
+  EXPECT_TRUE(LogContains("SIM: line to the PC:"));
+}
+
+TEST_F(SimBusFaults, BytesLostOnTheWayToTheDevicesLeaveThemSilent) {
+  AddDevice(2);
+  mBus.SetFaultsFromHost({1.0, 0.0});
+  Send(ScanFrame());
+  mClock.AdvanceMs(500);
+  EXPECT_TRUE(mArrivals.empty());
+  EXPECT_EQ(mBus.FaultsFromHost().Dropped(), ScanFrame().size());
+}
+
+TEST_F(SimBusFaults, AMillionRandomBytesLeaveTheBusAnswering) {
+  AddDevice(2);
+  AddDevice(3);
+  std::mt19937 random(12345);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::string chunk;
+  for (int i = 0; i < 1000000; ++i) {
+    // Start marks and signature bytes often, so that frames begin and break.
+    const int r = byte(random);
+    chunk.push_back(static_cast<char>(r < 40 ? 0xFF : r < 60 ? 0xA3 : byte(random)));
+    if (chunk.size() == 997) {
+      Send(chunk);
+      chunk.clear();
+      mClock.AdvanceMs(1);
+    }
+  }
+  mClock.AdvanceMs(2000);
+  TakeAll();
+  Send(ScanFrame());
+  mClock.AdvanceMs(500);
+  EXPECT_EQ(TakeAll(), ScanAnswer(2, "Rejestrator OLV") + ScanAnswer(3, "Rejestrator OLV"));
+}
+
+}  // namespace
+}  // namespace olv::simtest

@@ -1,0 +1,87 @@
+#include <random>
+
+#include "common/files.h"
+#include "common/strings.h"
+#include "model/pin_table.h"
+#include "sim/event_generator.h"
+#include "sim/event_line.h"
+#include "tests/sim/sim_test_support.h"
+
+namespace olv::simtest {
+namespace {
+
+// What the manager reads from an event line: the user ID in characters 1-4,
+// the date in 7-16, the time in 19-26, the marker in 30, and the reader name
+// from what follows character 32 (up to the first comma and one character
+// more dropped, and the last character).
+struct sRead {
+  std::string id, date, time;
+  char marker;
+  std::string reader;
+};
+
+sRead ReadAsTheManagerDoes(const std::string& line) {
+  std::string rest = line.substr(32);
+  rest.erase(0, rest.find(',') + 2);
+  rest.pop_back();
+  return {line.substr(0, 4), line.substr(6, 10), line.substr(18, 8), line[29], rest};
+}
+
+TEST(EventLine, FieldsStandWhereTheManagerReadsThem) {
+  sDeviceEvent event{12, {2024, 5, 7, 8, 1, 33, 0}, 1, true, "wyj\x9C" "cie"};
+  const std::string line = FormatEventLine(event);
+  ASSERT_EQ(line.substr(line.size() - 2), "\r\n");
+  EXPECT_EQ(line[4], ',');
+  const sRead read = ReadAsTheManagerDoes(line.substr(0, line.size() - 2));
+  EXPECT_EQ(read.id, "0012");
+  EXPECT_EQ(read.date, "2024-05-07");
+  EXPECT_EQ(read.time, "08:01:33");
+  EXPECT_EQ(read.marker, 'p');
+  EXPECT_EQ(read.reader, "wyj\x9C" "cie");
+  EXPECT_EQ(EventFileName(event.when), "20240507.CSV");
+  event.by_pin = false;
+  event.user_id = 0;
+  EXPECT_EQ(ReadAsTheManagerDoes(FormatEventLine(event)).marker, ' ');
+  EXPECT_EQ(ReadAsTheManagerDoes(FormatEventLine(event)).id, "0000");
+}
+
+class SimEvents : public SimBusTest {};
+
+TEST_F(SimEvents, EventsGoToTheFileOfTheDayWithTheReaderLabel) {
+  cSimDevice& device = AddDevice(2);
+  // The virtual clock starts at 2024-05-07 09:00.
+  mClock.AdvanceMs(61000);
+  ASSERT_TRUE(device.RecordEvent(7, 0, false));
+  ASSERT_TRUE(device.RecordEvent(0, 1, false));
+  const auto file = ReadWholeFile(CardFolder(2) + "/20240507.CSV");
+  ASSERT_TRUE(file);
+  const auto lines = SplitLines(*file);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "0007, 2024-05-07, 09:01:01,   , 0,\"wej\x9C" "cie\"");
+  EXPECT_EQ(ReadAsTheManagerDoes(lines[1]).reader, "wyj\x9C" "cie");
+  // The file is on the device's list like any other.
+  Send(ActivationFrame(2) + FileListRequest());
+  EXPECT_NE(TakeAll().find("20240507.CSV "), std::string::npos);
+}
+
+TEST_F(SimEvents, GeneratorVisitsTheUsersADeviceKnows) {
+  std::mt19937 random(3);
+  ASSERT_TRUE(CreateDirectory(CardFolder(3)));
+  ASSERT_TRUE(WriteFileAtomically(
+      CardFolder(3) + "/USERS.TXT",
+      std::string(8, ' ') + "0042u" + Bytes({0x00}) + ScramblePin("1234", random) +
+          Bytes({0x00}) + "Ola\r\n"));
+  AddDevice(3);
+  cEventGenerator visits(mClock, mBus, 1000, 11);
+  mClock.AdvanceMs(10000);
+  const auto lines = SplitLines(ReadWholeFile(CardFolder(3) + "/20240507.CSV").value_or(""));
+  ASSERT_EQ(lines.size(), 10u);
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.substr(0, 4), "0042");
+    // No card: always by PIN.
+    EXPECT_EQ(line[29], 'p');
+  }
+}
+
+}  // namespace
+}  // namespace olv::simtest

@@ -1,0 +1,94 @@
+// What the simulator tests share: a card folder per test, a bus on a virtual
+// clock whose answers are recorded with their arrival times, and the PC's
+// frames written out byte by byte.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/virtual_clock.h"
+#include "sim/sim_bus.h"
+
+namespace olv::simtest {
+
+inline std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out.push_back(static_cast<char>(v));
+  return out;
+}
+
+inline std::string ScanFrame() {
+  return Bytes({0xFF, 0xA3, 0x5C, 0x19, 0xE7, 0x42, 0x8D, 0x0B, 0x76, 0xF1, 0x2E, 0x94, 0x6C, 0x3B,
+                0xA8, 0xD5, 0xFF});
+}
+
+inline std::string ActivationFrame(int id) {
+  std::string frame = ScanFrame();
+  frame.back() = static_cast<char>(id);
+  return frame;
+}
+
+// 0xFF, the password, 0x00, the command, then what follows.
+inline std::string Request(int command, const std::string& rest,
+                           const std::string& password = "427051") {
+  return Bytes({0xFF}) + password + Bytes({0x00, command}) + rest;
+}
+
+inline std::string FileListRequest(const std::string& password = "427051") {
+  return Request(5, Bytes({0x0D}), password);
+}
+
+struct sArrival {
+  uint64_t at_us;
+  std::string bytes;
+};
+
+class SimBusTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/olv_sim_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    mRoot = pattern;
+    mBus.SetSender([this](const uint8_t* data, size_t n) {
+      mArrivals.push_back({mClock.NowMicros(), std::string(reinterpret_cast<const char*>(data), n)});
+    });
+    mBus.UstawFunkcjeLogujaca([this](const std::string& line) { mLog.push_back(line); });
+  }
+  void TearDown() override { std::filesystem::remove_all(mRoot); }
+
+  std::string CardFolder(int id) const { return mRoot + "/0000000" + std::to_string(id); }
+  cSimDevice& AddDevice(int id) {
+    std::string error;
+    EXPECT_TRUE(mBus.AddDevice(id, CardFolder(id), &error)) << error;
+    return *mBus.FindDevice(id);
+  }
+  void Send(const std::string& bytes) {
+    mBus.Receive(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  }
+  // Everything that arrived, joined, and forgotten.
+  std::string TakeAll() {
+    std::string all;
+    for (const sArrival& a : mArrivals) all += a.bytes;
+    mArrivals.clear();
+    return all;
+  }
+  bool LogContains(const std::string& part) const {
+    for (const std::string& line : mLog) {
+      if (line.find(part) != std::string::npos) return true;
+    }
+    return false;
+  }
+
+  std::string mRoot;
+  cVirtualClock mClock;
+  cSimBus mBus{mClock};
+  std::vector<sArrival> mArrivals;
+  std::vector<std::string> mLog;
+};
+
+}  // namespace olv::simtest

@@ -1,0 +1,295 @@
+#include <random>
+
+#include "common/files.h"
+#include "model/pin_table.h"
+#include "tests/sim/sim_test_support.h"
+
+namespace olv::simtest {
+namespace {
+
+std::string DownloadRequest(const std::string& name, const std::string& password = "427051") {
+  return Request(3, name + Bytes({0x0D}), password);
+}
+
+std::string DeleteRequest(const std::string& name, const std::string& password = "427051") {
+  return Request(11, name + Bytes({0x0D}), password);
+}
+
+std::string UploadHeader(const std::string& name, uint32_t size,
+                         const std::string& password = "427051") {
+  std::string frame = Request(9, name + Bytes({0x00, static_cast<int>(size & 0xFF),
+                                               static_cast<int>((size >> 8) & 0xFF),
+                                               static_cast<int>((size >> 16) & 0xFF),
+                                               static_cast<int>(size >> 24)}),
+                            password);
+  unsigned sum = 0;
+  for (char c : frame) sum += static_cast<uint8_t>(c);
+  return frame + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+}
+
+// An upload data frame; broken raises the size's high byte as the PC does once
+// per upload, so that the header check fails.
+std::string UploadFrame(int number, const std::string& payload, bool broken = false) {
+  const int low = static_cast<int>(payload.size() & 0xFF);
+  const int high = static_cast<int>(payload.size() >> 8);
+  unsigned sum = 0;
+  for (char c : payload) sum += static_cast<uint8_t>(c);
+  return Bytes({number, low, broken ? high + 1 : high, (number + low + high + 0x37) & 0xFF}) +
+         payload + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+}
+
+std::string DownloadHeader(uint32_t size, int id, int flag) {
+  const int b0 = size & 0xFF, b1 = (size >> 8) & 0xFF, b2 = (size >> 16) & 0xFF, b3 = size >> 24;
+  return Bytes({0xFF, b0, b1, b2, b3, id, flag, (id + flag + b0 + b1 + b2 + b3 + 0x37) & 0xFF});
+}
+
+std::string DownloadFrame(int number, const std::string& payload) {
+  const int low = static_cast<int>(payload.size() & 0xFF);
+  const int high = static_cast<int>(payload.size() >> 8);
+  unsigned sum = 0;
+  for (char c : payload) sum += static_cast<uint8_t>(c);
+  return Bytes({number, low, high, (number + low + high) & 0xFF}) + payload +
+         Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+}
+
+std::string RandomBytes(size_t n, uint32_t seed) {
+  std::mt19937 random(seed);
+  std::string out;
+  for (size_t i = 0; i < n; ++i) out.push_back(static_cast<char>(random() & 0xFF));
+  return out;
+}
+
+const std::string kAck = "{";
+const std::string kRepeat = "d";
+
+class SimTransfer : public SimBusTest {
+ protected:
+  void SetUp() override {
+    SimBusTest::SetUp();
+    AddDevice(2);
+    AddDevice(3);
+    Send(ActivationFrame(2));
+  }
+  void Put(const std::string& name, const std::string& bytes) {
+    ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/" + name, bytes));
+  }
+};
+
+TEST_F(SimTransfer, DownloadSendsHeaderAndFirstFrameThenOneFramePerAcknowledgement) {
+  const std::string data = RandomBytes(513, 1);
+  Put("21051110.CSV", data);
+  Send(DownloadRequest("21051110.CSV"));
+  EXPECT_EQ(TakeAll(), DownloadHeader(513, 2, 1) + DownloadFrame(0, data.substr(0, 512)));
+  Send(kRepeat);
+  EXPECT_EQ(TakeAll(), DownloadFrame(0, data.substr(0, 512)));
+  Send(kAck);
+  EXPECT_EQ(TakeAll(), DownloadFrame(1, data.substr(512)));
+  Send(kAck);
+  Send(kAck);
+  EXPECT_EQ(TakeAll(), "");
+}
+
+TEST_F(SimTransfer, DownloadSizesFromEmptyToManyFramesArriveWhole) {
+  for (const size_t size : {0u, 1u, 512u, 1300u, 200000u}) {
+    const std::string data = RandomBytes(size, static_cast<uint32_t>(size));
+    Put("KONFOUT.TXT", data);
+    Send(DownloadRequest("konfout.txt"));
+    std::string received = TakeAll();
+    ASSERT_EQ(received.substr(0, 8), DownloadHeader(static_cast<uint32_t>(size), 2, 1)) << size;
+    received.erase(0, 8);
+    std::string file;
+    int frames = 0;
+    while (!received.empty()) {
+      ASSERT_GE(received.size(), 6u);
+      const size_t length = static_cast<uint8_t>(received[1]) | (static_cast<uint8_t>(received[2]) << 8);
+      ASSERT_EQ(static_cast<uint8_t>(received[0]), frames & 0xFF);
+      ASSERT_LE(length, 512u);
+      ASSERT_EQ(received.size(), length + 6);
+      EXPECT_EQ(received, DownloadFrame(frames & 0xFF, received.substr(4, length)));
+      file += received.substr(4, length);
+      ++frames;
+      Send(kAck);
+      received = TakeAll();
+    }
+    EXPECT_EQ(file, data) << size;
+    EXPECT_EQ(frames, static_cast<int>((size + 511) / 512));
+  }
+}
+
+TEST_F(SimTransfer, DownloadOfAMissingFileIsUnansweredAndAWrongPasswordGetsAnEmptyRefusal) {
+  Send(DownloadRequest("NOFILE.CSV"));
+  EXPECT_EQ(TakeAll(), "");
+  Put("A.CSV", "abc");
+  Send(DownloadRequest("A.CSV", "000000"));
+  EXPECT_EQ(TakeAll(), DownloadHeader(0, 2, 0));
+}
+
+TEST_F(SimTransfer, UploadAsksAgainForTheBrokenFourthFrameOnceTheLineIsQuiet) {
+  const std::string data = RandomBytes(2100, 2);
+  Send(UploadHeader("USERS.txt", 2100));
+  EXPECT_EQ(TakeAll(), kAck);
+  for (int n = 0; n < 3; ++n) {
+    Send(UploadFrame(n, data.substr(n * 512, 512)));
+    EXPECT_EQ(TakeAll(), kAck) << n;
+  }
+  // The header check fails at once; the rest of the frame (length unknown)
+  // is dropped until the line has been quiet.
+  Send(UploadFrame(3, data.substr(1536, 512), true));
+  mClock.AdvanceMs(cSimDevice::kQuietMs - 1);
+  EXPECT_EQ(TakeAll(), "");
+  mClock.AdvanceMs(1);
+  EXPECT_EQ(TakeAll(), kRepeat);
+  Send(UploadFrame(3, data.substr(1536, 512)));
+  EXPECT_EQ(TakeAll(), kAck);
+  EXPECT_FALSE(FileExists(CardFolder(2) + "/USERS.txt"));
+  Send(UploadFrame(4, data.substr(2048)));
+  EXPECT_EQ(TakeAll(), kAck);
+  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/USERS.txt"), data);
+}
+
+TEST_F(SimTransfer, UploadFramesRepeatedAfterALostAcknowledgementAreNotStoredTwice) {
+  const std::string data = RandomBytes(1300, 3);
+  Send(UploadHeader("EVENTS.CSV", 1300));
+  Send(UploadFrame(0, data.substr(0, 512)));
+  Send(UploadFrame(0, data.substr(0, 512)));
+  Send(UploadFrame(1, data.substr(512, 512)));
+  Send(UploadFrame(2, data.substr(1024)));
+  EXPECT_EQ(TakeAll(), "{{{{{");
+  // The last acknowledgement lost: the last frame comes once more.
+  Send(UploadFrame(2, data.substr(1024)));
+  EXPECT_EQ(TakeAll(), kAck);
+  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/EVENTS.CSV"), data);
+}
+
+TEST_F(SimTransfer, UploadWithBadSumsIsAskedAgainAndEmptyFileIsTheHeaderAlone) {
+  std::string header = UploadHeader("EMPTY.TXT", 0);
+  header.back() = static_cast<char>(header.back() + 1);
+  Send(header);
+  mClock.AdvanceMs(cSimDevice::kQuietMs);
+  EXPECT_EQ(TakeAll(), kRepeat);
+  Send(UploadHeader("EMPTY.TXT", 0));
+  EXPECT_EQ(TakeAll(), kAck);
+  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/EMPTY.TXT"), "");
+
+  Send(UploadHeader("ONE.TXT", 3));
+  EXPECT_EQ(TakeAll(), kAck);
+  std::string frame = UploadFrame(0, "abc");
+  frame[5] = 'X';
+  Send(frame);
+  mClock.AdvanceMs(cSimDevice::kQuietMs);
+  EXPECT_EQ(TakeAll(), kRepeat);
+  Send(UploadFrame(0, "abc"));
+  EXPECT_EQ(TakeAll(), kAck);
+  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/ONE.TXT"), "abc");
+}
+
+TEST_F(SimTransfer, UploadOfANameThatIsNotPlainOrWithAWrongPasswordIsRefusedUnanswered) {
+  Send(UploadHeader("../EVIL.TXT", 1));
+  Send(UploadHeader("a/b.txt", 1));
+  Send(UploadHeader("OK.TXT", 1, "000000"));
+  mClock.AdvanceMs(100);
+  EXPECT_EQ(TakeAll(), "");
+  EXPECT_FALSE(FileExists(mRoot + "/EVIL.TXT"));
+  EXPECT_TRUE(LogContains("wrong password, upload refused"));
+  EXPECT_TRUE(LogContains("not plain 8.3"));
+}
+
+TEST_F(SimTransfer, ScanDuringAnUploadAbandonsItAndIsAnswered) {
+  Send(UploadHeader("BIG.CSV", 5000));
+  EXPECT_EQ(TakeAll(), kAck);
+  Send(UploadFrame(0, RandomBytes(512, 4)));
+  TakeAll();
+  Send(ScanFrame());
+  mClock.AdvanceMs(500);
+  const std::string answers = TakeAll();
+  EXPECT_EQ(answers.find('d'), std::string::npos);
+  EXPECT_EQ(answers.substr(0, 3), Bytes({0xFF, 0x02, 0x0A}));
+  EXPECT_FALSE(FileExists(CardFolder(2) + "/BIG.CSV"));
+}
+
+TEST_F(SimTransfer, DeleteRemovesTheFileIgnoringCaseOnlyWithThePassword) {
+  Put("21051110.CSV", "x");
+  Send(DeleteRequest("21051110.csv", "111111"));
+  EXPECT_TRUE(FileExists(CardFolder(2) + "/21051110.CSV"));
+  Send(DeleteRequest("21051110.csv"));
+  EXPECT_FALSE(FileExists(CardFolder(2) + "/21051110.CSV"));
+  EXPECT_EQ(TakeAll(), "");
+}
+
+TEST_F(SimTransfer, UploadedKonfigChangesTheBusIdAndKonfout) {
+  const std::string konfig =
+      "DeviceID=Brama\r\nport1=Wyj\x9C" "cie\r\nport0=Wej\x9C" "cie\r\nbutton=on\r\n"
+      "data:2024.5.7\r\ntime:9.5.30\r\nRSID=5\r\n";
+  Send(UploadHeader("konfig.txt", static_cast<uint32_t>(konfig.size())));
+  Send(UploadFrame(0, konfig));
+  EXPECT_EQ(TakeAll(), "{{");
+  EXPECT_EQ(mBus.FindDevice(2), nullptr);
+  ASSERT_NE(mBus.FindDevice(5), nullptr);
+  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/KONFOUT.TXT"),
+            "DeviceID=Brama\r\nport0=Wej\x9C" "cie\r\nport1=Wyj\x9C" "cie\r\nbutton=on\r\nRSID=5\r\n");
+  Send(ScanFrame());
+  mClock.AdvanceMs(500);
+  EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x03, 0x0A, 0x44}) + "#Rejestrator OLV" + Bytes({0x00}) +
+                           Bytes({0xFF, 0x05, 0x0A, 0x46}) + "#Brama" + Bytes({0x00}));
+
+  // The factory file, named by the bus ID in eight digits, brings ID 1 back.
+  const std::string factory =
+      "DeviceID=Rejestrator OLV\r\nport1=wyj\x9C" "cie\r\nport0=wej\x9C" "cie\r\nbutton=off\r\nRSID=1\r\n";
+  Send(ActivationFrame(5) + UploadHeader("00000005", static_cast<uint32_t>(factory.size())) +
+       UploadFrame(0, factory));
+  EXPECT_EQ(TakeAll(), "{{");
+  ASSERT_NE(mBus.FindDevice(1), nullptr);
+  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/KONFOUT.TXT"),
+            "DeviceID=Rejestrator OLV\r\nport0=wej\x9C" "cie\r\nport1=wyj\x9C"
+            "cie\r\nbutton=off\r\nRSID=1\r\n");
+}
+
+TEST_F(SimTransfer, KonfigWithABadRsidKeepsTheIdAndSaysWhy) {
+  const std::string konfig = "DeviceID=X\r\nRSID=12\r\n";
+  Send(UploadHeader("KONFIG.TXT", static_cast<uint32_t>(konfig.size())) + UploadFrame(0, konfig));
+  EXPECT_EQ(TakeAll(), "{{");
+  EXPECT_NE(mBus.FindDevice(2), nullptr);
+  EXPECT_EQ(mBus.FindDevice(2)->Config().device_id, "X");
+  EXPECT_TRUE(LogContains("RSID not a digit 1-9: 12"));
+}
+
+TEST_F(SimTransfer, UploadedUsersAreDecodedWithTheSharedPinTableAndReadBackWhole) {
+  std::mt19937 random(99);
+  const std::string users = Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x20, 0x20, 0x20}) + "0012u" +
+                            Bytes({0x00}) + ScramblePin("90417", random) + Bytes({0x00}) +
+                            "Kowalski Jan\r\n" + std::string(8, ' ') + "0007u" +
+                            Bytes({0x00, 0x00}) + "Ala\r\n";
+  Send(UploadHeader("USERS.txt", static_cast<uint32_t>(users.size())));
+  Send(UploadFrame(0, users));
+  EXPECT_EQ(TakeAll(), "{{");
+  const cSimDevice& device = *mBus.FindDevice(2);
+  ASSERT_EQ(device.Users().size(), 2u);
+  EXPECT_EQ(device.Users()[0].id, 12);
+  EXPECT_EQ(device.Users()[0].pin, "90417");
+  EXPECT_EQ(device.Users()[0].name, "Kowalski Jan");
+  EXPECT_EQ(device.Users()[1].pin, "");
+
+  Send(DownloadRequest("USERS.TXT"));
+  EXPECT_EQ(TakeAll(), DownloadHeader(static_cast<uint32_t>(users.size()), 2, 1) +
+                           DownloadFrame(0, users));
+
+  // A file that breaks the layout is kept on the card, and the users stay.
+  Send(UploadHeader("users.txt", 3) + UploadFrame(0, "bad"));
+  EXPECT_EQ(TakeAll(), "{{");
+  EXPECT_EQ(device.Users().size(), 2u);
+  EXPECT_TRUE(LogContains("users.txt cannot be read, the users stay as they were"));
+}
+
+TEST_F(SimTransfer, UsersOnTheCardAreReadAtStart) {
+  std::mt19937 random(5);
+  ASSERT_TRUE(CreateDirectory(CardFolder(6)));
+  ASSERT_TRUE(WriteFileAtomically(CardFolder(6) + "/USERS.TXT",
+                                  std::string(8, ' ') + "0100u" + Bytes({0x00}) +
+                                      ScramblePin("42", random) + Bytes({0x00}) + "Ola\r\n"));
+  const cSimDevice& device = AddDevice(6);
+  ASSERT_EQ(device.Users().size(), 1u);
+  EXPECT_EQ(device.Users()[0].pin, "42");
+}
+
+}  // namespace
+}  // namespace olv::simtest
