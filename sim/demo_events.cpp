@@ -83,20 +83,21 @@ void PlanUserDay(const sHabit& habit, cDice& dice, std::vector<sPlannedEvent>& e
   auto by_pin = [&] { return has_pin && (!has_card || dice.Chance(kPinInsteadOfCard)); };
 
   if (has_pin && has_card && dice.Chance(kForgotCard)) {
-    // A borrowed card first, then the PIN.
+    // The own card left at home: an unknown one first, then the PIN.
     events.push_back({route.arrival, 0, arrival - dice.Between(5, 40), false});
     events.push_back({route.arrival, user.ID, arrival, true});
   } else {
     events.push_back({route.arrival, user.ID, arrival, by_pin()});
   }
   if (dice.Chance(kTwice)) {
+    // Held to the reader once more, to be sure.
     events.push_back({route.arrival, user.ID, arrival + dice.Between(2, 6), by_pin()});
   }
   for (size_t i = 0; i < route.inside.size(); ++i) {
     if (i == 0 && dice.Chance(kUsualInsideDoor)) {
       events.push_back(
           {route.inside[0], user.ID, arrival + dice.Between(2 * kMinute, 7 * kMinute), by_pin()});
-    } else if (i > 0 && dice.Chance(kOtherInsideDoor) && departure - arrival > kHour) {
+    } else if (i > 0 && dice.Chance(kOtherInsideDoor) && departure - arrival >= kHour) {
       events.push_back({route.inside[i], user.ID,
                         dice.Between(arrival + 30 * kMinute, departure - 30 * kMinute), by_pin()});
     }

@@ -4,8 +4,10 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "common/cp1250.h"
