@@ -1,0 +1,129 @@
+// cWPP: the WPP protocol engine. A polled, single-threaded state machine: a
+// 50 ms timer reads whatever bytes have arrived and feeds them to the receiver
+// of the current mode; requests are written at once. It knows no tasks and no
+// device list: its owner (the WPP driver) makes one request at a time and
+// learns the outcome from the events.
+//
+// Requests carry no device address: an activation frame with a bus ID selects
+// the device that answers the requests after it; the scan frame addresses all.
+//
+// Nothing here waits for an answer: a device that stays silent simply leaves
+// the engine waiting, and the owner decides how long is too long. A request
+// made while the port is closed sends nothing and returns false, and no
+// completion event follows it.
+//
+// The completion events (OnDevicesFound, OnDeviceActivated, OnFileListReceived,
+// OnConnectionLost) come from one-shot timers, never from inside a request, so
+// a handler may make the next request. OnPortOpened, OnPortOpenFailed,
+// OnFileListLine and OnStatus are called directly. Lines from devices are
+// handed over as the bytes arrived (CP1250).
+//
+// Callers must guarantee: the clock outlives the engine; one thread; a handler
+// does not destroy the engine.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "comm/serial_link.h"
+#include "comm/wpp_protocol.h"
+#include "comm/wpp_reply_receiver.h"
+#include "common/clock.h"
+#include "common/logging.h"
+
+namespace olv {
+
+class cWPP : public cLogujacy {
+ public:
+  using LinesEvent = std::function<void(const std::vector<std::string>&)>;
+
+  // Receive modes.
+  static constexpr uint8_t kOdbiorListyLubUrzadzen = 0;
+  static constexpr uint8_t kOdbiorPliku = 1;
+  static constexpr uint8_t kOdbiorPotwierdzenUploadu = 2;
+
+  cWPP(cClock& clock, std::unique_ptr<cSerialLink> port);
+  ~cWPP() override;
+  cWPP(const cWPP&) = delete;
+  cWPP& operator=(const cWPP&) = delete;
+
+  // Opens and configures the port (8N1, no flow control, 10 ms time-outs);
+  // raises OnPortOpened or OnPortOpenFailed. A port this call opened is closed
+  // again when configuring it fails; a port that was open before stays open.
+  bool OtworzPort(const std::string& port_name, uint32_t baud_rate);
+  // Waits 50 ms (so the last frame leaves the line) and closes the port.
+  bool ZamknijPort();
+  // Broadcasts the scan frame; OnDevicesFound follows 500 ms later with the
+  // answers gathered (empty when the port is closed). False when not sent.
+  bool RozglosSkanowanie();
+  // Addresses the device with the given bus ID (1 to 254); OnDeviceActivated
+  // follows. False (and no event) when the port is closed or the ID is not a
+  // bus address.
+  bool AktywujUrzadzenie(int id);
+  // Asks the active device for its file list; OnFileListLine for every line
+  // and OnFileListReceived after the end mark. False when the port is closed.
+  bool SciagnijListePlikowZUrzadzenia();
+  // Writes raw bytes; returns the count written. With the port closed nothing
+  // is written and OnConnectionLost follows.
+  uint32_t WyslijDane(const uint8_t* data, uint32_t length);
+  // Replaces list with the machine's serial ports.
+  void ListaPortow(std::vector<std::string>& list);
+
+  // Name of the open port, empty when closed.
+  const std::string& ObecnyPort() const { return mObecnyPort; }
+  // Bus ID of the last activated device, 0 after closing.
+  int AktywneUrzadzenie() const { return mAktywneUrzadzenie; }
+  uint8_t TrybOdbioru() const { return mTrybOdbioru; }
+  const cParametryWPP& Parametry() const { return mParametry; }
+  cSerialLink& Port() { return *mPort; }
+  // How the engine writes bytes to its log: digits and ASCII letters as they
+  // are, every other byte as 0x and upper-case hex, joined by ", ".
+  static std::string RenderBytes(const uint8_t* data, uint32_t length);
+
+  std::function<void()> OnPortOpened;
+  std::function<void()> OnPortOpenFailed;
+  LinesEvent OnDevicesFound;
+  std::function<void()> OnDeviceActivated;
+  std::function<void()> OnFileListLine;
+  LinesEvent OnFileListReceived;
+  std::function<void()> OnConnectionLost;
+  std::function<void(const std::string&)> OnStatus;
+
+ private:
+  void TimerOdpytywaniaTimer();
+  // Poll steps that take in the bytes waiting: the pending reset, the reads and
+  // the receiver of the current mode.
+  void PrzyjmijDane();
+  void Zeruj();
+  uint32_t CzytajOczekujace();
+  void Status(const std::string& text) const;
+  // The 17-byte activation frame; byte 16 is the address.
+  uint32_t WyslijRamkeAktywacji(uint8_t address);
+
+  void TimerZakonczOczekiwanieNaZgloszenieUrzadzenTimer();
+  void TimerOdbiorListyPlikowTimer();
+  void TimerAktywujUrzadzenieTimer();
+  void TimerUtraconoPolaczenieTimer();
+
+  cClock& mClock;
+  const cParametryWPP mParametry;
+  std::unique_ptr<cSerialLink> mPort;
+  std::string mObecnyPort;
+  int mAktywneUrzadzenie = 0;
+  uint8_t mTrybOdbioru = kOdbiorListyLubUrzadzen;
+  bool mResetPending = false;
+  std::vector<uint8_t> mBuforOdbioru;
+  uint32_t mIloscOdebranych = 0;
+  cWppReplyReceiver mOdbiornik;
+
+  std::unique_ptr<cTimer> mTimerOdpytywania;
+  std::unique_ptr<cTimer> mTimerSkanowania;
+  std::unique_ptr<cTimer> mTimerListyPlikow;
+  std::unique_ptr<cTimer> mTimerAktywacji;
+  std::unique_ptr<cTimer> mTimerUtraconegoPolaczenia;
+};
+
+}  // namespace olv
