@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "common/dates.h"
+#include "common/loop_clock.h"
+#include "common/virtual_clock.h"
+
+namespace olv {
+namespace {
+
+TEST(VirtualClock, TimersFireInDueOrderAtTheirOwnTimes) {
+  cVirtualClock clock;
+  std::vector<std::string> fired;
+  auto slow = clock.CreateTimer(30, [&] { fired.push_back("30@" + std::to_string(clock.NowMicros() / 1000)); });
+  auto fast = clock.CreateTimer(20, [&] { fired.push_back("20@" + std::to_string(clock.NowMicros() / 1000)); });
+  slow->Start();
+  fast->Start();
+  clock.AdvanceMs(65);
+  // At 60 both are due; the one rescheduled earlier (at 30) goes first.
+  EXPECT_EQ(fired, (std::vector<std::string>{"20@20", "30@30", "20@40", "30@60", "20@60"}));
+  EXPECT_EQ(clock.NowMicros(), 65000u);
+}
+
+TEST(VirtualClock, OneShotTimerStartedInAHandlerFiresOnALaterTurn) {
+  cVirtualClock clock;
+  int first = 0, second = 0;
+  auto next = clock.CreateTimer(1, nullptr);
+  next->SetHandler([&] {
+    next->Stop();
+    ++second;
+  });
+  auto start = clock.CreateTimer(1, nullptr);
+  // A completion stops its own one-shot timer and starts the next step.
+  start->SetHandler([&] {
+    start->Stop();
+    ++first;
+    next->Start();
+    EXPECT_EQ(second, 0);
+  });
+  start->Start();
+  clock.AdvanceMicros(1000);
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 0);
+  clock.AdvanceMicros(1000);
+  EXPECT_EQ(second, 1);
+  clock.AdvanceMs(100);
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 1);
+}
+
+TEST(VirtualClock, SleepMovesTimeWithoutFiring) {
+  cVirtualClock clock(EncodeDate(2024, 5, 7), 5000);
+  int fired = 0;
+  auto timer = clock.CreateTimer(10, [&] { ++fired; });
+  timer->Start();
+  clock.Sleep(100);
+  EXPECT_EQ(fired, 0);
+  EXPECT_EQ(clock.GetTickCount(), 5100u);
+  EXPECT_NEAR(clock.Now(), EncodeDate(2024, 5, 7) + 100 * kOneMillisecond, 1e-12);
+  // Once the loop turns again the overdue timer fires once, not ten times.
+  clock.AdvanceMicros(1);
+  EXPECT_EQ(fired, 1);
+}
+
+TEST(VirtualClock, TimersCanBeStoppedRestartedAndDestroyedByHandlers) {
+  cVirtualClock clock;
+  int fired = 0;
+  auto victim = clock.CreateTimer(10, [&] { ++fired; });
+  auto killer = clock.CreateTimer(5, [&] { victim.reset(); });
+  victim->Start();
+  killer->Start();
+  clock.AdvanceMs(50);
+  EXPECT_EQ(fired, 0);
+
+  auto self = clock.CreateTimer(10, nullptr);
+  self->SetHandler([&] { self.reset(); ++fired; });
+  self->Start();
+  clock.AdvanceMs(50);
+  EXPECT_EQ(fired, 1);
+
+  auto restart = clock.CreateTimer(10, [&] { ++fired; });
+  restart->Start();
+  clock.AdvanceMs(8);
+  restart->Start();  // restarting an active timer counts from now
+  clock.AdvanceMs(8);
+  EXPECT_EQ(fired, 1);
+  clock.AdvanceMs(2);
+  EXPECT_EQ(fired, 2);
+  auto idle = clock.CreateTimer(0, [&] { ++fired; });
+  idle->Start();
+  clock.AdvanceMs(5);
+  EXPECT_EQ(fired, 2);
+}
+
+TEST(VirtualClock, CallAtAndRunUntil) {
+  cVirtualClock clock;
+  std::vector<uint64_t> at;
+  clock.CallAt(87, [&] { at.push_back(clock.NowMicros()); });
+  clock.CallAt(174, [&] { at.push_back(clock.NowMicros()); });
+  bool done = false;
+  auto timer = clock.CreateTimer(3, [&] { done = true; });
+  timer->Start();
+  EXPECT_TRUE(clock.RunUntil([&] { return done; }, 100));
+  EXPECT_EQ(at, (std::vector<uint64_t>{87, 174}));
+  EXPECT_EQ(clock.NowMicros(), 3000u);
+  EXPECT_FALSE(clock.RunUntil([] { return false; }, 20));
+  EXPECT_EQ(clock.NowMicros(), 23000u);
+}
+
+TEST(LoopClock, WakesForADueTimerAndForAReadableDescriptor) {
+  cLoopClock clock;
+  bool timer_fired = false;
+  auto timer = clock.CreateTimer(5, [&] { timer_fired = true; });
+  timer->Start();
+  EXPECT_TRUE(clock.RunUntil([&] { return timer_fired; }, 2000));
+
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  std::string got;
+  clock.WatchFd(fds[0], [&] {
+    char buffer[16];
+    const ssize_t n = read(fds[0], buffer, sizeof buffer);
+    if (n > 0) got.append(buffer, static_cast<size_t>(n));
+  });
+  ASSERT_EQ(write(fds[1], "hi", 2), 2);
+  const uint32_t before = clock.GetTickCount();
+  clock.RunOnce(5000);
+  EXPECT_EQ(got, "hi");
+  EXPECT_LT(clock.GetTickCount() - before, 4000u);
+  clock.UnwatchFd(fds[0]);
+  close(fds[0]);
+  close(fds[1]);
+}
+
+TEST(LoopClock, QuitEndsRun) {
+  cLoopClock clock;
+  auto timer = clock.CreateTimer(2, [&] { clock.Quit(); });
+  timer->Start();
+  clock.Run();
+  SUCCEED();
+}
+
+}  // namespace
+}  // namespace olv

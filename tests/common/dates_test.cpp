@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "common/dates.h"
+
+namespace olv {
+namespace {
+
+TEST(Dates, EncodeAndDecode) {
+  EXPECT_DOUBLE_EQ(EncodeDate(1899, 12, 30), 0.0);
+  EXPECT_DOUBLE_EQ(EncodeDate(1900, 1, 1), 2.0);
+  EXPECT_DOUBLE_EQ(EncodeDate(2024, 5, 7), 45419.0);
+  const double t = EncodeDateTime(2024, 5, 7, 9, 5, 30, 250);
+  const cDateTimeFields f = DecodeDateTime(t);
+  EXPECT_EQ(f.year, 2024);
+  EXPECT_EQ(f.month, 5);
+  EXPECT_EQ(f.day, 7);
+  EXPECT_EQ(f.hour, 9);
+  EXPECT_EQ(f.minute, 5);
+  EXPECT_EQ(f.second, 30);
+  EXPECT_EQ(f.millisecond, 250);
+  const cDateTimeFields before = DecodeDateTime(-1.25);
+  EXPECT_EQ(before.year, 1899);
+  EXPECT_EQ(before.day, 28);
+  EXPECT_EQ(before.hour, 18);
+}
+
+TEST(Dates, FifteenDigitTimesReadAsTheirMillisecond) {
+  const cDateTimeFields f = DecodeDateTime(0.333333333333333);
+  EXPECT_EQ(f.hour, 8);
+  EXPECT_EQ(f.minute, 0);
+  EXPECT_EQ(f.second, 0);
+  EXPECT_EQ(FormatDuration(0.333333333333333, true), "08:00:00");
+  // Just under midnight rounds into the next day rather than reading 23:59:59.
+  const cDateTimeFields g = DecodeDateTime(45419.0 + 0.99999999999);
+  EXPECT_EQ(g.day, 8);
+  EXPECT_EQ(g.hour, 0);
+}
+
+TEST(Dates, LeapYearsAndMonthLengths) {
+  EXPECT_TRUE(IsLeapYear(2024));
+  EXPECT_FALSE(IsLeapYear(2023));
+  EXPECT_FALSE(IsLeapYear(1900));
+  EXPECT_TRUE(IsLeapYear(2000));
+  EXPECT_EQ(DaysInMonth(2024, 2), 29);
+  EXPECT_EQ(DaysInMonth(2023, 2), 28);
+  EXPECT_EQ(DaysInMonth(1900, 2), 28);
+  EXPECT_EQ(DaysInMonth(2024, 12), 31);
+  EXPECT_EQ(DaysInMonth(2024, 4), 30);
+  EXPECT_EQ(DaysInMonth(2024, 13), 0);
+  EXPECT_DOUBLE_EQ(EncodeDate(2024, 3, 1) - EncodeDate(2024, 2, 28), 2.0);
+}
+
+TEST(Dates, CutsToDateMonthAndYear) {
+  const double t = EncodeDateTime(2024, 5, 7, 23, 59, 0);
+  EXPECT_DOUBLE_EQ(DateOf(t), EncodeDate(2024, 5, 7));
+  EXPECT_DOUBLE_EQ(FirstOfMonth(t), EncodeDate(2024, 5, 1));
+  EXPECT_DOUBLE_EQ(FirstOfYear(t), EncodeDate(2024, 1, 1));
+  EXPECT_NEAR(TimeOfDay(t), (23 * 60 + 59) / 1440.0, 1e-9);
+  EXPECT_NEAR(TimeOfDay(-1.25), -0.25, 1e-12);
+}
+
+TEST(Dates, WeekdaysAndWeekNumbers) {
+  EXPECT_EQ(DayOfWeek(EncodeDate(2024, 5, 5)), 1);  // a Sunday
+  EXPECT_EQ(DayOfWeek(EncodeDate(2024, 5, 7)), 3);
+  EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 30)), 7);
+  EXPECT_EQ(WeekdayShortName(1), "Nd");
+  EXPECT_EQ(WeekdayShortName(4), "Śr");
+  EXPECT_EQ(WeekdayShortName(7), "Sob");
+  EXPECT_EQ(WeekdayShortName(0), "");
+  EXPECT_EQ(WeekNumber(EncodeDate(2024, 1, 1)), 0);
+  EXPECT_EQ(WeekNumber(EncodeDate(2024, 1, 7)), 0);
+  EXPECT_EQ(WeekNumber(EncodeDate(2024, 1, 8)), 1);
+  EXPECT_EQ(WeekNumber(EncodeDateTime(2023, 12, 31, 12, 0, 0)), 52);
+  EXPECT_EQ(WeekNumber(EncodeDate(2024, 12, 31)), 52);  // day 365 of a leap year
+}
+
+TEST(Dates, DurationsAboveADayAndNegative) {
+  EXPECT_EQ(FormatDuration(1.5, false), "36:00");
+  EXPECT_EQ(FormatDuration(1.5 + kOneSecond * 61, true), "36:01:01");
+  EXPECT_EQ(FormatDuration(-1.5 * kOneHour, false), "-01:30");
+  EXPECT_EQ(FormatDuration(0, true), "00:00:00");
+  EXPECT_EQ(FormatDuration(125.0, false), "3000:00");
+  // Minutes are cut, not rounded: 1:30:59 is still 01:30.
+  EXPECT_EQ(FormatDuration(kOneHour + 30 * kOneMinute + 59 * kOneSecond, false), "01:30");
+}
+
+TEST(Dates, FormatDateParts) {
+  const double t = EncodeDateTime(2024, 5, 7, 9, 0, 0);
+  EXPECT_EQ(FormatDate(t, 1), "2024");
+  EXPECT_EQ(FormatDate(t, 2), "2024-05");
+  EXPECT_EQ(FormatDate(t), "2024-05-07");
+}
+
+TEST(Dates, RoundTimeCorrection) {
+  const double almost = EncodeDate(2024, 5, 8) - kOneMillisecond / 2;
+  EXPECT_GT(RoundTimeCorrection(almost), EncodeDate(2024, 5, 8));
+  const double noon = EncodeDateTime(2024, 5, 7, 12, 0, 0);
+  EXPECT_DOUBLE_EQ(RoundTimeCorrection(noon), noon);
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "common/device_file_name.h"
+#include "common/files.h"
+#include "common/program_folder.h"
+
+namespace olv {
+namespace {
+
+class FilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/olv_files_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override { std::system(("chmod -R u+w " + dir_ + " && rm -rf " + dir_).c_str()); }
+  std::string dir_;
+};
+
+TEST_F(FilesTest, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
+  const std::string path = dir_ + "/users.txt";
+  ASSERT_TRUE(WriteFileAtomically(path, "old\r\n"));
+  ASSERT_TRUE(WriteFileAtomically(path, std::string("n\0ew", 4)));
+  EXPECT_EQ(ReadWholeFile(path), std::string("n\0ew", 4));
+  EXPECT_EQ(FileSize(path), 4);
+  EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{"users.txt"});
+}
+
+TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndSaysWhy) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  const std::string path = dir_ + "/devices.txt";
+  ASSERT_TRUE(WriteFileAtomically(path, "keep me"));
+  chmod(dir_.c_str(), 0555);
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically(path, "lost", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(ReadWholeFile(path), "keep me");
+}
+
+TEST_F(FilesTest, WriteIntoAMissingFolderFails) {
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically(dir_ + "/nope/x.txt", "x", &error));
+  EXPECT_NE(error.find("nope"), std::string::npos);
+  EXPECT_FALSE(ReadWholeFile(dir_ + "/nope/x.txt").has_value());
+  EXPECT_EQ(FileSize(dir_ + "/nope/x.txt"), -1);
+}
+
+TEST_F(FilesTest, AppendAndListBySuffixIgnoringCase) {
+  ASSERT_TRUE(AppendToFile(dir_ + "/a.CSV", "1\r\n"));
+  ASSERT_TRUE(AppendToFile(dir_ + "/a.CSV", "2\r\n"));
+  ASSERT_TRUE(AppendToFile(dir_ + "/b.csv", ""));
+  ASSERT_TRUE(AppendToFile(dir_ + "/c.txt", ""));
+  ASSERT_TRUE(CreateDirectory(dir_ + "/d.csv"));
+  ASSERT_TRUE(CreateDirectory(dir_ + "/d.csv"));
+  EXPECT_EQ(ReadWholeFile(dir_ + "/a.CSV"), "1\r\n2\r\n");
+  EXPECT_EQ(ListFiles(dir_, ".csv"), (std::vector<std::string>{"a.CSV", "b.csv"}));
+  EXPECT_TRUE(DeleteFile(dir_ + "/b.csv"));
+  EXPECT_FALSE(FileExists(dir_ + "/b.csv"));
+}
+
+TEST(DeviceFileName, OnlyPlainEightDotThreeNames) {
+  for (const char* good : {"KONFOUT.TXT", "E2024_05.CSV", "A", "00000002", "x-y~1.c_v", "USERS.txt"}) {
+    EXPECT_TRUE(IsPlain83Name(good)) << good;
+  }
+  for (const char* bad : {"", "..", ".", "../x.txt", "a/b.txt", "a\\b.txt", "NINECHARS.TXT",
+                          "A.TEXT", "A.B.C", ".TXT", "A.", "a b.txt", "ą.txt", "/etc"}) {
+    EXPECT_FALSE(IsPlain83Name(bad)) << bad;
+  }
+}
+
+TEST(ProgramFolder, FollowsOlv8HomeWithATrailingSlash) {
+  setenv("OLV8_HOME", "/srv/olv", 1);
+  EXPECT_EQ(ProgramFolder(), "/srv/olv/");
+  setenv("OLV8_HOME", "/srv/olv/", 1);
+  EXPECT_EQ(ProgramFolder(), "/srv/olv/");
+  unsetenv("OLV8_HOME");
+  const std::string folder = ProgramFolder();
+  EXPECT_EQ(folder.back(), '/');
+  EXPECT_TRUE(DirectoryExists(folder));
+}
+
+}  // namespace
+}  // namespace olv
