@@ -89,8 +89,10 @@ bool TCOMSocket::Open() {
   termios settings{};
   // TIOCEXCL keeps other programs out; the lock also holds against a process
   // with the privilege to ignore TIOCEXCL, and against this program itself.
-  if (!isatty(fd) || tcgetattr(fd, &settings) != 0 || ioctl(fd, TIOCEXCL) != 0 ||
-      flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  // The lock comes first: a second opener must fail before it touches the
+  // exclusive flag of the port's holder.
+  if (!isatty(fd) || tcgetattr(fd, &settings) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+      ioctl(fd, TIOCEXCL) != 0) {
     ::close(fd);
     return false;
   }
@@ -99,6 +101,7 @@ bool TCOMSocket::Open() {
   settings.c_cc[VMIN] = 0;
   settings.c_cc[VTIME] = 0;
   if (tcsetattr(fd, TCSANOW, &settings) != 0) {
+    ioctl(fd, TIOCNXCL);
     ::close(fd);
     return false;
   }
@@ -110,9 +113,11 @@ bool TCOMSocket::Open() {
 bool TCOMSocket::Close() {
   if (!IsOpen()) return true;
   ioctl(mHandle, TIOCNXCL);
-  if (::close(mHandle) != 0 && errno != EINTR) return false;
+  // Linux releases the descriptor even when close reports an error, so the
+  // handle must not be kept (it could name another file later).
+  const bool closed = ::close(mHandle) == 0 || errno == EINTR;
   mHandle = -1;
-  return true;
+  return closed;
 }
 
 bool TCOMSocket::GetState() {
