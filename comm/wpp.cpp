@@ -25,6 +25,10 @@ cWPP::cWPP(cClock& clock, std::unique_ptr<cSerialLink> port)
       mTimerSkanowania(clock.CreateTimer(
           kScanWindowMs, [this] { TimerZakonczOczekiwanieNaZgloszenieUrzadzenTimer(); })),
       mTimerListyPlikow(clock.CreateTimer(1, [this] { TimerOdbiorListyPlikowTimer(); })),
+      mTimerOdbioruPliku(clock.CreateTimer(1, [this] { TimerOdbiorPlikuTimer(); })),
+      mTimerWysylaniaPliku(clock.CreateTimer(1, [this] { TimerWysylPlikuTimer(); })),
+      mTimerUsunieciaPliku(clock.CreateTimer(1, [this] { TimerUsunPlikZUrzadzeniaTimer(); })),
+      mTimerPrzepelnienia(clock.CreateTimer(1, [this] { TimerPrzepelnienieTimer(); })),
       mTimerAktywacji(clock.CreateTimer(1, [this] { TimerAktywujUrzadzenieTimer(); })),
       mTimerUtraconegoPolaczenia(
           clock.CreateTimer(1, [this] { TimerUtraconoPolaczenieTimer(); })) {
@@ -37,6 +41,11 @@ cWPP::cWPP(cClock& clock, std::unique_ptr<cSerialLink> port)
   };
   mOdbiornik.OnFileListEnd = [this] {
     if (OnFileListReceived) mTimerListyPlikow->Start();
+  };
+  mPobieranie.OnStatus = [this](const std::string& text) { Status(text); };
+  mPobieranie.OnFrameEnd = [this](bool accepted) {
+    mClock.Sleep(1);
+    if (accepted) WyslijBajt(mParametry.Acknowledgement);
   };
   mTimerOdpytywania->Start();
 }
@@ -94,6 +103,12 @@ bool cWPP::ZamknijPort() {
   Log("WPP: ZamknijPort");
   mObecnyPort.clear();
   mAktywneUrzadzenie = 0;
+  // A transfer cannot go on over a closed port; without this the silence
+  // watch would keep asking a closed port for frames.
+  mTrybTransferuPliku = false;
+  mTrybWysylania = 0;
+  mPlikWysylany.clear();
+  mTrybOdbioru = kOdbiorListyLubUrzadzen;
   mClock.Sleep(kCloseDelayMs);
   return mPort->Close();
 }
@@ -201,6 +216,7 @@ void cWPP::ListaPortow(std::vector<std::string>& list) {
 
 void cWPP::Zeruj() {
   mOdbiornik.Zeruj();
+  mPobieranie.ZerujPozycje();
 }
 
 uint32_t cWPP::CzytajOczekujace() {
@@ -214,13 +230,21 @@ uint32_t cWPP::CzytajOczekujace() {
   return mIloscOdebranych;
 }
 
+void cWPP::ZerujJesliTrzeba() {
+  if (!mResetPending) return;
+  mResetPending = false;
+  Zeruj();
+}
+
 void cWPP::PrzyjmijDane() {
-  if (mResetPending) {
-    mResetPending = false;
-    Zeruj();
-  }
-  if (CzytajOczekujace() > 0 && mTrybOdbioru == kOdbiorListyLubUrzadzen) {
-    mOdbiornik.Odbierz(mBuforOdbioru.data(), mIloscOdebranych);
+  const uint32_t count = CzytajOczekujace();
+  if (count > 0) {
+    switch (mTrybOdbioru) {
+      case kOdbiorListyLubUrzadzen: mOdbiornik.Odbierz(mBuforOdbioru.data(), count); break;
+      case kOdbiorPliku: PobieraniePliku(count); break;
+      case kOdbiorPotwierdzenUploadu: UploadPliku(count); break;
+      default: break;
+    }
   }
   mIloscOdebranych = 0;
 }
@@ -229,7 +253,15 @@ void cWPP::TimerOdpytywaniaTimer() {
   // Stopped while one cycle runs, so cycles never overlap and the next one
   // comes a whole interval after this one has finished.
   mTimerOdpytywania->Stop();
+  ZerujJesliTrzeba();
+  if (mTrybWysylania == 1) {
+    WyslijNaglowekUploadowanegoPliku();
+  } else if (mTrybWysylania == 2) {
+    WyslijRamkeDanychUploadowanegoPliku();
+  }
   PrzyjmijDane();
+  StrazCiszy();
+  SprawdzKoniecPobierania();
   mTimerOdpytywania->Start();
 }
 
@@ -237,6 +269,7 @@ void cWPP::TimerZakonczOczekiwanieNaZgloszenieUrzadzenTimer() {
   Log("WPP: TimerZakonczOczekiwanieNaZgloszenieUrzadzenTimer");
   mTimerSkanowania->Stop();
   // Answers that arrived since the last poll still belong to this scan.
+  ZerujJesliTrzeba();
   PrzyjmijDane();
   std::vector<std::string> lines = std::move(mOdbiornik.FoundDeviceLines());
   mOdbiornik.FoundDeviceLines().clear();

@@ -12,11 +12,17 @@
 // made while the port is closed sends nothing and returns false, and no
 // completion event follows it.
 //
+// Files travel in data frames of at most 512 payload bytes, each acknowledged
+// ('{') or refused; a download frame that is refused by silence is asked for
+// again with 'd' after about a second without a byte.
+//
 // The completion events (OnDevicesFound, OnDeviceActivated, OnFileListReceived,
+// OnFileReceived, OnFileSent, OnFileDeleted, OnDownloadOverrun,
 // OnConnectionLost) come from one-shot timers, never from inside a request, so
 // a handler may make the next request. OnPortOpened, OnPortOpenFailed,
-// OnFileListLine and OnStatus are called directly. Lines from devices are
-// handed over as the bytes arrived (CP1250).
+// OnFileListLine, OnStatus and OnProgress are called directly. Lines and file
+// names from devices are handed over as the bytes arrived (CP1250), and device
+// file names are sent as given.
 //
 // Callers must guarantee: the clock outlives the engine; one thread; a handler
 // does not destroy the engine.
@@ -25,10 +31,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "comm/serial_link.h"
+#include "comm/wpp_download_receiver.h"
 #include "comm/wpp_protocol.h"
 #include "comm/wpp_reply_receiver.h"
 #include "common/clock.h"
@@ -54,7 +62,8 @@ class cWPP : public cLogujacy {
   // raises OnPortOpened or OnPortOpenFailed. A port this call opened is closed
   // again when configuring it fails; a port that was open before stays open.
   bool OtworzPort(const std::string& port_name, uint32_t baud_rate);
-  // Waits 50 ms (so the last frame leaves the line) and closes the port.
+  // Waits 50 ms (so the last frame leaves the line) and closes the port. A
+  // transfer under way ends without its completion event.
   bool ZamknijPort();
   // Broadcasts the scan frame; OnDevicesFound follows 500 ms later with the
   // answers gathered (empty when the port is closed). False when not sent.
@@ -66,17 +75,44 @@ class cWPP : public cLogujacy {
   // Asks the active device for its file list; OnFileListLine for every line
   // and OnFileListReceived after the end mark. False when the port is closed.
   bool SciagnijListePlikowZUrzadzenia();
+  // Asks the active device for a file; OnFileReceived(target, data) follows
+  // when all its announced bytes have arrived (at once for an empty file).
+  // False, with nothing sent, when the port is closed or the name cannot form
+  // an 8.3 name field (see NameField).
+  bool SciagnijPlik(const std::string& device_file_name, const std::string& target);
+  // Sends a local file under its file-name part; OnFileSent follows the
+  // acknowledgement of its last frame. False when the port is closed or the
+  // file cannot be read.
+  bool WyslijPlik(const std::string& path);
+  // Deletes a file on the active device; OnFileDeleted follows (no answer is
+  // awaited). False when the port is closed or the name cannot form a name
+  // field.
+  bool UsunPlikZUrzadzenia(const std::string& device_file_name);
   // Writes raw bytes; returns the count written. With the port closed nothing
   // is written and OnConnectionLost follows.
   uint32_t WyslijDane(const uint8_t* data, uint32_t length);
   // Replaces list with the machine's serial ports.
   void ListaPortow(std::vector<std::string>& list);
 
+  // The name field of a download or delete request: the name up to its first
+  // dot (1 to 8 characters), the dot, and at most three characters after it.
+  // Empty when the name cannot form one (no dot, nothing or more than 8
+  // characters before it, nothing after it, or a control character or 0xFF).
+  static std::optional<std::string> NameField(const std::string& device_file_name);
+
   // Name of the open port, empty when closed.
   const std::string& ObecnyPort() const { return mObecnyPort; }
   // Bus ID of the last activated device, 0 after closing.
   int AktywneUrzadzenie() const { return mAktywneUrzadzenie; }
   uint8_t TrybOdbioru() const { return mTrybOdbioru; }
+  uint8_t TrybWysylania() const { return mTrybWysylania; }
+  // A download is under way.
+  bool TrybTransferuPliku() const { return mTrybTransferuPliku; }
+  // Download: payload bytes accepted and the announced size (0 before the
+  // file header). Upload: payload bytes put into frames and the file size.
+  uint32_t BajtyPrzeslane() const;
+  uint32_t RozmiarPliku() const;
+  uint16_t IloscBledow() const;
   const cParametryWPP& Parametry() const { return mParametry; }
   cSerialLink& Port() { return *mPort; }
   // How the engine writes bytes to its log: digits and ASCII letters as they
@@ -89,13 +125,22 @@ class cWPP : public cLogujacy {
   std::function<void()> OnDeviceActivated;
   std::function<void()> OnFileListLine;
   LinesEvent OnFileListReceived;
+  std::function<void(const std::string& target, const std::string& data)> OnFileReceived;
+  std::function<void()> OnFileSent;
+  std::function<void()> OnFileDeleted;
+  // The device sent more payload than its header announced (a frame sent
+  // twice after a lost acknowledgement): the download is abandoned and must be
+  // made again.
+  std::function<void()> OnDownloadOverrun;
+  std::function<void(uint32_t done, uint32_t total)> OnProgress;
   std::function<void()> OnConnectionLost;
   std::function<void(const std::string&)> OnStatus;
 
  private:
   void TimerOdpytywaniaTimer();
-  // Poll steps that take in the bytes waiting: the pending reset, the reads and
-  // the receiver of the current mode.
+  // The reset that a request left pending for the next poll.
+  void ZerujJesliTrzeba();
+  // Reads the bytes waiting and hands them to the receiver of the current mode.
   void PrzyjmijDane();
   void Zeruj();
   uint32_t CzytajOczekujace();
@@ -103,7 +148,21 @@ class cWPP : public cLogujacy {
   // The 17-byte activation frame; byte 16 is the address.
   uint32_t WyslijRamkeAktywacji(uint8_t address);
 
+  // File transfer.
+  void PobieraniePliku(uint32_t count);
+  void StrazCiszy();
+  void SprawdzKoniecPobierania();
+  void KoniecPobieraniaPliku();
+  void WyslijNaglowekUploadowanegoPliku();
+  void WyslijRamkeDanychUploadowanegoPliku();
+  void UploadPliku(uint32_t count);
+  void WyslijBajt(uint32_t value);
+
   void TimerZakonczOczekiwanieNaZgloszenieUrzadzenTimer();
+  void TimerOdbiorPlikuTimer();
+  void TimerWysylPlikuTimer();
+  void TimerUsunPlikZUrzadzeniaTimer();
+  void TimerPrzepelnienieTimer();
   void TimerOdbiorListyPlikowTimer();
   void TimerAktywujUrzadzenieTimer();
   void TimerUtraconoPolaczenieTimer();
@@ -119,9 +178,35 @@ class cWPP : public cLogujacy {
   uint32_t mIloscOdebranych = 0;
   cWppReplyReceiver mOdbiornik;
 
+  // Download.
+  cWppDownloadReceiver mPobieranie;
+  bool mTrybTransferuPliku = false;
+  int mLicznikCiszy = 0;
+  std::string mNazwaDocelowa;
+  std::string mNazwaPlikuWUrzadzeniu;
+  std::string mPobranyPlik;
+  // Upload.
+  uint8_t mTrybWysylania = 0;
+  std::string mPlikWysylany;
+  size_t mPozycjaWPliku = 0;
+  uint32_t mRozmiarWysylanego = 0;
+  uint32_t mWyslano = 0;
+  uint32_t mPozostalo = 0;
+  uint8_t mNumerRamki = 0;
+  int mIloscWyslanychRamek = 0;
+  uint16_t mIloscBledowUploadu = 0;
+  // 0 = next frame may go, 1 = waiting, 2 = send the same frame again.
+  uint8_t mStanPotwierdzenia = 0;
+  bool mBladWymuszony = false;
+  std::vector<uint8_t> mRamka;
+
   std::unique_ptr<cTimer> mTimerOdpytywania;
   std::unique_ptr<cTimer> mTimerSkanowania;
   std::unique_ptr<cTimer> mTimerListyPlikow;
+  std::unique_ptr<cTimer> mTimerOdbioruPliku;
+  std::unique_ptr<cTimer> mTimerWysylaniaPliku;
+  std::unique_ptr<cTimer> mTimerUsunieciaPliku;
+  std::unique_ptr<cTimer> mTimerPrzepelnienia;
   std::unique_ptr<cTimer> mTimerAktywacji;
   std::unique_ptr<cTimer> mTimerUtraconegoPolaczenia;
 };
