@@ -29,6 +29,7 @@ cWPP::cWPP(cClock& clock, std::unique_ptr<cSerialLink> port)
       mTimerWysylaniaPliku(clock.CreateTimer(1, [this] { TimerWysylPlikuTimer(); })),
       mTimerUsunieciaPliku(clock.CreateTimer(1, [this] { TimerUsunPlikZUrzadzeniaTimer(); })),
       mTimerPrzepelnienia(clock.CreateTimer(1, [this] { TimerPrzepelnienieTimer(); })),
+      mTimerRamki(clock.CreateTimer(1, [this] { TimerRamkiTimer(); })),
       mTimerAktywacji(clock.CreateTimer(1, [this] { TimerAktywujUrzadzenieTimer(); })),
       mTimerUtraconegoPolaczenia(
           clock.CreateTimer(1, [this] { TimerUtraconoPolaczenieTimer(); })) {
@@ -106,6 +107,7 @@ bool cWPP::ZamknijPort() {
   // A transfer cannot go on over a closed port; without this the silence
   // watch would keep asking a closed port for frames.
   mTrybTransferuPliku = false;
+  mTimerRamki->Stop();
   mTrybWysylania = 0;
   mPlikWysylany.clear();
   mTrybOdbioru = kOdbiorListyLubUrzadzen;

@@ -150,6 +150,10 @@ class cWPP : public cLogujacy {
 
   // File transfer.
   void PobieraniePliku(uint32_t count);
+  // Arms the frame timer for when the frame under way, or the next one, will
+  // have arrived whole at the line speed.
+  void CzekajNaRamke();
+  void TimerRamkiTimer();
   void StrazCiszy();
   void SprawdzKoniecPobierania();
   void KoniecPobieraniaPliku();
@@ -207,6 +211,9 @@ class cWPP : public cLogujacy {
   std::unique_ptr<cTimer> mTimerWysylaniaPliku;
   std::unique_ptr<cTimer> mTimerUsunieciaPliku;
   std::unique_ptr<cTimer> mTimerPrzepelnienia;
+  // Reads a download frame as soon as it can be whole, so that acknowledging
+  // it does not wait for the next 50 ms poll.
+  std::unique_ptr<cTimer> mTimerRamki;
   std::unique_ptr<cTimer> mTimerAktywacji;
   std::unique_ptr<cTimer> mTimerUtraconegoPolaczenia;
 };

@@ -27,6 +27,13 @@ std::string cWppDownloadReceiver::TakeData() {
   return data;
 }
 
+uint32_t cWppDownloadReceiver::BytesToFrameEnd() const {
+  if (mFaza == 0) return mPozycja < kHeaderLength ? kHeaderLength - mPozycja : 0;
+  if (mPozycja == 0) return 0;
+  const uint32_t frame_length = (mPozycja < 3 ? kFrameSizeLimit : mRozmiarRamki) + 6;
+  return frame_length > mPozycja ? frame_length - mPozycja : 0;
+}
+
 void cWppDownloadReceiver::Odbierz(const uint8_t* data, size_t count) {
   if (data == nullptr) return;
   for (size_t i = 0; i < count; ++i) {

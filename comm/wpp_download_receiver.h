@@ -49,6 +49,9 @@ class cWppDownloadReceiver {
   void Odbierz(const uint8_t* data, size_t count);
 
   bool HeaderDone() const { return mFaza == 1; }
+  // Bytes still to come before the header or frame under way is whole (the
+  // largest frame while its size is not known yet); 0 between frames.
+  uint32_t BytesToFrameEnd() const;
   uint32_t FileSize() const { return mRozmiarPliku; }
   bool PasswordAccepted() const { return mFlagaHasla != 0; }
   // Payload bytes kept so far.

@@ -90,6 +90,32 @@ void cWPP::PobieraniePliku(uint32_t count) {
   Status("RS: " + std::to_string(count));
   mLicznikCiszy = 0;
   mPobieranie.Odbierz(mBuforOdbioru.data(), count);
+  CzekajNaRamke();
+}
+
+void cWPP::CzekajNaRamke() {
+  uint32_t bytes = mPobieranie.BytesToFrameEnd();
+  if (bytes == 0 && mPobieranie.HeaderDone() &&
+      mPobieranie.BytesDone() < mPobieranie.FileSize()) {
+    bytes = std::min(mPobieranie.FileSize() - mPobieranie.BytesDone(),
+                     cWppDownloadReceiver::kFrameSizeLimit) + 6;
+  }
+  const uint32_t baud = mPort->LineSettings().BaudRate;
+  if (!mTrybTransferuPliku || bytes == 0 || baud == 0) {
+    mTimerRamki->Stop();
+    return;
+  }
+  // Ten bit times a byte, rounded up, and a millisecond for the device to turn.
+  const uint64_t ms = (uint64_t{bytes} * 10 * 1000 + baud - 1) / baud + 1;
+  mTimerRamki->SetInterval(static_cast<uint32_t>(ms));
+  mTimerRamki->Start();
+}
+
+void cWPP::TimerRamkiTimer() {
+  mTimerRamki->Stop();
+  ZerujJesliTrzeba();
+  PrzyjmijDane();
+  SprawdzKoniecPobierania();
 }
 
 void cWPP::StrazCiszy() {
@@ -113,6 +139,7 @@ void cWPP::SprawdzKoniecPobierania() {
     Log("WPP: PobieraniePliku: urządzenie przysłało " + std::to_string(mPobieranie.BytesDone()) +
         " bajtów zamiast " + std::to_string(mPobieranie.FileSize()) + ", plik odrzucony");
     mTrybTransferuPliku = false;
+    mTimerRamki->Stop();
     mPobieranie.Start();
     mTimerPrzepelnienia->Start();
   }
@@ -120,6 +147,7 @@ void cWPP::SprawdzKoniecPobierania() {
 
 void cWPP::KoniecPobieraniaPliku() {
   mTrybTransferuPliku = false;
+  mTimerRamki->Stop();
   mPobranyPlik = mPobieranie.TakeData();
   mPobieranie.Start();
   Status("Transmisja pliku zostala zakonczona");
