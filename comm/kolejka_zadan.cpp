@@ -75,6 +75,13 @@ void cKolejkaZadan::WcisnijZadanieNaPoczatekKolejki(eRodzajZadania rodzaj,
                   std::make_unique<cZadanie>(rodzaj, parametr, konczy_sie_od_razu));
 }
 
+bool cKolejkaZadan::UsunZadanie(int i) {
+  Log("Queue: UsunZadanie");
+  if (i <= 0 || static_cast<size_t>(i) >= mZadania.size()) return false;
+  mZadania.erase(mZadania.begin() + i);
+  return true;
+}
+
 void cKolejkaZadan::ZacznijRobicNastepne() {
   Log("Queue: ZacznijRobicNastepne");
   if (mCosSieRobi) {

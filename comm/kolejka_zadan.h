@@ -56,6 +56,10 @@ class cKolejkaZadan : public cLogujacy {
                                                const std::string& parametr,
                                                bool konczy_sie_od_razu);
 
+  // Removes and destroys the entry at position i (> 0: the current task stays
+  // until it ends); false when there is none.
+  virtual bool UsunZadanie(int i);
+
   // Starts working through the queue unless a task is running.
   virtual void ZacznijRobicNastepne();
   // The current task has ended; it is removed on a later turn. Ignored (and

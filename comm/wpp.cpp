@@ -46,7 +46,9 @@ cWPP::cWPP(cClock& clock, std::unique_ptr<cSerialLink> port)
   mPobieranie.OnStatus = [this](const std::string& text) { Status(text); };
   mPobieranie.OnFrameEnd = [this](bool accepted) {
     mClock.Sleep(1);
-    if (accepted) WyslijBajt(mParametry.Acknowledgement);
+    if (!accepted) return;
+    WyslijBajt(mParametry.Acknowledgement);
+    if (OnProgress) OnProgress(mPobieranie.BytesDone(), mPobieranie.FileSize());
   };
   mTimerOdpytywania->Start();
 }

@@ -132,6 +132,9 @@ class cWPP : public cLogujacy {
   // twice after a lost acknowledgement): the download is abandoned and must be
   // made again.
   std::function<void()> OnDownloadOverrun;
+  // (0, 0) when an upload header goes out; then after every acknowledged
+  // upload frame and every accepted download frame, with the payload bytes so
+  // far and the file size.
   std::function<void(uint32_t done, uint32_t total)> OnProgress;
   std::function<void()> OnConnectionLost;
   std::function<void(const std::string&)> OnStatus;

@@ -275,6 +275,7 @@ void cWPP::UploadPliku(uint32_t count) {
     if (b == mParametry.Acknowledgement) {
       Log("WPP: UploadPliku: Po {");
       mStanPotwierdzenia = 0;
+      if (OnProgress) OnProgress(mWyslano, mRozmiarWysylanego);
       if (mPozostalo == 0 && mTrybWysylania == 2) {
         mPlikWysylany.clear();
         mPlikWysylany.shrink_to_fit();
