@@ -1,0 +1,25 @@
+#include "model/device_folder.h"
+
+#include "common/files.h"
+#include "common/strings.h"
+
+namespace olv {
+
+std::string NazwaFolderuUrzadzenia(int32_t bus_id) { return IntToStrZeZerami(bus_id, 8); }
+
+std::string FolderUrzadzenia(const std::string& program_folder, int32_t bus_id) {
+  return program_folder + "data/extSD/" + NazwaFolderuUrzadzenia(bus_id) + "/";
+}
+
+std::string FolderWyslanychPlikow(const std::string& program_folder, int32_t bus_id) {
+  return FolderUrzadzenia(program_folder, bus_id) + "sent/";
+}
+
+bool UtworzFolderWyslanychPlikow(const std::string& program_folder, int32_t bus_id) {
+  return CreateDirectory(program_folder + "data") &&
+         CreateDirectory(program_folder + "data/extSD") &&
+         CreateDirectory(FolderUrzadzenia(program_folder, bus_id)) &&
+         CreateDirectory(FolderWyslanychPlikow(program_folder, bus_id));
+}
+
+}  // namespace olv

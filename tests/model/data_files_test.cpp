@@ -1,0 +1,244 @@
+// data/users.txt and data/devices.txt. The fixtures in data/ were written
+// independently of the model, as a Polish Windows installation writes the
+// files (CP1250 names, decimal commas, Base64 lines, CR LF). Their record
+// lines:
+//   users_windows.txt
+//     "Zbigniew Łęcki",12,1234,00007B3039,123456789,"0,333333333333333",
+//        "0,666666666666667","0,326388888888889","0,34375","0,659722222222222",
+//        "0,677083333333333",12345
+//     "Żaneta Ćwik-Ślązak",7,,0A0B0C0D0E,-2045678901,"0,291666666666667","0,625",
+//        "0,28125","0,3125","0,6125","0,65",135
+//     "Jan ""Kowal"", senior",9999,7654321,0000000000,5000,"0,375",
+//        "0,708333333333333","0,369444444444444","0,388888888888889","0,7",
+//        "0,722222222222222",
+//     Ola,15,55,0000000000,777
+//   users_broken.txt: the first line above, an empty line, a line that is not
+//     Base64, another empty line, then the last line above. (Tests load a copy:
+//     loading it writes a ".bad" copy beside it.)
+//   devices_windows.txt
+//     "Wejście główne",2,"Czytnik wejście",1,"Czytnik wyjście",2,0,
+//        "45419,3755787037",COM3,115200,123456789#-2045678901,100200300
+//     Magazyn,3,Drzwi,0,Przycisk,0,1,0,/dev/ttyUSB0,115200,,100200400
+//     Biuro,4,A,1,B,2,1,"45419,5",COM3,9600,5##7,100200500
+#include "model/data_files.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include "common/base64.h"
+#include "common/dates.h"
+#include "common/files.h"
+#include "common/strings.h"
+#include "common/virtual_clock.h"
+
+namespace olv {
+namespace {
+
+std::string Fixture(const std::string& name) {
+  return std::string(OLV_SOURCE_DIR) + "/tests/model/data/" + name;
+}
+
+double Time(int hour, int minute) { return EncodeDateTime(1899, 12, 30, hour, minute, 0); }
+
+class DataFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/olv_data_files_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    const auto log = [this](const std::string& t) { log_.push_back(t); };
+    users_.UstawFunkcjeLogujaca(log);
+    devices_.UstawFunkcjeLogujaca(log);
+  }
+  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+
+  bool Logged(const std::string& start) const {
+    for (const auto& line : log_) {
+      if (line.starts_with(start)) return true;
+    }
+    return false;
+  }
+
+  std::string dir_;
+  cVirtualClock clock_;
+  cUserList users_{clock_};
+  cDevList devices_{clock_};
+  std::vector<std::string> log_;
+};
+
+TEST_F(DataFilesTest, LoadsUsersAsAPolishWindowsInstallationWritesThem) {
+  const cWynikWczytania result = WczytajUzytkownikow(Fixture("users_windows.txt"), users_);
+  EXPECT_TRUE(result.Wczytano);
+  EXPECT_EQ(result.Rekordy, 4);
+  EXPECT_EQ(result.PominieteLinie, 0);
+  EXPECT_EQ(result.KopiaPliku, "");
+  ASSERT_EQ(users_.CountUsers(), 4);
+
+  const cUzytkownik& z = *users_.GetUserByIndex(0);
+  EXPECT_EQ(z.Nazwa, "Zbigniew Łęcki");
+  EXPECT_EQ(z.ID, 12);
+  EXPECT_EQ(z.PIN, "1234");
+  EXPECT_EQ(z.Karta.GetWartosc(), 0x7B3039u);
+  EXPECT_EQ(z.Unique, 123456789);
+  EXPECT_TRUE(z.CzasyPracy.RowneCzasom(cCzasyUzytkownika()));
+
+  const cUzytkownik& a = *users_.GetUserByIndex(1);
+  EXPECT_EQ(a.Nazwa, "Żaneta Ćwik-Ślązak");
+  EXPECT_EQ(a.PIN, "");
+  EXPECT_EQ(a.Karta.GetHex(), "0A0B0C0D0E");
+  EXPECT_EQ(a.Unique, -2045678901);
+  EXPECT_NEAR(a.CzasyPracy.PoczatekPracy, Time(7, 0), kOneMillisecond);
+  EXPECT_NEAR(a.CzasyPracy.KoniecPracy, Time(15, 0), kOneMillisecond);
+  EXPECT_NEAR(a.CzasyPracy.KoniecOd, Time(14, 42), kOneMillisecond);
+  EXPECT_EQ(a.CzasyPracy.ToString(), "135");
+
+  const cUzytkownik& j = *users_.GetUserByIndex(2);
+  EXPECT_EQ(j.Nazwa, "Jan \"Kowal\", senior");
+  EXPECT_EQ(j.ID, 9999);
+  EXPECT_NEAR(j.CzasyPracy.PoczatekOd, Time(8, 52), kOneMillisecond);
+  EXPECT_EQ(j.CzasyPracy.ToString(), "");
+
+  const cUzytkownik& o = *users_.GetUserByIndex(3);
+  EXPECT_EQ(o.Nazwa, "Ola");
+  EXPECT_EQ(o.Unique, 777);
+  EXPECT_TRUE(o.CzasyPracy.RowneCzasom(cCzasyUzytkownika()));
+}
+
+TEST_F(DataFilesTest, LoadsDevicesAsAPolishWindowsInstallationWritesThem) {
+  const cWynikWczytania result = WczytajUrzadzenia(Fixture("devices_windows.txt"), devices_);
+  EXPECT_TRUE(result.Wczytano);
+  ASSERT_EQ(devices_.CountDevices(), 3);
+
+  const cUrzadzenie& w = *devices_.GetDeviceByIndex(0);
+  EXPECT_EQ(w.Nazwa, "Wejście główne");
+  EXPECT_EQ(w.ID, 2);
+  EXPECT_EQ(w.Czytnik0, cCzytnik("Czytnik wejście", 1));
+  EXPECT_EQ(w.Czytnik1, cCzytnik("Czytnik wyjście", 2));
+  EXPECT_FALSE(w.Przycisk);
+  EXPECT_NEAR(w.DataOstatniejAktualizacji, EncodeDateTime(2024, 5, 7, 9, 0, 50),
+              kOneMillisecond);
+  EXPECT_EQ(w.Polaczenie, (cWlasciwosciPolaczenia{"COM3", 115200}));
+  EXPECT_TRUE(w.ListaDostepow.Zawiera(123456789));
+  EXPECT_TRUE(w.ListaDostepow.Zawiera(-2045678901));
+  EXPECT_EQ(w.Unique, 100200300);
+
+  const cUrzadzenie& m = *devices_.GetDeviceByIndex(1);
+  EXPECT_TRUE(m.Przycisk);
+  EXPECT_EQ(m.DataOstatniejAktualizacji, 0.0);
+  EXPECT_EQ(m.ListaDostepow.Count(), 0);
+  EXPECT_EQ(devices_.GetDeviceByIndex(2)->ListaDostepow.Count(), 3);
+  EXPECT_EQ(devices_.GetUzywanePorty(), "/dev/ttyUSB0,COM3");
+}
+
+TEST_F(DataFilesTest, SavedFilesLoadBackEqual) {
+  WczytajUzytkownikow(Fixture("users_windows.txt"), users_);
+  WczytajUrzadzenia(Fixture("devices_windows.txt"), devices_);
+  ASSERT_TRUE(ZapiszUzytkownikow(dir_ + "/users.txt", users_));
+  ASSERT_TRUE(ZapiszUrzadzenia(dir_ + "/devices.txt", devices_));
+
+  cUserList users(clock_);
+  cDevList devices(clock_);
+  EXPECT_EQ(WczytajUzytkownikow(dir_ + "/users.txt", users).Rekordy, 4);
+  EXPECT_EQ(WczytajUrzadzenia(dir_ + "/devices.txt", devices).Rekordy, 3);
+  EXPECT_TRUE(users.RownaLiscie(users_));
+  for (int i = 0; i < 3; ++i) {
+    cUrzadzenie& read = *devices.GetDeviceByIndex(i);
+    const cUrzadzenie& original = *devices_.GetDeviceByIndex(i);
+    EXPECT_NEAR(read.DataOstatniejAktualizacji, original.DataOstatniejAktualizacji,
+                kOneMillisecond);
+    read.DataOstatniejAktualizacji = original.DataOstatniejAktualizacji;
+    EXPECT_TRUE(read.RowneUrzadzeniu(original)) << i;
+  }
+}
+
+TEST_F(DataFilesTest, EachLineIsCp1250InBase64EndedByCrLf) {
+  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Łęcki", 3, "", "AB", 9));
+  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("B", 4, "12", "", 10));
+  ASSERT_TRUE(ZapiszUzytkownikow(dir_ + "/users.txt", users_));
+  const std::string content = ReadWholeFile(dir_ + "/users.txt").value();
+  ASSERT_TRUE(content.ends_with("\r\n"));
+  const std::vector<std::string> lines = SplitLines(content);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(content.find('\n'), lines[0].size() + 1);
+  EXPECT_TRUE(Base64Decode(lines[0]).value().starts_with("\xA3\xEA" "cki,3,,00000000AB,9,"));
+}
+
+TEST_F(DataFilesTest, ReadsTimesWithADecimalPointToo) {
+  const std::string line = "Ala,1,12,0,5,0.25,0.75,0.2,0.3,0.7,0.8,12";
+  ASSERT_TRUE(WriteFileAtomically(dir_ + "/users.txt", Base64Encode(line) + "\r\n"));
+  WczytajUzytkownikow(dir_ + "/users.txt", users_);
+  ASSERT_EQ(users_.CountUsers(), 1);
+  EXPECT_EQ(users_.GetUserByIndex(0)->CzasyPracy.PoczatekPracy, 0.25);
+  EXPECT_EQ(users_.GetUserByIndex(0)->CzasyPracy.KoniecDo, 0.8);
+}
+
+TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedLoggedAndKeptInACopy) {
+  const std::string path = dir_ + "/users.txt";
+  const std::string broken = ReadWholeFile(Fixture("users_broken.txt")).value();
+  ASSERT_TRUE(WriteFileAtomically(path, broken));
+  const cWynikWczytania result = WczytajUzytkownikow(path, users_);
+  EXPECT_EQ(result.Rekordy, 2);
+  EXPECT_EQ(result.PominieteLinie, 3);
+  EXPECT_EQ(result.KopiaPliku, path + ".bad");
+  EXPECT_EQ(ReadWholeFile(path + ".bad").value(), broken);
+  ASSERT_EQ(users_.CountUsers(), 2);
+  EXPECT_EQ(users_.GetUserByIndex(0)->Nazwa, "Zbigniew Łęcki");
+  EXPECT_EQ(users_.GetUserByIndex(1)->Nazwa, "Ola");
+  EXPECT_TRUE(Logged("Userlist: WczytajUzytkownikow: Pomijam pustą linię 2"));
+  EXPECT_TRUE(Logged("Userlist: WczytajUzytkownikow: Pomijam linię 3,"));
+
+  ASSERT_TRUE(ZapiszUzytkownikow(path, users_));
+  EXPECT_EQ(SplitLines(ReadWholeFile(path).value()).size(), 2u);
+  EXPECT_EQ(WczytajUzytkownikow(path, users_).KopiaPliku, "");
+}
+
+TEST_F(DataFilesTest, AMissingFileLeavesTheListAsItIs) {
+  users_.DodajUzytkownika("Ala", 1, "12", "");
+  devices_.DodajUrzadzenie("D", 2, {}, {}, false, {});
+  EXPECT_FALSE(WczytajUzytkownikow(dir_ + "/brak.txt", users_).Wczytano);
+  EXPECT_FALSE(WczytajUrzadzenia(dir_ + "/brak.txt", devices_).Wczytano);
+  EXPECT_EQ(users_.CountUsers(), 1);
+  EXPECT_EQ(devices_.CountDevices(), 1);
+}
+
+TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
+  const std::string path = dir_ + "/devices.txt";
+  devices_.DodajUrzadzenie("Stare", 2, {}, {}, false, {});
+  ASSERT_TRUE(ZapiszUrzadzenia(path, devices_));
+  const std::string old = ReadWholeFile(path).value();
+
+  // The temporary file cannot be created where a folder of its name stands
+  // (this works even for root, who may write into read-only folders).
+  ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0755), 0);
+  devices_.DodajUrzadzenie("Nowe", 3, {}, {}, false, {});
+  std::string error;
+  EXPECT_FALSE(ZapiszUrzadzenia(path, devices_, &error));
+  EXPECT_EQ(ReadWholeFile(path).value(), old);
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku"));
+
+  EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_));
+  EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
+}
+
+TEST_F(DataFilesTest, ATextOutsideCp1250IsReportedNotChanged) {
+  const std::string path = dir_ + "/users.txt";
+  users_.DodajUzytkownika("Ala", 1, "12", "");
+  ASSERT_TRUE(ZapiszUzytkownikow(path, users_));
+  const std::string old = ReadWholeFile(path).value();
+
+  users_.DodajUzytkownika("Ψυχή", 2, "34", "");
+  std::string error;
+  EXPECT_FALSE(ZapiszUzytkownikow(path, users_, &error));
+  EXPECT_EQ(ReadWholeFile(path).value(), old);
+  EXPECT_NE(error.find("użytkownik o ID 0002"), std::string::npos) << error;
+  EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
+
+  devices_.DodajUrzadzenie("D", 2, cCzytnik("→", 1), {}, false, {});
+  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/devices.txt", devices_));
+  EXPECT_FALSE(FileExists(dir_ + "/devices.txt"));
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,264 @@
+#include "model/dev_list.h"
+
+#include <gtest/gtest.h>
+
+#include "common/virtual_clock.h"
+#include "model/access_cleanup.h"
+
+namespace olv {
+namespace {
+
+const cCzytnik kWejscie("Wejście", cCzytnik::kWejscie);
+const cCzytnik kWyjscie("Wyjście", cCzytnik::kWyjscie);
+
+class DevListTest : public ::testing::Test {
+ protected:
+  DevListTest() { list_.UstawFunkcjeLogujaca([this](const std::string& t) { log_.push_back(t); }); }
+
+  cUrzadzenie* Add(const std::string& name, int id, const std::string& port = "COM1") {
+    cWlasciwosciPolaczenia polaczenie;
+    polaczenie.Port = port;
+    EXPECT_TRUE(list_.DodajUrzadzenie(name, id, kWejscie, kWyjscie, false, polaczenie));
+    clock_.AdvanceMs(1);
+    return list_.GetDeviceByIndex(list_.CountDevices() - 1);
+  }
+
+  cVirtualClock clock_;
+  cDevList list_{clock_};
+  std::vector<std::string> log_;
+};
+
+TEST(ListaDostepow, JoinsAndSplitsAtHashes) {
+  cListaDostepow lista;
+  lista.FromString("");
+  EXPECT_EQ(lista.Count(), 0);
+  EXPECT_EQ(lista.ToString(), "");
+  lista.FromString("123#456");
+  EXPECT_EQ(lista.Count(), 2);
+  lista.FromString("123##456");
+  ASSERT_EQ(lista.Count(), 3);
+  EXPECT_EQ(lista.GetWpis(1), "");
+  EXPECT_EQ(lista.ToString(), "123##456");
+  lista.FromString("123#");
+  EXPECT_EQ(lista.Count(), 1);
+  EXPECT_EQ(lista.GetWpis(5), "");
+  EXPECT_EQ(lista.GetWpis(-1), "");
+}
+
+TEST(ListaDostepow, AddsOnceAndRemovesEveryCopy) {
+  cListaDostepow lista;
+  lista.Dodaj(-7);
+  lista.Dodaj(-7);
+  lista.Dodaj(8);
+  EXPECT_EQ(lista.ToString(), "-7#8");
+  lista.FromString("5#6#5");
+  lista.Usun(5);
+  EXPECT_EQ(lista.ToString(), "6");
+  EXPECT_TRUE(lista.Zawiera(6));
+  EXPECT_FALSE(lista.Zawiera(5));
+
+  cListaDostepow other;
+  other.FromString("8#6");
+  cListaDostepow reordered;
+  reordered.FromString("6#8");
+  EXPECT_EQ(other, reordered);
+  reordered.Dodaj(9);
+  EXPECT_FALSE(other == reordered);
+}
+
+TEST(Czytnik, ModeTexts) {
+  EXPECT_EQ(cCzytnik("a", 1).GetTrybJakoTekst(), "wejście");
+  EXPECT_EQ(cCzytnik("a", 2).GetTrybJakoTekst(), "wyjście");
+  EXPECT_EQ(cCzytnik("a", 0).GetTrybJakoTekst(), "neutralny");
+  EXPECT_EQ(cCzytnik("a", 7).GetTrybJakoTekst(), "neutralny");
+}
+
+TEST(Urzadzenie, RecordLineRoundTrips) {
+  cWlasciwosciPolaczenia polaczenie{"/dev/ttyUSB0", 57600};
+  cUrzadzenie device("Brama \"A\", wjazd", 4, kWejscie, cCzytnik("Przycisk", -3), true, polaczenie,
+                     -99);
+  device.DataOstatniejAktualizacji = 45419.5;
+  device.ListaDostepow.FromString("1#-2#300");
+  cUrzadzenie read(1);
+  read.FromString(device.ToString());
+  EXPECT_TRUE(read.RowneUrzadzeniu(device)) << device.ToString();
+}
+
+TEST(Urzadzenie, EmptyAccessListIsAnEmptyField) {
+  cUrzadzenie device("D", 2, kWejscie, kWyjscie, false, {}, 5);
+  const std::string line = device.ToString();
+  EXPECT_NE(line.find(",115200,,5"), std::string::npos) << line;
+  cUrzadzenie read(1);
+  read.ListaDostepow.FromString("9");
+  read.FromString(line);
+  EXPECT_EQ(read.ListaDostepow.Count(), 0);
+}
+
+TEST(Urzadzenie, FromStringKeepsWhatAShortLineLacks) {
+  cUrzadzenie device("D", 2, kWejscie, kWyjscie, true, {"COM2", 9600}, 5);
+  device.FromString("Nowa,3,R0,300");
+  EXPECT_EQ(device.Nazwa, "Nowa");
+  EXPECT_EQ(device.ID, 3);
+  EXPECT_EQ(device.Czytnik0.Nazwa, "R0");
+  EXPECT_EQ(device.Czytnik0.Tryb, static_cast<int8_t>(300 - 256));
+  EXPECT_EQ(device.Czytnik1, kWyjscie);
+  EXPECT_TRUE(device.Przycisk);
+  EXPECT_EQ(device.Polaczenie.Port, "COM2");
+  EXPECT_EQ(device.Unique, 5);
+}
+
+TEST(Urzadzenie, OnlyTheText1SetsTheButtonAndBadNumbersTakeDefaults) {
+  for (const char* text : {"yes", "true", "01", "0", ""}) {
+    cUrzadzenie device(1);
+    device.Przycisk = true;
+    device.FromString(std::string("N,x,a,b,c,d,") + text + ",zz,P,q");
+    EXPECT_FALSE(device.Przycisk) << text;
+    EXPECT_EQ(device.ID, 0);
+    EXPECT_EQ(device.DataOstatniejAktualizacji, 1.0);
+    EXPECT_EQ(device.Polaczenie.Predkosc, 0);
+  }
+}
+
+TEST(Urzadzenie, CopyIncludesPendingIdAndAccessList) {
+  cUrzadzenie device("D", 2, kWejscie, kWyjscie, true, {"COM2", 9600}, 5);
+  device.NoweID = 7;
+  device.ListaDostepow.FromString("1#2");
+  cUrzadzenie copy(0);
+  device.CopyTo(copy);
+  EXPECT_TRUE(copy.RowneUrzadzeniu(device));
+  EXPECT_EQ(copy.NoweID, 7);
+  copy.NoweID = 0;
+  EXPECT_FALSE(copy.RowneUrzadzeniu(device));
+}
+
+TEST_F(DevListTest, ValidationCodes) {
+  const cWlasciwosciPolaczenia p;
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "2", kWejscie, kWyjscie, false, p), 0);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("", "2", kWejscie, kWyjscie, false, p), 1);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "2", cCzytnik(), kWyjscie, false, p), 2);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "2", kWejscie, cCzytnik(), true, p), 3);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "a", kWejscie, kWyjscie, false, p), 4);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "-2", kWejscie, kWyjscie, false, p), 4);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "10", kWejscie, kWyjscie, false, p), 5);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "", kWejscie, kWyjscie, false, p), 5);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "99999999999", kWejscie, kWyjscie, false, p), 5);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("OLV", "1", kWejscie, kWyjscie, false, p), 6);
+}
+
+TEST_F(DevListTest, AddingByValues) {
+  EXPECT_FALSE(list_.DodajUrzadzenie("", 2, kWejscie, kWyjscie, false, {}));
+  EXPECT_FALSE(list_.DodajUrzadzenie("X", 0, kWejscie, kWyjscie, false, {}));
+  EXPECT_FALSE(list_.DodajUrzadzenie("X", 10, kWejscie, kWyjscie, false, {}));
+  EXPECT_FALSE(list_.DodajUrzadzenie(std::unique_ptr<cUrzadzenie>()));
+  cUrzadzenie* nowe = Add("Nowe", 1);
+  cUrzadzenie* drugie = Add("Drugie", 1);
+  EXPECT_EQ(list_.CountDevices(), 2);
+  EXPECT_NE(nowe->Unique, drugie->Unique);
+  EXPECT_EQ(nowe->NoweID, 0);
+  EXPECT_EQ(nowe->DataOstatniejAktualizacji, 0.0);
+  EXPECT_EQ(list_.GetDeviceByID(1), nowe);
+  EXPECT_EQ(list_.GetDeviceByID(0), nullptr);
+  EXPECT_EQ(list_.GetDeviceByUnique(0), nullptr);
+  EXPECT_EQ(list_.GetNazwaUrzadzeniaZUnique(drugie->GetUniqueString()), "Drugie");
+  EXPECT_EQ(list_.GetIDUrzadzeniaZUnique(drugie->GetUniqueString()), "1");
+  EXPECT_EQ(list_.GetIDUrzadzeniaZUnique("0"), "");
+}
+
+TEST_F(DevListTest, NewUniqueWaitsWhileTheTickIsTaken) {
+  auto device = std::make_unique<cUrzadzenie>(static_cast<int32_t>(clock_.GetTickCount()));
+  const int32_t held = device->Unique;
+  list_.DodajUrzadzenie(std::move(device));
+  EXPECT_NE(list_.GetNewUnique(), held);
+}
+
+TEST_F(DevListTest, EditingSetsThePendingIdAndTheConflictLooksAtCurrentIds) {
+  cUrzadzenie* a = Add("A", 3);
+  cUrzadzenie* b = Add("B", 4);
+  const cWlasciwosciPolaczenia p{"COM9", 9600};
+  EXPECT_FALSE(list_.EdytujUzytkownika(a->Unique, "A", 4, kWejscie, kWyjscie, true, p));
+  EXPECT_FALSE(list_.EdytujUzytkownika(12345, "A", 5, kWejscie, kWyjscie, true, p));
+  EXPECT_TRUE(list_.EdytujUzytkownika(a->Unique, "A2", 5, kWyjscie, kWejscie, true, p));
+  EXPECT_EQ(a->ID, 3);
+  EXPECT_EQ(a->NoweID, 5);
+  EXPECT_EQ(a->Nazwa, "A2");
+  EXPECT_EQ(a->Czytnik0, kWyjscie);
+  EXPECT_TRUE(a->Przycisk);
+  EXPECT_EQ(a->Polaczenie, p);
+  EXPECT_EQ(list_.GetDeviceByID(3), a);
+  EXPECT_EQ(list_.GetDeviceByID(5), nullptr);
+  EXPECT_TRUE(list_.EdytujUzytkownika(b->Unique, "B", 5, kWejscie, kWyjscie, false, p));
+
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscie(3), 1);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscie(5), 0);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(3, a->Unique), 0);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(3, b->Unique), 1);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(3, 0), 1);
+}
+
+TEST_F(DevListTest, UsedPortsAreDistinctAndSortedIgnoringCase) {
+  Add("A", 2, "COM3");
+  Add("B", 3, "com10");
+  Add("C", 4, "COM3");
+  Add("D", 5, "/dev/ttyUSB0");
+  EXPECT_EQ(list_.GetUzywanePorty(), "/dev/ttyUSB0,com10,COM3");
+}
+
+TEST_F(DevListTest, RemovalsSortingCopyAndLoading) {
+  Add("zeta", 2);
+  Add("Alfa", 3);
+  Add("Ćwiek", 4);
+  Add("Beta", 5);
+  std::vector<std::string> sorted;
+  list_.WpiszPosortowanaAlfabetycznieListeUniqueUrzadzen(sorted);
+  std::vector<std::string> names;
+  for (const auto& u : sorted) names.push_back(list_.GetNazwaUrzadzeniaZUnique(u));
+  EXPECT_EQ(names, (std::vector<std::string>{"Alfa", "Beta", "Ćwiek", "zeta"}));
+
+  list_.UsunUrzadzeniePoID(5);
+  list_.UsunUrzadzeniePoUnique(list_.GetDeviceByID(4)->Unique);
+  list_.UsunUrzadzenie(list_.GetDeviceByID(3));
+  list_.UsunUrzadzenie(nullptr);
+  list_.UsunUrzadzenie(3);
+  ASSERT_EQ(list_.CountDevices(), 1);
+  EXPECT_EQ(list_.IndexOf(list_.GetDeviceByID(2)), 0);
+
+  cDevList copy(clock_);
+  list_.CopySelfTo(copy);
+  EXPECT_TRUE(copy.RownaLiscie(list_));
+
+  std::vector<std::string> lines;
+  list_.ZapiszBazeDoPliku(lines);
+  lines.insert(lines.begin(), "");
+  lines.push_back("Krótka,6");
+  copy.WczytajBazeZPliku(lines);
+  ASSERT_EQ(copy.CountDevices(), 2);
+  EXPECT_TRUE(copy.GetDeviceByIndex(0)->RowneUrzadzeniu(*list_.GetDeviceByIndex(0)));
+  EXPECT_EQ(copy.GetDeviceByIndex(1)->Nazwa, "Krótka");
+}
+
+TEST_F(DevListTest, LogTexts) {
+  log_.clear();
+  Add("A", 2);
+  list_.CountDevices();
+  list_.GetDeviceByID(2);
+  list_.UsunUrzadzenie(0);
+  EXPECT_EQ(log_, (std::vector<std::string>{
+                      "Devlist: DodajUrzadzenie (AnsiString, int, cCzytnik, cCzytnik, bool, "
+                      "cWlasciwosciPolaczenia)",
+                      "Devlist: GetNewUnique", "Devlist: CountDevices", "Devlist: CountDevices",
+                      "Devlist: UsunUrzadzenie(int)"}));
+}
+
+TEST_F(DevListTest, AccessEntriesThatNameNoUserAreRemoved) {
+  cUserList users(clock_);
+  users.DodajUzytkownika(std::make_unique<cUzytkownik>("A", 1, "11", "", 10));
+  users.DodajUzytkownika(std::make_unique<cUzytkownik>("B", 2, "22", "", -20));
+  Add("D1", 2)->ListaDostepow.FromString("10#99#x##-20# 10#10");
+  Add("D2", 3)->ListaDostepow.FromString("-20");
+  EXPECT_EQ(UsunNieistniejacychZDostepow(list_, users), 4);
+  EXPECT_EQ(list_.GetDeviceByID(2)->ListaDostepow.ToString(), "10#-20#10");
+  EXPECT_EQ(list_.GetDeviceByID(3)->ListaDostepow.ToString(), "-20");
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,202 @@
+// konfig.txt, USERS.txt and the PIN table.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <array>
+
+#include "common/dates.h"
+#include "common/files.h"
+#include "common/virtual_clock.h"
+#include "model/device_folder.h"
+#include "model/konfig_file.h"
+#include "model/pin_table.h"
+#include "model/users_file.h"
+
+namespace olv {
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out += static_cast<char>(v);
+  return out;
+}
+
+TEST(PinTable, EveryDigitOwnsManyEntries) {
+  std::array<int, 10> count{};
+  for (int b = 1; b < 256; ++b) ++count[PinTable()[static_cast<size_t>(b)]];
+  for (int digit = 0; digit < 10; ++digit) EXPECT_GE(count[static_cast<size_t>(digit)], 25);
+}
+
+TEST(PinTable, ScrambledDigitsDecodeAndNeverUseByteZero) {
+  std::mt19937 random(1);
+  for (int round = 0; round < 200; ++round) {
+    for (int digit = 0; digit < 10; ++digit) {
+      const uint8_t byte = ScramblePinDigit(digit, random);
+      EXPECT_NE(byte, 0);
+      EXPECT_EQ(DecodePinByte(byte), digit);
+    }
+  }
+  EXPECT_EQ(DecodePinByte(ScramblePinDigit(12, random)), 0);
+  EXPECT_EQ(DecodePin(ScramblePin("7a", random)), "70");
+}
+
+TEST(PinTable, TheSameSeedGivesTheSameBytes) {
+  std::mt19937 a(42);
+  std::mt19937 b(42);
+  EXPECT_EQ(ScramblePin("1234567", a), ScramblePin("1234567", b));
+}
+
+TEST(UsersFile, CardFieldTakesThePairsLastFirstWithoutZeroBytes) {
+  cKartaRFID karta;
+  karta.UstawZTekstuHex("0A0B0C0D0E");
+  EXPECT_EQ(PoleKartyUsers(karta), Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x20, 0x20, 0x20}));
+  karta.UstawZTekstuHex("000B0C0D0E");
+  EXPECT_EQ(PoleKartyUsers(karta), Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x20, 0x20, 0x20, 0x20}));
+  karta.UstawZTekstuHex("0A000C000E");
+  EXPECT_EQ(PoleKartyUsers(karta), Bytes({0x0E, 0x0C, 0x0A, 0x20, 0x20, 0x20, 0x20, 0x20}));
+  karta.Wyczysc();
+  EXPECT_EQ(PoleKartyUsers(karta), std::string(8, ' '));
+  karta.UstawZTekstuHex("123456789AB");  // above 40 bits: the first ten digits
+  EXPECT_EQ(PoleKartyUsers(karta), Bytes({0x9A, 0x78, 0x56, 0x34, 0x12, 0x20, 0x20, 0x20}));
+}
+
+TEST(UsersFile, RecordOfAUserWithoutCardAndPin) {
+  std::mt19937 random(7);
+  const cUzytkownik ala("Ala", 7, "", "", 1);
+  EXPECT_EQ(UtworzRekordUsers(ala, random).value(),
+            std::string(8, ' ') + "0007" + Bytes({0x75, 0x00, 0x00}) + "Ala\r\n");
+}
+
+TEST(UsersFile, RecordWithCardPinAndPolishName) {
+  std::mt19937 random(7);
+  const cUzytkownik user("Łęcki", 123, "0459", "7B3039", 1);
+  const std::string record = UtworzRekordUsers(user, random).value();
+  ASSERT_EQ(record.size(), 8u + 4 + 2 + 4 + 1 + 5 + 2);
+  EXPECT_EQ(record.substr(0, 8), Bytes({0x39, 0x30, 0x7B, 0x20, 0x20, 0x20, 0x20, 0x20}));
+  EXPECT_EQ(record.substr(8, 6), std::string("0123u") + '\0');
+  EXPECT_EQ(DecodePin(record.substr(14, 4)), "0459");
+  EXPECT_EQ(record.substr(18), std::string(1, '\0') + "\xA3\xEA" "cki\r\n");
+}
+
+TEST(UsersFile, TwoFilesForTheSamePinDifferButDecodeAlike) {
+  std::mt19937 random(2024);
+  const cUzytkownik user("Ola", 1, "1234567", "", 1);
+  const std::string first = UtworzRekordUsers(user, random).value();
+  const std::string second = UtworzRekordUsers(user, random).value();
+  EXPECT_NE(first, second);
+  EXPECT_EQ(OdczytajUsers(first).value()[0].PIN, "1234567");
+  EXPECT_EQ(OdczytajUsers(second).value()[0].PIN, "1234567");
+}
+
+TEST(UsersFile, RefusesWhatTheDeviceCouldNotRead) {
+  std::mt19937 random(1);
+  std::string error;
+  EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("Ψ", 5, "12", "", 1), random, &error));
+  EXPECT_NE(error.find("0005"), std::string::npos) << error;
+  EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("A\r\nB", 5, "12", "", 1), random));
+  EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("A", 10000, "12", "", 1), random));
+}
+
+TEST(UsersFile, ReadingBackNeedsWholeRecords) {
+  EXPECT_TRUE(OdczytajUsers("").value().empty());
+  EXPECT_FALSE(OdczytajUsers("        0007u"));
+  EXPECT_FALSE(OdczytajUsers(std::string(8, ' ') + "0007u" + Bytes({0, 0}) + "Ala"));
+}
+
+TEST(KonfigFile, LinesForADevice) {
+  cUrzadzenie device("Wejście główne", 3, cCzytnik("Drzwi A", 1), cCzytnik("Wyjście", 2), true,
+                     {}, 1);
+  const double now = EncodeDateTime(2024, 5, 7, 9, 5, 30);
+  EXPECT_EQ(device.GetKonfiguracja(now),
+            "\"DeviceID=Wejście główne\",port1=Wyjście,\"port0=Drzwi A\",button=on,"
+            "data:2024.5.7,time:9.5.30,RSID=3");
+  device.NoweID = 5;
+  device.Przycisk = false;
+  EXPECT_EQ(UtworzKonfig(device, now).value(),
+            "DeviceID=Wej\x9C" "cie g\xB3\xF3wne\r\n"
+            "port1=Wyj\x9C" "cie\r\n"
+            "port0=Drzwi A\r\n"
+            "button=off\r\n"
+            "data:2024.5.7\r\n"
+            "time:9.5.30\r\n"
+            "RSID=5\r\n");
+  device.Nazwa = "\"Brama\", nr 2";
+  EXPECT_TRUE(UtworzKonfig(device, now).value().starts_with("DeviceID=\"Brama\", nr 2\r\n"));
+  device.Nazwa = "Ψ";
+  EXPECT_FALSE(UtworzKonfig(device, now));
+}
+
+class DeviceFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/olv_device_files_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    home_ = std::string(pattern) + "/";
+    devices_.UstawFunkcjeLogujaca([this](const std::string& t) { log_.push_back(t); });
+  }
+  void TearDown() override { std::system(("rm -rf " + home_).c_str()); }
+
+  std::string home_;
+  cVirtualClock clock_;
+  cUserList users_{clock_};
+  cDevList devices_{clock_};
+  std::mt19937 random_{99};
+  std::vector<std::string> log_;
+};
+
+TEST_F(DeviceFilesTest, WritesIntoTheSentFolderOfTheDevice) {
+  devices_.DodajUrzadzenie("OLV", 3, cCzytnik("A", 1), cCzytnik("B", 2), false, {});
+  cUrzadzenie& device = *devices_.GetDeviceByIndex(0);
+  device.NoweID = 4;
+  const std::string folder = home_ + "data/extSD/00000003/sent/";
+  EXPECT_EQ(FolderWyslanychPlikow(home_, 3), folder);
+
+  EXPECT_EQ(ZapiszKonfig(home_, devices_, device.Unique, clock_.Now()), folder + "konfig.txt");
+  EXPECT_NE(ReadWholeFile(folder + "konfig.txt").value().find("RSID=4\r\n"), std::string::npos);
+  EXPECT_EQ(ZapiszUsers(home_, devices_, users_, device.Unique, random_), folder + "USERS.txt");
+  EXPECT_EQ(FileSize(folder + "USERS.txt"), 0);
+
+  EXPECT_EQ(ZapiszKonfig(home_, devices_, 0, clock_.Now()), "");
+  EXPECT_EQ(ZapiszUsers(home_, devices_, users_, device.Unique + 1, random_), "");
+  EXPECT_FALSE(FileExists(home_ + "data/extSD/00000000/sent/konfig.txt"));
+}
+
+TEST_F(DeviceFilesTest, UsersOfTheAccessListInUserListOrder) {
+  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Ala", 7, "", "", 10));
+  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Bez dostępu", 8, "11", "", 11));
+  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Ćma", 9, "4321", "0A0B0C0D0E", 12));
+  devices_.DodajUrzadzenie("OLV", 2, cCzytnik("A", 1), cCzytnik("B", 2), false, {});
+  cUrzadzenie& device = *devices_.GetDeviceByIndex(0);
+  device.ListaDostepow.FromString("12#999#10");
+
+  const std::string path = ZapiszUsers(home_, devices_, users_, device.Unique, random_);
+  ASSERT_FALSE(path.empty());
+  const auto records = OdczytajUsers(ReadWholeFile(path).value()).value();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].Nazwa, "Ala");
+  EXPECT_EQ(records[0].ID, "0007");
+  EXPECT_EQ(records[0].PIN, "");
+  EXPECT_EQ(records[1].Nazwa, "Ćma");
+  EXPECT_EQ(records[1].PIN, "4321");
+  EXPECT_EQ(records[1].PoleKarty, Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x20, 0x20, 0x20}));
+}
+
+TEST_F(DeviceFilesTest, AnUnwritableUserIsReportedAndTheOldFileKept) {
+  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Ala", 7, "12", "", 10));
+  devices_.DodajUrzadzenie("OLV", 2, cCzytnik("A", 1), cCzytnik("B", 2), false, {});
+  cUrzadzenie& device = *devices_.GetDeviceByIndex(0);
+  device.ListaDostepow.Dodaj(10);
+  const std::string path = ZapiszUsers(home_, devices_, users_, device.Unique, random_);
+  const std::string old = ReadWholeFile(path).value();
+
+  users_.GetUserByIndex(0)->Nazwa = "Ala ★";
+  std::string error;
+  EXPECT_EQ(ZapiszUsers(home_, devices_, users_, device.Unique, random_, &error), "");
+  EXPECT_EQ(ReadWholeFile(path).value(), old);
+  EXPECT_FALSE(error.empty());
+  ASSERT_FALSE(log_.empty());
+  EXPECT_TRUE(log_.back().starts_with("Devlist: ZapiszUsers: ")) << log_.back();
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,224 @@
+#include "model/user_list.h"
+
+#include <gtest/gtest.h>
+
+#include "common/virtual_clock.h"
+
+namespace olv {
+namespace {
+
+class UserListTest : public ::testing::Test {
+ protected:
+  UserListTest() { list_.UstawFunkcjeLogujaca([this](const std::string& t) { log_.push_back(t); }); }
+
+  cVirtualClock clock_{45419.375, 5000};
+  cUserList list_{clock_};
+  std::vector<std::string> log_;
+};
+
+TEST_F(UserListTest, ValidationCodes) {
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("12", "1234", ""), 0);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("12", "", "7B3039"), 0);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("12a", "1234", ""), 1);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("", "1234", ""), 1);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("0", "1234", ""), 2);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("10000", "1234", ""), 2);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "12a4", ""), 3);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "1", ""), 4);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "12345678", ""), 4);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "1234567", ""), 0);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "", "00abc"), 6);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "", "0000000000"), 5);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "", ""), 5);
+}
+
+TEST_F(UserListTest, APinWithASignOrBlanksIsNotAPin) {
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "-123", ""), 3);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", "+123", ""), 3);
+  EXPECT_EQ(list_.SprawdzPoprawnoscDanych("5", " 123", ""), 3);
+}
+
+TEST_F(UserListTest, LookupsOfTheNoneValuesFindNothing) {
+  auto blank = std::make_unique<cUzytkownik>(0);
+  ASSERT_TRUE(list_.DodajUzytkownika(std::move(blank)));
+  EXPECT_EQ(list_.GetUserByPIN(""), nullptr);
+  EXPECT_EQ(list_.GetUserByID(0), nullptr);
+  EXPECT_EQ(list_.GetUserByUnique(0), nullptr);
+  EXPECT_EQ(list_.GetUserByKarta(uint64_t{0}), nullptr);
+  EXPECT_EQ(list_.GetUserByKarta(std::string("0000000000")), nullptr);
+  EXPECT_FALSE(list_.DodajUzytkownika(std::unique_ptr<cUzytkownik>()));
+  EXPECT_EQ(list_.CountUsers(), 1);
+}
+
+TEST_F(UserListTest, AddingByValuesKeepsTheInvariants) {
+  ASSERT_TRUE(list_.DodajUzytkownika("Ala", 1, "1234", ""));
+  ASSERT_TRUE(list_.DodajUzytkownika("Ola", "2", "", "0x7B3039"));
+  EXPECT_FALSE(list_.DodajUzytkownika("Zero", 0, "999", ""));
+  EXPECT_FALSE(list_.DodajUzytkownika("Nic", 3, "", "0000000000"));
+  EXPECT_FALSE(list_.DodajUzytkownika("Ten sam ID", 1, "555", ""));
+  EXPECT_FALSE(list_.DodajUzytkownika("Ten sam PIN", 3, "1234", ""));
+  EXPECT_FALSE(list_.DodajUzytkownika("Ta sama karta", 3, "", "7B3039"));
+  EXPECT_FALSE(list_.DodajUzytkownika("Nie liczba", "x", "777", ""));
+  ASSERT_EQ(list_.CountUsers(), 2);
+
+  const cUzytkownik* ola = list_.GetUserByKarta(std::string("7b3039"));
+  ASSERT_NE(ola, nullptr);
+  EXPECT_EQ(ola->Nazwa, "Ola");
+  EXPECT_EQ(list_.GetUserByKarta(uint64_t{0x7B3039}), ola);
+  EXPECT_EQ(list_.GetUserByPIN("1234")->Nazwa, "Ala");
+  EXPECT_NE(list_.GetUserByIndex(0)->Unique, ola->Unique);
+  EXPECT_EQ(list_.GetNazwaUzytkownikaZUnique(ola->GetUniqueString()), "Ola");
+  EXPECT_EQ(list_.GetIDUzytkownikaZUnique(ola->GetUniqueString()), "0002");
+  EXPECT_EQ(list_.GetNazwaUzytkownikaZUnique("abc"), "");
+  EXPECT_EQ(list_.GetUserByIndex(2), nullptr);
+  EXPECT_EQ(list_.GetUserByIndex(-1), nullptr);
+}
+
+TEST_F(UserListTest, NewUniqueWaitsWhileTheTickIsTaken) {
+  const auto held = static_cast<int32_t>(clock_.GetTickCount());
+  list_.DodajUzytkownika(std::make_unique<cUzytkownik>(held));
+  const uint64_t before = clock_.NowMicros();
+  const int32_t unique = list_.GetNewUnique();
+  EXPECT_NE(unique, held);
+  EXPECT_EQ(clock_.NowMicros() - before, 100000u);
+  EXPECT_EQ(unique, static_cast<int32_t>(clock_.GetTickCount()));
+}
+
+TEST(UserList, NewUniqueIsNeverZero) {
+  cVirtualClock clock(45419.375, 0);
+  cUserList list(clock);
+  EXPECT_NE(list.GetNewUnique(), 0);
+}
+
+TEST_F(UserListTest, ConflictChecks) {
+  list_.DodajUzytkownika("Ala", 1, "1234", "AA");
+  list_.DodajUzytkownika("Ola", 2, "5678", "BB");
+  const int32_t ala = list_.GetUserByID(1)->Unique;
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscie(1, "", 0), 1);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscie(3, "5678", 0), 2);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscie(3, "", 0xBB), 3);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscie(3, "", 0), 0);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(1, "1234", 0xAA, ala), 0);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(2, "1234", 0xAA, ala), 1);
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(1, "", 0, 0), 1);
+}
+
+TEST_F(UserListTest, ExcludeStillSeesADuplicateLoadedFromAFile) {
+  list_.WczytajBazeZPliku({"A,5,11,0,100", "B,5,22,0,200"});
+  EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(5, "", 0, 100), 1);
+}
+
+TEST_F(UserListTest, EditingKeepsIdentityAndWorkTimes) {
+  list_.DodajUzytkownika("Ala", 1, "1234", "");
+  list_.DodajUzytkownika("Ola", 2, "5678", "");
+  cUzytkownik* ala = list_.GetUserByID(1);
+  ala->CzasyPracy.FromString("7");
+  const int32_t unique = ala->Unique;
+
+  EXPECT_FALSE(list_.EdytujUzytkownika(unique, "Ala", "2", "1234", ""));
+  EXPECT_FALSE(list_.EdytujUzytkownika(unique, "Ala", "1", "5678", ""));
+  EXPECT_FALSE(list_.EdytujUzytkownika(123, "Ala", "1", "1234", ""));
+  EXPECT_TRUE(list_.EdytujUzytkownika(unique, "Alicja", "3", "", "0x0A0B"));
+  EXPECT_EQ(ala->Nazwa, "Alicja");
+  EXPECT_EQ(ala->ID, 3);
+  EXPECT_EQ(ala->PIN, "");
+  EXPECT_EQ(ala->Karta.GetWartosc(), 0x0A0Bu);
+  EXPECT_EQ(ala->Unique, unique);
+  EXPECT_EQ(ala->CzasyPracy.ToString(), "7");
+}
+
+TEST_F(UserListTest, Removals) {
+  list_.DodajUzytkownika("A", 1, "11", "");
+  list_.DodajUzytkownika("B", 2, "22", "0xB");
+  list_.DodajUzytkownika("C", 3, "33", "");
+  list_.DodajUzytkownika("D", 4, "44", "");
+  list_.DodajUzytkownika("E", 5, "55", "");
+  list_.UsunUzytkownikaPoID(1);
+  list_.UsunUzytkownikaPoKarcie("B");
+  list_.UsunUzytkownikaPoPINie("33");
+  list_.UsunUzytkownikaPoUnique(list_.GetUserByID(4)->Unique);
+  list_.UsunUzytkownikaPoID(99);
+  list_.UsunUzytkownika(nullptr);
+  list_.UsunUzytkownika(7);
+  ASSERT_EQ(list_.CountUsers(), 1);
+  EXPECT_EQ(list_.IndexOf(list_.GetUserByID(5)), 0);
+  list_.UsunUzytkownika(0);
+  EXPECT_EQ(list_.CountUsers(), 0);
+}
+
+TEST_F(UserListTest, SortsByNameInThePolishAlphabetIgnoringCase) {
+  for (const char* name : {"Żaneta", "Zenon", "ala", "Łucja", "Lucyna", "źdźbło", "Ćma", "Cezary"}) {
+    auto user = std::make_unique<cUzytkownik>(list_.GetNewUnique());
+    user->Nazwa = name;
+    list_.DodajUzytkownika(std::move(user));
+    clock_.AdvanceMs(1);
+  }
+  std::vector<std::string> uniques = {"stale"};
+  list_.WpiszPosortowanaAlfabetycznieListeUniqueUzytkownikow(uniques);
+  std::vector<std::string> names;
+  for (const std::string& u : uniques) names.push_back(list_.GetNazwaUzytkownikaZUnique(u));
+  EXPECT_EQ(names, (std::vector<std::string>{"ala", "Cezary", "Ćma", "Lucyna", "Łucja", "Zenon",
+                                              "źdźbło", "Żaneta"}));
+}
+
+TEST_F(UserListTest, LoadingTextLinesSkipsBlankLinesAndReadsEachLineIntoItsOwnRecord) {
+  // Unique 1 is what a record holds while it is being read; a line that
+  // really carries it must not swallow the next line.
+  list_.WczytajBazeZPliku({"A,1,11,0,1", "", "  ", "B,2,22,0,2"});
+  ASSERT_EQ(list_.CountUsers(), 2);
+  EXPECT_EQ(list_.GetUserByIndex(0)->Nazwa, "A");
+  EXPECT_EQ(list_.GetUserByIndex(0)->Unique, 1);
+  EXPECT_EQ(list_.GetUserByIndex(1)->Nazwa, "B");
+
+  std::vector<std::string> lines;
+  list_.ZapiszBazeDoPliku(lines);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_TRUE(lines[1].starts_with("B,2,22,0000000000,2,"));
+}
+
+TEST_F(UserListTest, CopyIsEqualAndLogsThroughTheSameFunction) {
+  list_.DodajUzytkownika("Ala", 1, "1234", "");
+  list_.DodajUzytkownika("Ola", 2, "", "FF");
+  cUserList copy(clock_);
+  copy.DodajUzytkownika("stary", 9, "99", "");
+  list_.CopySelfTo(copy);
+  EXPECT_TRUE(copy.RownaLiscie(list_));
+  EXPECT_NE(copy.GetUserByIndex(0), list_.GetUserByIndex(0));
+  log_.clear();
+  copy.CountUsers();
+  EXPECT_EQ(log_, std::vector<std::string>{"Userlist: CountUsers"});
+  copy.GetUserByIndex(1)->Nazwa = "Ewa";
+  EXPECT_FALSE(copy.RownaLiscie(list_));
+}
+
+TEST_F(UserListTest, LogsTheOperationNameOnEntry) {
+  log_.clear();
+  list_.DodajUzytkownika("Ala", "1", "1234", "");
+  list_.GetUserByKarta(std::string("AB"));
+  list_.EdytujUzytkownika(1, "X", "1", "", "");
+  list_.UsunUzytkownika(0);
+  EXPECT_EQ(log_, (std::vector<std::string>{
+                      "Userlist: DodajUzytkownika(AnsiString, AnsiString, AnsiString, AnsiString)",
+                      "Userlist: DodajUzytkownika(AnsiString, int, AnsiString, AnsiString)",
+                      "Userlist: SprawdzKonfliktZUzytkownikiemNaLiscie",
+                      "Userlist: GetNewUnique",
+                      "Userlist: GetUserByKarta (AnsiString)",
+                      "Userlist: GetUserByKarta (int)",
+                      "Userlist: EdytujUzytkownika (int, AnsiString, AnsiString, AnsiString, "
+                      "AnsiString)",
+                      "Userlist: UsunUzytkownika (int)"}));
+}
+
+TEST(UserList, InstallingTheLogFunctionLogsThroughTheOldOne) {
+  cVirtualClock clock;
+  cUserList list(clock);
+  std::vector<std::string> first;
+  std::vector<std::string> second;
+  list.UstawFunkcjeLogujaca([&](const std::string& t) { first.push_back(t); });
+  list.UstawFunkcjeLogujaca([&](const std::string& t) { second.push_back(t); });
+  EXPECT_EQ(first, std::vector<std::string>{"Userlist: UstawFunkcjeLogujaca"});
+  EXPECT_TRUE(second.empty());
+}
+
+}  // namespace
+}  // namespace olv
