@@ -22,4 +22,20 @@ bool UtworzFolderWyslanychPlikow(const std::string& program_folder, int32_t bus_
          CreateDirectory(FolderWyslanychPlikow(program_folder, bus_id));
 }
 
+std::string ZapiszDoFolderuWyslanych(const std::string& program_folder, int32_t bus_id,
+                                     const std::string& file_name, const std::string& content,
+                                     std::string& error) {
+  if (!UtworzFolderWyslanychPlikow(program_folder, bus_id)) {
+    error = "Nie można utworzyć folderu \"" + FolderWyslanychPlikow(program_folder, bus_id) + "\"";
+    return {};
+  }
+  const std::string path = FolderWyslanychPlikow(program_folder, bus_id) + file_name;
+  std::string why;
+  if (!WriteFileAtomically(path, content, &why)) {
+    error = "Nie zapisano pliku \"" + path + "\": " + why;
+    return {};
+  }
+  return path;
+}
+
 }  // namespace olv

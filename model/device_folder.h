@@ -17,5 +17,10 @@ std::string FolderWyslanychPlikow(const std::string& program_folder, int32_t bus
 // Creates the sent folder and any missing folder above it under
 // program_folder; true when it exists afterwards.
 bool UtworzFolderWyslanychPlikow(const std::string& program_folder, int32_t bus_id);
+// Writes content as file_name into the device's sent folder (creating it) and
+// returns the path; empty on failure, with the reason in Polish in error.
+std::string ZapiszDoFolderuWyslanych(const std::string& program_folder, int32_t bus_id,
+                                     const std::string& file_name, const std::string& content,
+                                     std::string& error);
 
 }  // namespace olv

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "common/cp1250.h"
-#include "common/files.h"
 #include "common/record_line.h"
 #include "model/device_folder.h"
 
@@ -45,17 +44,9 @@ std::string ZapiszKonfig(const std::string& program_folder, const cDevList& devi
     Report(devices, error, why);
     return {};
   }
-  if (!UtworzFolderWyslanychPlikow(program_folder, device->ID)) {
-    Report(devices, error,
-           "Nie można utworzyć folderu \"" + FolderWyslanychPlikow(program_folder, device->ID) +
-               "\"");
-    return {};
-  }
-  const std::string path = FolderWyslanychPlikow(program_folder, device->ID) + "konfig.txt";
-  if (!WriteFileAtomically(path, *content, &why)) {
-    Report(devices, error, "Nie zapisano pliku \"" + path + "\": " + why);
-    return {};
-  }
+  const std::string path =
+      ZapiszDoFolderuWyslanych(program_folder, device->ID, "konfig.txt", *content, why);
+  if (path.empty()) Report(devices, error, why);
   return path;
 }
 

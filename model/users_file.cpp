@@ -3,7 +3,6 @@
 #include <unordered_set>
 
 #include "common/cp1250.h"
-#include "common/files.h"
 #include "model/device_folder.h"
 #include "model/pin_table.h"
 
@@ -92,17 +91,9 @@ std::string ZapiszUsers(const std::string& program_folder, const cDevList& devic
     Report(devices, error, why);
     return {};
   }
-  if (!UtworzFolderWyslanychPlikow(program_folder, device->ID)) {
-    Report(devices, error,
-           "Nie można utworzyć folderu \"" + FolderWyslanychPlikow(program_folder, device->ID) +
-               "\"");
-    return {};
-  }
-  const std::string path = FolderWyslanychPlikow(program_folder, device->ID) + "USERS.txt";
-  if (!WriteFileAtomically(path, *content, &why)) {
-    Report(devices, error, "Nie zapisano pliku \"" + path + "\": " + why);
-    return {};
-  }
+  const std::string path =
+      ZapiszDoFolderuWyslanych(program_folder, device->ID, "USERS.txt", *content, why);
+  if (path.empty()) Report(devices, error, why);
   return path;
 }
 

@@ -1,0 +1,110 @@
+#include "sim/demo_home.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <random>
+
+#include "common/cp1250.h"
+#include "common/files.h"
+#include "common/strings.h"
+#include "model/data_files.h"
+#include "model/dev_list.h"
+#include "model/user_list.h"
+#include "model/users_file.h"
+#include "sim/demo_events.h"
+#include "sim/demo_installation.h"
+#include "sim/device_config.h"
+#include "sim/sd_card.h"
+
+namespace olv {
+namespace {
+
+bool Fail(std::string* error, const std::string& why) {
+  if (error) *error = why;
+  return false;
+}
+
+// With every missing folder above it.
+bool MakeFolder(const std::string& path, std::string* error) {
+  std::error_code failure;
+  std::filesystem::create_directories(path, failure);
+  return DirectoryExists(path) || Fail(error, "cannot make " + path + ": " + failure.message());
+}
+
+cDeviceConfig ConfigOf(const cUrzadzenie& device) {
+  cDeviceConfig config = cDeviceConfig::Factory(device.ID);
+  config.device_id = Utf8ToCp1250(device.Nazwa).value_or(config.device_id);
+  config.port0 = Utf8ToCp1250(device.Czytnik0.Nazwa).value_or(config.port0);
+  config.port1 = Utf8ToCp1250(device.Czytnik1.Nazwa).value_or(config.port1);
+  config.button = device.Przycisk;
+  return config;
+}
+
+// KONFOUT.TXT and USERS.txt of every device.
+bool WriteCardSetUp(const std::string& cards, const cDevList& devices, const cUserList& users,
+                    uint32_t seed, std::string* error) {
+  std::mt19937 random(seed);
+  for (int i = 0; i < devices.CountDevices(); ++i) {
+    const cUrzadzenie& device = *devices.GetDeviceByIndex(i);
+    cSdCard card(cards + "/" + IntToStrZeZerami(device.ID, 8));
+    std::string why;
+    if (!card.Prepare(&why)) return Fail(error, card.Folder() + ": " + why);
+    const auto users_file = UtworzUsers(device, users, random, &why);
+    if (!users_file) return Fail(error, "USERS.txt of " + device.Nazwa + ": " + why);
+    if (!card.Store("KONFOUT.TXT", ConfigOf(device).ToKonfout(), &why) ||
+        !card.Store("USERS.txt", *users_file, &why)) {
+      return Fail(error, card.Folder() + ": " + why);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSpec& spec, cClock& clock,
+                                              std::string* error) {
+  const std::string data = spec.home + "/data";
+  const std::string users_path = data + "/users.txt";
+  const std::string devices_path = data + "/devices.txt";
+  if (!MakeFolder(spec.home, error) || !MakeFolder(data, error)) return std::nullopt;
+  if (!spec.overwrite && (FileExists(users_path) || FileExists(devices_path))) {
+    Fail(error, data + " already holds users.txt or devices.txt");
+    return std::nullopt;
+  }
+
+  cUserList users(clock);
+  cDevList devices(clock);
+  const std::vector<sDemoRoute> routes =
+      BuildDemoInstallation(users, devices, spec.port, spec.bus_ids, clock);
+  std::string why;
+  if (!ZapiszUzytkownikow(users_path, users, &why) ||
+      !ZapiszUrzadzenia(devices_path, devices, &why)) {
+    Fail(error, why);
+    return std::nullopt;
+  }
+  sDemoHomeSummary summary;
+  summary.users = users.CountUsers();
+  summary.devices = devices.CountDevices();
+  if (spec.cards.empty()) return summary;
+
+  if (!MakeFolder(spec.cards, error) ||
+      !WriteCardSetUp(spec.cards, devices, users, spec.seed, error)) {
+    return std::nullopt;
+  }
+  const auto files =
+      MakeDemoEventFiles(routes, users, devices, clock.Now(), spec.weeks * 7, spec.seed, error);
+  if (!files) return std::nullopt;
+  for (const sDemoEventFile& file : *files) {
+    cSdCard card(spec.cards + "/" + IntToStrZeZerami(file.bus_id, 8));
+    if (!card.Store(file.name, file.bytes, &why)) {
+      Fail(error, card.Folder() + "/" + file.name + ": " + why);
+      return std::nullopt;
+    }
+    ++summary.event_files;
+    summary.events += static_cast<int>(std::count(file.bytes.begin(), file.bytes.end(), '\n'));
+  }
+  return summary;
+}
+
+}  // namespace olv

@@ -1,0 +1,149 @@
+#include "comm/kolejka_zadan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "comm/odpalacz_funkcji.h"
+#include "common/virtual_clock.h"
+
+namespace olv {
+namespace {
+
+class KolejkaTest : public ::testing::Test {
+ protected:
+  KolejkaTest() {
+    queue.UstawFunkcjeLogujaca([this](const std::string& line) { log.push_back(line); });
+    queue.UstawFunkcjeObslugujacaZadanie([this](cZadanie& z) {
+      handled.push_back(z.Parametr);
+      if (on_task) on_task(z);
+    });
+  }
+  int Count(const std::string& line) const {
+    return static_cast<int>(std::count(log.begin(), log.end(), line));
+  }
+
+  cVirtualClock clock;
+  cKolejkaZadan queue{clock};
+  std::vector<std::string> log;
+  std::vector<std::string> handled;
+  std::function<void(cZadanie&)> on_task;
+};
+
+TEST_F(KolejkaTest, StartingAnEmptyQueueStopsItAgain) {
+  queue.ZacznijRobicNastepne();
+  EXPECT_TRUE(queue.CosSieRobi());
+  clock.AdvanceMs(5);
+  EXPECT_FALSE(queue.CosSieRobi());
+  EXPECT_EQ(Count("Queue: TimerZacznijNastepneTimer: kolejka zatrzymana z powodu, ze brak zadań"), 1);
+  EXPECT_TRUE(handled.empty());
+}
+
+TEST_F(KolejkaTest, TasksThatEndAtOnceRunOnePerTimerTurn) {
+  queue.DodajZadanie(eRodzajZadania::UstawPostep, "A", true);
+  queue.DodajZadanie(eRodzajZadania::UstawPostep, "B", true);
+  queue.ZacznijRobicNastepne();
+  EXPECT_TRUE(handled.empty()) << "nothing runs inside the start call";
+  clock.AdvanceMs(1);
+  EXPECT_EQ(handled, std::vector<std::string>{"A"});
+  clock.AdvanceMs(1);  // A is removed on this turn
+  EXPECT_EQ(handled, std::vector<std::string>{"A"});
+  clock.AdvanceMs(1);
+  EXPECT_EQ(handled, (std::vector<std::string>{"A", "B"}));
+  clock.AdvanceMs(10);
+  EXPECT_TRUE(queue.CzyPusta());
+  EXPECT_FALSE(queue.CosSieRobi());
+  EXPECT_EQ(Count("Queue: DodajZadanie(eRodzajZadania, AnsiString, bool)"), 2);
+}
+
+TEST_F(KolejkaTest, ATaskRunsUntilItsEndIsReported) {
+  queue.DodajZadanie(eRodzajZadania::AktywujUrzadzenie, "T", false);
+  queue.DodajZadanie(eRodzajZadania::ZamknijPort, "N", false);
+  queue.ZacznijRobicNastepne();
+  clock.AdvanceMs(100);
+  EXPECT_EQ(handled, std::vector<std::string>{"T"});
+  queue.ZacznijRobicNastepne();
+  EXPECT_EQ(Count("Queue: ZacznijRobicNastepne: Nie zaczynam, bo CosSieRobi"), 1);
+  clock.AdvanceMs(100);
+  EXPECT_EQ(handled, std::vector<std::string>{"T"});
+  queue.ZakonczObecneZadanie();
+  clock.AdvanceMs(5);
+  EXPECT_EQ(handled, (std::vector<std::string>{"T", "N"}));
+}
+
+TEST_F(KolejkaTest, EmptyEntryInFrontRunsTheInsertedTasksThenTheCurrentAgain) {
+  queue.DodajZadanie(eRodzajZadania::SciagnijPlik, "T", false);
+  queue.DodajZadanie(eRodzajZadania::ZamknijPort, "after", true);
+  int runs_of_t = 0;
+  on_task = [&](cZadanie& z) {
+    if (z.Parametr == "T" && ++runs_of_t == 1) {
+      queue.WcisnijZadanieNaPoczatekKolejki(eRodzajZadania::AktywujUrzadzenie, "B", true);
+      queue.WcisnijZadanieNaPoczatekKolejki(eRodzajZadania::OtworzPort, "A", true);
+      queue.WcisnijZadanieNaPoczatekKolejki(nullptr);
+      EXPECT_EQ(queue.WypiszKolejke(),
+                (std::vector<std::string>{"HOPELESS ERROR AT 0", "zadanie 5, A", "zadanie 6, B",
+                                          "zadanie 9, T", "zadanie 11, after"}));
+      queue.ZakonczObecneZadanie();
+    } else if (z.Parametr == "T") {
+      queue.ZakonczObecneZadanie();
+    }
+  };
+  queue.ZacznijRobicNastepne();
+  clock.AdvanceMs(50);
+  EXPECT_EQ(handled, (std::vector<std::string>{"T", "A", "B", "T", "after"}));
+  EXPECT_TRUE(queue.CzyPusta());
+}
+
+TEST_F(KolejkaTest, LateEndReportWhileIdleRemovesNothing) {
+  queue.DodajZadanie(eRodzajZadania::SciagnijListePlikow, "waiting", false);
+  queue.ZakonczObecneZadanie();
+  clock.AdvanceMs(5);
+  EXPECT_EQ(queue.IloscWpisow(), 1);
+  EXPECT_EQ(Count("Queue: ZakonczObecneZadanie: nic sie nie robi, ignoruje"), 1);
+  queue.ZacznijRobicNastepne();
+  clock.AdvanceMs(5);
+  EXPECT_EQ(handled, std::vector<std::string>{"waiting"});
+}
+
+TEST_F(KolejkaTest, StrayEmptyEntryAtTheFrontIsSkipped) {
+  queue.DodajZadanie(eRodzajZadania::UstawPostep, "X", true);
+  queue.WcisnijZadanieNaPoczatekKolejki(nullptr);
+  EXPECT_EQ(queue.PierwszeZadanie(), nullptr);
+  EXPECT_EQ(queue.ZadanieNaPozycji(1)->Parametr, "X");
+  EXPECT_EQ(queue.ZadanieNaPozycji(2), nullptr);
+  EXPECT_EQ(queue.ZadanieNaPozycji(-1), nullptr);
+  queue.ZacznijRobicNastepne();
+  clock.AdvanceMs(10);
+  EXPECT_EQ(handled, std::vector<std::string>{"X"});
+  EXPECT_TRUE(queue.CzyPusta());
+}
+
+TEST_F(KolejkaTest, LogPrefixGoesInFrontOfEveryLine) {
+  queue.UstawPrefiksLogu("[dev] ");
+  queue.DodajZadanie(std::make_unique<cZadanie>(eRodzajZadania::Czekaj, "100", false));
+  EXPECT_EQ(log.back(), "[dev] Queue: DodajZadanie(cZadanie*)");
+  EXPECT_EQ(log.front(), "Queue: UstawFunkcjeLogujaca");
+}
+
+TEST(OdpalaczFunkcjiTest, DefersOneCallAndDropsTheSecond) {
+  cVirtualClock clock;
+  cOdpalaczFunkcji odpalacz(clock);
+  std::vector<int> calls;
+  odpalacz.Odpal([&] {
+    calls.push_back(1);
+    odpalacz.Odpal([&] { calls.push_back(3); });
+  });
+  odpalacz.Odpal([&] { calls.push_back(2); });
+  EXPECT_TRUE(calls.empty());
+  clock.AdvanceMs(1);
+  EXPECT_EQ(calls, std::vector<int>{1});
+  clock.AdvanceMs(1);
+  EXPECT_EQ(calls, (std::vector<int>{1, 3}));
+  EXPECT_FALSE(odpalacz.CzyCzeka());
+}
+
+}  // namespace
+}  // namespace olv

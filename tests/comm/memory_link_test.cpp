@@ -1,0 +1,85 @@
+#include "comm/memory_link.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/virtual_clock.h"
+
+namespace olv {
+namespace {
+
+class MemoryLinkTest : public ::testing::Test {
+ protected:
+  MemoryLinkTest() {
+    link.SetPorts({"COM1", "/dev/pts/4"});
+    EXPECT_TRUE(link.SetPortName("COM1"));
+    EXPECT_TRUE(link.Open());
+    link.LineSettings().BaudRate = 115200;
+    EXPECT_TRUE(link.SetState());
+  }
+  cVirtualClock clock;
+  cMemoryLink link{clock};
+};
+
+TEST_F(MemoryLinkTest, EachByteTakesTenBitTimesTowardsTheDevice) {
+  std::vector<uint64_t> arrivals;
+  link.SetDeviceReceiver([&](const uint8_t*, size_t n) {
+    ASSERT_EQ(n, 1u);
+    arrivals.push_back(clock.NowMicros());
+  });
+  const uint64_t start = clock.NowMicros();
+  const uint8_t bytes[] = {1, 2, 3};
+  EXPECT_EQ(link.Write(bytes, 3), 3u);
+  EXPECT_EQ(link.BytesOnTheWayToDevice(), 3u);
+  clock.AdvanceMs(1);
+  // 86.8 us a byte at 115 200 baud.
+  EXPECT_EQ(arrivals, (std::vector<uint64_t>{start + 87, start + 174, start + 261}));
+  EXPECT_EQ(link.BytesOnTheWayToDevice(), 0u);
+}
+
+TEST_F(MemoryLinkTest, DeviceBytesBecomeReadableAtLineRate) {
+  const uint8_t bytes[] = {10, 20, 30, 40, 50};
+  link.SendFromDevice(bytes, 5);
+  EXPECT_EQ(link.BytesAvailable(), 0u);
+  clock.AdvanceMicros(200);
+  EXPECT_EQ(link.BytesAvailable(), 2u);
+  clock.AdvanceMicros(300);
+  ASSERT_EQ(link.BytesAvailable(), 5u);
+  uint8_t got[8] = {};
+  EXPECT_EQ(link.Read(got, 3), 3u);
+  EXPECT_EQ(link.BytesAvailable(), 2u);
+  EXPECT_EQ(got[2], 30);
+  EXPECT_EQ(link.Read(nullptr, 3), 0u);
+  EXPECT_EQ(link.Read(got, 0), 0u);
+  EXPECT_EQ(link.Read(got, 8), 2u);
+  EXPECT_EQ(got[1], 50);
+  EXPECT_EQ(link.Read(got, 8), 0u);
+}
+
+TEST_F(MemoryLinkTest, BytesArrivingWhileClosedAreLost) {
+  EXPECT_TRUE(link.Close());
+  const uint8_t bytes[] = {1, 2};
+  link.SendFromDevice(bytes, 2);
+  EXPECT_EQ(link.Write(bytes, 2), 0u);
+  clock.AdvanceMs(1);
+  EXPECT_EQ(link.BytesAvailable(), 0u);
+  EXPECT_TRUE(link.Open());
+  EXPECT_EQ(link.BytesAvailable(), 0u);
+}
+
+TEST_F(MemoryLinkTest, PortNamesAndOpening) {
+  EXPECT_FALSE(link.SetPortName("/dev/pts/4")) << "the name cannot change while open";
+  EXPECT_TRUE(link.Close());
+  EXPECT_TRUE(link.Close());
+  EXPECT_FALSE(link.SetPortName("LPT1"));
+  EXPECT_TRUE(link.SetPortName("COM2"));
+  EXPECT_FALSE(link.Open()) << "COM2 does not exist here";
+  EXPECT_FALSE(link.GetState());
+  EXPECT_EQ(link.BytesAvailable(), 0u);
+  EXPECT_TRUE(link.SetPortName("/dev/pts/4"));
+  EXPECT_TRUE(link.Open());
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,337 @@
+// The engine's file transfer in virtual time over the in-memory link, with the
+// device's side scripted byte by byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "comm/memory_link.h"
+#include "comm/wpp.h"
+#include "common/files.h"
+#include "common/virtual_clock.h"
+
+namespace olv {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes FileHeader(uint32_t size, uint8_t id = 2, uint8_t flag = 1) {
+  Bytes bytes{0xFF};
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(size >> shift));
+  bytes.push_back(id);
+  bytes.push_back(flag);
+  uint8_t check = 0x37;
+  for (size_t i = 1; i < bytes.size(); ++i) check = static_cast<uint8_t>(check + bytes[i]);
+  bytes.push_back(check);
+  return bytes;
+}
+
+Bytes DataFrame(uint8_t number, const std::string& payload) {
+  const auto size = static_cast<uint16_t>(payload.size());
+  Bytes bytes{number, static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8)};
+  bytes.push_back(static_cast<uint8_t>(bytes[0] + bytes[1] + bytes[2]));
+  uint16_t sum = 0;
+  for (const char c : payload) {
+    bytes.push_back(static_cast<uint8_t>(c));
+    sum = static_cast<uint16_t>(sum + static_cast<uint8_t>(c));
+  }
+  bytes.push_back(static_cast<uint8_t>(sum));
+  bytes.push_back(static_cast<uint8_t>(sum >> 8));
+  return bytes;
+}
+
+std::string Pattern(size_t size) {
+  std::string data(size, '\0');
+  for (size_t i = 0; i < size; ++i) data[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+  return data;
+}
+
+class WppTransferTest : public ::testing::Test {
+ protected:
+  WppTransferTest() {
+    auto link = std::make_unique<cMemoryLink>(clock);
+    mLink = link.get();
+    wpp = std::make_unique<cWPP>(clock, std::move(link));
+    wpp->UstawFunkcjeLogujaca([this](const std::string& line) { log.push_back(line); });
+    mLink->SetDeviceReceiver([this](const uint8_t* d, size_t n) { sent.insert(sent.end(), d, d + n); });
+    wpp->OnFileReceived = [this](const std::string& target, const std::string& data) {
+      received_target = target;
+      received.push_back(data);
+    };
+    wpp->OnFileSent = [this] { ++files_sent; };
+    wpp->OnStatus = [this](const std::string& text) { status.push_back(text); };
+    EXPECT_TRUE(wpp->OtworzPort("COM1", 115200));
+  }
+
+  void FromDevice(const Bytes& bytes) { mLink->SendFromDevice(bytes.data(), bytes.size()); }
+  // Runs until the engine has written `count` bytes in all.
+  bool WaitForSent(size_t count, uint64_t limit_ms = 3000) {
+    return clock.RunUntil([&] { return sent.size() >= count; }, limit_ms);
+  }
+  size_t Count(uint8_t byte, size_t from = 0) const {
+    return static_cast<size_t>(std::count(sent.begin() + static_cast<long>(from), sent.end(), byte));
+  }
+  bool StatusSeen(const std::string& text) const {
+    return std::find(status.begin(), status.end(), text) != status.end();
+  }
+
+  // Starts a download and checks its request frame.
+  void RequestDownload(const std::string& name) {
+    ASSERT_TRUE(wpp->SciagnijPlik(name, "/target/" + name));
+    ASSERT_TRUE(WaitForSent(sent.size() + 9 + NameLength(name) + 1));
+    sent.clear();
+  }
+  static size_t NameLength(const std::string& name) { return cWPP::NameField(name)->size(); }
+
+  cVirtualClock clock;
+  cMemoryLink* mLink = nullptr;
+  std::unique_ptr<cWPP> wpp;
+  Bytes sent;
+  std::vector<std::string> log;
+  std::vector<std::string> status;
+  std::vector<std::string> received;
+  std::string received_target;
+  int files_sent = 0;
+};
+
+TEST_F(WppTransferTest, DownloadRequestAndAcknowledgedFrames) {
+  ASSERT_TRUE(wpp->SciagnijPlik("21051110.CSV", "/t/21051110.CSV"));
+  ASSERT_TRUE(WaitForSent(22));
+  const std::string request(sent.begin(), sent.end());
+  EXPECT_EQ(request, std::string("\xFF" "427051") + '\0' + "\x03" "21051110.CSV\r");
+  sent.clear();
+
+  const std::string file = Pattern(1300);
+  FromDevice(FileHeader(1300));
+  FromDevice(DataFrame(0, file.substr(0, 512)));
+  ASSERT_TRUE(WaitForSent(1));
+  EXPECT_EQ(sent, Bytes{'{'});
+  FromDevice(DataFrame(1, file.substr(512, 512)));
+  ASSERT_TRUE(WaitForSent(2));
+  FromDevice(DataFrame(2, file.substr(1024)));
+  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 1000));
+  EXPECT_EQ(received[0], file);
+  EXPECT_EQ(received_target, "/t/21051110.CSV");
+  EXPECT_EQ(sent, (Bytes{'{', '{', '{'}));
+  EXPECT_TRUE(StatusSeen("rozmiar pliku = 1300"));
+  EXPECT_TRUE(StatusSeen("haslo prawidlowe"));
+  EXPECT_TRUE(StatusSeen("Transmisja pliku zostala zakonczona"));
+  EXPECT_FALSE(wpp->TrybTransferuPliku());
+}
+
+TEST_F(WppTransferTest, EmptyFileEndsWithItsHeader) {
+  RequestDownload("EMPTY.TXT");
+  FromDevice(FileHeader(0));
+  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 200));
+  EXPECT_EQ(received[0], "");
+}
+
+TEST_F(WppTransferTest, FrameWithBadSumIsRefusedBySilenceThenAskedForAgain) {
+  RequestDownload("A.CSV");
+  const std::string file = Pattern(300);
+  Bytes bad = DataFrame(0, file);
+  bad.back() ^= 0x01;
+  FromDevice(FileHeader(300));
+  FromDevice(bad);
+  clock.AdvanceMs(500);
+  EXPECT_TRUE(sent.empty()) << "a refused frame gets no answer";
+  ASSERT_TRUE(WaitForSent(1, 1500));
+  EXPECT_EQ(sent, Bytes{'d'});
+  FromDevice(DataFrame(0, file));
+  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 500));
+  EXPECT_EQ(received[0], file);
+}
+
+TEST_F(WppTransferTest, FrameWithBadHeaderCheckIsNeverKeptEvenWhenItsSumAgrees) {
+  RequestDownload("B.CSV");
+  const std::string file = Pattern(700);
+  Bytes broken = DataFrame(0, file.substr(0, 512));
+  broken[3] ^= 0x40;
+  FromDevice(FileHeader(700));
+  FromDevice(broken);
+  ASSERT_TRUE(WaitForSent(1, 1500));
+  EXPECT_EQ(sent, Bytes{'d'});
+  EXPECT_EQ(wpp->BajtyPrzeslane(), 0u);
+  FromDevice(DataFrame(0, file.substr(0, 512)));
+  ASSERT_TRUE(WaitForSent(2));
+  FromDevice(DataFrame(1, file.substr(512)));
+  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 500));
+  EXPECT_EQ(received[0], file);
+  EXPECT_EQ(wpp->IloscBledow(), 0u) << "counters are cleared with the finished file";
+}
+
+TEST_F(WppTransferTest, OversizedFrameIsRefusedWithoutOverrunningTheBuffer) {
+  RequestDownload("C.CSV");
+  const std::string file = Pattern(100);
+  // 2 000 payload bytes announced with a valid header check.
+  Bytes huge = DataFrame(0, std::string(2000, 'x'));
+  FromDevice(FileHeader(100));
+  FromDevice(huge);
+  ASSERT_TRUE(WaitForSent(1, 1500));
+  EXPECT_EQ(sent, Bytes{'d'});
+  clock.AdvanceMs(100);
+  FromDevice(DataFrame(0, file));
+  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 1500));
+  EXPECT_EQ(received[0], file);
+}
+
+TEST_F(WppTransferTest, MorePayloadThanAnnouncedAbandonsTheDownload) {
+  int overruns = 0;
+  wpp->OnDownloadOverrun = [&] { ++overruns; };
+  RequestDownload("D.CSV");
+  FromDevice(FileHeader(300));
+  FromDevice(DataFrame(0, Pattern(512)));
+  ASSERT_TRUE(clock.RunUntil([&] { return overruns > 0; }, 500));
+  EXPECT_TRUE(received.empty());
+  EXPECT_FALSE(wpp->TrybTransferuPliku());
+}
+
+TEST_F(WppTransferTest, NameFieldsAndRefusedNames) {
+  EXPECT_EQ(cWPP::NameField("21051110.CSV"), "21051110.CSV");
+  EXPECT_EQ(cWPP::NameField("NAME.LONGEXT"), "NAME.LON");
+  EXPECT_EQ(cWPP::NameField("A.B"), "A.B");
+  for (const char* bad : {"00000002", "123456789.TXT", ".CSV", "NAME.", "A\rB.TXT", ""}) {
+    EXPECT_FALSE(cWPP::NameField(bad)) << bad;
+  }
+  EXPECT_FALSE(wpp->SciagnijPlik("00000002", "/t/x"));
+  EXPECT_FALSE(wpp->UsunPlikZUrzadzenia("123456789.TXT"));
+  clock.AdvanceMs(100);
+  EXPECT_TRUE(sent.empty());
+  EXPECT_FALSE(wpp->TrybTransferuPliku());
+}
+
+TEST_F(WppTransferTest, DeleteSendsItsFrameAndCompletesWithoutAnAnswer) {
+  int deleted = 0;
+  wpp->OnFileDeleted = [&] { ++deleted; };
+  ASSERT_TRUE(wpp->UsunPlikZUrzadzenia("konfig.txt"));
+  EXPECT_EQ(deleted, 0);
+  clock.AdvanceMs(5);
+  EXPECT_EQ(deleted, 1);
+  const std::string frame(sent.begin(), sent.end());
+  EXPECT_EQ(frame, std::string("\xFF" "427051") + '\0' + "\x0B" "konfig.txt\r");
+  wpp->ZamknijPort();
+  EXPECT_FALSE(wpp->UsunPlikZUrzadzenia("konfig.txt"));
+}
+
+TEST_F(WppTransferTest, ClosingThePortEndsADownload) {
+  RequestDownload("E.CSV");
+  FromDevice(FileHeader(100));
+  clock.AdvanceMs(100);
+  int lost = 0;
+  wpp->OnConnectionLost = [&] { ++lost; };
+  wpp->ZamknijPort();
+  clock.AdvanceMs(3000);
+  EXPECT_EQ(lost, 0) << "no repeat requests go to a closed port";
+  EXPECT_TRUE(received.empty());
+}
+
+class WppUploadTest : public WppTransferTest {
+ protected:
+  WppUploadTest() {
+    folder = std::filesystem::temp_directory_path() /
+             ("olv_upload_" + std::to_string(reinterpret_cast<uintptr_t>(this)));
+    std::filesystem::create_directories(folder);
+  }
+  ~WppUploadTest() override { std::filesystem::remove_all(folder); }
+
+  std::string WriteFile(const std::string& name, const std::string& contents) {
+    const std::string path = (folder / name).string();
+    EXPECT_TRUE(WriteFileAtomically(path, contents));
+    return path;
+  }
+
+  // Uploads and answers every frame with '{', or with 'd' when the frame's
+  // header check is wrong; returns the frames as they went out.
+  std::vector<Bytes> UploadAndAnswer(const std::string& path, size_t header_length) {
+    std::vector<Bytes> frames;
+    EXPECT_TRUE(wpp->WyslijPlik(path));
+    EXPECT_TRUE(WaitForSent(header_length));
+    frames.emplace_back(sent.begin(), sent.end());
+    sent.clear();
+    FromDevice({'{'});
+    while (files_sent == 0) {
+      if (!WaitForSent(4, 500)) break;
+      const size_t size = sent[1] | sent[2] << 8;
+      const bool header_ok = static_cast<uint8_t>(sent[0] + sent[1] + sent[2] + 0x37) == sent[3];
+      // A broken frame has a wrong length too: take what arrives in one go.
+      if (!WaitForSent(header_ok ? size + 6 : 1, 500) && header_ok) break;
+      clock.AdvanceMs(header_ok ? 0 : 100);
+      frames.emplace_back(sent.begin(), sent.end());
+      sent.clear();
+      FromDevice({header_ok ? uint8_t{'{'} : uint8_t{'d'}});
+      clock.RunUntil([&] { return files_sent > 0 || !sent.empty(); }, 200);
+    }
+    return frames;
+  }
+
+  std::filesystem::path folder;
+};
+
+TEST_F(WppUploadTest, HeaderAndThreeFramesNumberedFromZero) {
+  const std::string contents = Pattern(1300);
+  const auto frames = UploadAndAnswer(WriteFile("USERS.txt", contents), 25);
+  ASSERT_EQ(frames.size(), 4u);
+  const Bytes& header = frames[0];
+  ASSERT_EQ(header.size(), 25u);
+  EXPECT_EQ(std::string(header.begin(), header.begin() + 9), std::string("\xFF" "427051") + '\0' + "\x09");
+  EXPECT_EQ(std::string(header.begin() + 9, header.begin() + 18), "USERS.txt");
+  EXPECT_EQ(header[18], 0x00);
+  EXPECT_EQ(header[19] | header[20] << 8, 1300);
+  uint16_t sum = 0;
+  for (size_t i = 0; i < 23; ++i) sum = static_cast<uint16_t>(sum + header[i]);
+  EXPECT_EQ(header[23] | header[24] << 8, sum);
+  std::string payload;
+  for (size_t i = 1; i < frames.size(); ++i) {
+    EXPECT_EQ(frames[i][0], i - 1);
+    payload.append(frames[i].begin() + 4, frames[i].end() - 2);
+  }
+  EXPECT_EQ(frames[1].size(), 518u);
+  EXPECT_EQ(frames[3].size(), 282u);
+  EXPECT_EQ(payload, contents);
+  EXPECT_EQ(files_sent, 1);
+}
+
+TEST_F(WppUploadTest, FourthFrameGoesOutBrokenOnceAndIsResentWhole) {
+  const std::string contents = Pattern(2100);
+  const auto frames = UploadAndAnswer(WriteFile("big.bin", contents), 23);
+  ASSERT_EQ(frames.size(), 7u);  // header, 0, 1, 2, broken 3, 3 again, 4
+  EXPECT_EQ(frames[4][0], 3);
+  EXPECT_NE(static_cast<uint8_t>(frames[4][0] + frames[4][1] + frames[4][2] + 0x37), frames[4][3]);
+  EXPECT_EQ(frames[5][0], 3);
+  std::string payload;
+  for (const size_t i : {1, 2, 3, 5, 6}) payload.append(frames[i].begin() + 4, frames[i].end() - 2);
+  EXPECT_EQ(payload, contents);
+  EXPECT_EQ(wpp->IloscBledow(), 0u) << "upload finished";
+  EXPECT_TRUE(StatusSeen("Ilosc bledow = 1"));
+  EXPECT_TRUE(StatusSeen("Wysyłanie pliku zakończone powodzeniem"));
+  EXPECT_EQ(files_sent, 1);
+}
+
+TEST_F(WppUploadTest, EmptyFileIsAHeaderAlone) {
+  const auto frames = UploadAndAnswer(WriteFile("e.txt", ""), 21);
+  EXPECT_EQ(frames.size(), 1u);
+  EXPECT_EQ(files_sent, 1);
+}
+
+TEST_F(WppUploadTest, HeaderAskedForAgainIsSentAgain) {
+  ASSERT_TRUE(wpp->WyslijPlik(WriteFile("x.txt", "abc")));
+  ASSERT_TRUE(WaitForSent(21));
+  const Bytes header = sent;
+  sent.clear();
+  FromDevice({'d'});
+  ASSERT_TRUE(WaitForSent(21));
+  EXPECT_EQ(sent, header);
+}
+
+TEST_F(WppUploadTest, MissingFileOrClosedPortSendsNothing) {
+  EXPECT_FALSE(wpp->WyslijPlik((folder / "missing.txt").string()));
+  wpp->ZamknijPort();
+  EXPECT_FALSE(wpp->WyslijPlik(WriteFile("y.txt", "abc")));
+  clock.AdvanceMs(200);
+  EXPECT_TRUE(sent.empty());
+}
+
+}  // namespace
+}  // namespace olv
