@@ -57,7 +57,7 @@ bool CzyTrybDebug(const std::vector<std::string>& arguments) {
 }
 
 TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std::string>& arguments,
-               std::string program_folder, QWidget* parent)
+               std::string program_folder, std::unique_ptr<cSerialLink> port, QWidget* parent)
     : QWidget(parent),
       mClock(clock),
       mKomunikaty(komunikaty),
@@ -81,8 +81,14 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
 
   mUserList = std::make_unique<cUserList>(mClock);
   mDevList = std::make_unique<cDevList>(mClock);
+  mKolejka = std::make_unique<cKolejkaZadan>(mClock);
+  mOdpalacz = std::make_unique<cOdpalaczFunkcji>(mClock);
+  mSterownik = std::make_unique<cSterownikWPP>(mClock, std::move(port), mFolder);
   mUserList->UstawFunkcjeLogujaca(FunkcjaLogujaca());
   mDevList->UstawFunkcjeLogujaca(FunkcjaLogujaca());
+  mKolejka->UstawFunkcjeLogujaca(FunkcjaLogujaca());
+  mSterownik->UstawFunkcjeLogujaca(FunkcjaLogujaca());
+  mKolejka->UstawFunkcjeObslugujacaZadanie([this](cZadanie& zadanie) { ObslugujZadanie(zadanie); });
 
   UtworzSloty();
   mFormWybierzPolaczenie = new TFormWybierzPolaczenie(this);
@@ -115,6 +121,13 @@ void TForm1::UtworzPrzyciski() {
     mObrazkowePrzyciski[i] = obrazek;
     mPrzyciski[i] = przycisk;
   }
+  const auto przycisk = [this](const char* name) { return findChild<QPushButton*>(name); };
+  connect(przycisk("Button1"), &QAbstractButton::clicked, this,
+          [this] { OtworzEdytorPoSprawdzeniu(eRodzajZadania::OtworzEdytorUzytkownikow); });
+  connect(przycisk("Button2"), &QAbstractButton::clicked, this,
+          [this] { OtworzEdytorPoSprawdzeniu(eRodzajZadania::OtworzEdytorUrzadzen); });
+  connect(przycisk("Button4"), &QAbstractButton::clicked, this,
+          [this] { OtworzEdytorPoSprawdzeniu(eRodzajZadania::OtworzEdytorDostepu); });
 }
 
 void TForm1::UtworzSloty() {
@@ -198,8 +211,73 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::TimerStartTimer() {
   mTimerStart->Stop();
   WczytajDane();
+  SprawdzAktywnoscUrzadzen([this] { PoSprawdzeniuNaStarcie(); }, true);
+}
+
+void TForm1::PoSprawdzeniuNaStarcie() {
+  ZamknijProszeCzekac();
   OdswiezUrzadzenia(false);
+  ZglosNiepowodzeniaSzukania();
   if (mObslugaKoncaStartu) mObslugaKoncaStartu();
+}
+
+void TForm1::SprawdzAktywnoscUrzadzen(std::function<void()> po_sprawdzeniu, bool pokaz_prosze_czekac) {
+  const std::string porty = mDevList->GetUzywanePorty();
+  mSterownik->WyczyscNiepowodzenia();
+  mSterownik->FunkcjaPoWyszukaniuUrzadzen = std::move(po_sprawdzeniu);
+  mSterownik->SzukajUrzadzen(porty);
+  if (pokaz_prosze_czekac) PokazProszeCzekacPozniej();
+}
+
+bool TForm1::UrzadzenieOdpowiada(const cUrzadzenie& urzadzenie) {
+  return mSterownik->CzyUrzadzenieJestNaLiscieZnalezionych(urzadzenie.Polaczenie.Port, urzadzenie.ID);
+}
+
+bool TForm1::WszystkieUrzadzeniaObecne() {
+  const int ile = mDevList->CountDevices();
+  for (int i = 0; i < ile; ++i) {
+    const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
+    if (urzadzenie && !UrzadzenieOdpowiada(*urzadzenie)) return false;
+  }
+  return true;
+}
+
+// A port that could not be searched (missing, taken by another program) is
+// told to the operator with the devices that are registered on it.
+void TForm1::ZglosNiepowodzeniaSzukania() {
+  const std::vector<cNieudaneZadanie> niepowodzenia = mSterownik->Niepowodzenia();
+  if (niepowodzenia.empty()) return;
+  mSterownik->WyczyscNiepowodzenia();
+  std::string tekst = "Nie udało się sprawdzić, czy urządzenia odpowiadają:";
+  const int ile = mDevList->CountDevices();
+  for (const cNieudaneZadanie& niepowodzenie : niepowodzenia) {
+    std::string nazwy;
+    for (int i = 0; i < ile; ++i) {
+      const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
+      if (!urzadzenie || urzadzenie->Polaczenie.Port != niepowodzenie.Port) continue;
+      nazwy += (nazwy.empty() ? "" : ", ") + urzadzenie->Nazwa;
+    }
+    tekst += "\n" + niepowodzenie.Powod;
+    if (!nazwy.empty()) tekst += " (" + nazwy + ")";
+  }
+  tekst += "\nTe urządzenia są pokazane jako nieaktywne.";
+  mKomunikaty.Information(tekst);
+}
+
+void TForm1::OtworzEdytorPoSprawdzeniu(eRodzajZadania rodzaj) {
+  SprawdzAktywnoscUrzadzen(
+      [this, rodzaj] {
+        mKolejka->DodajZadanie(rodzaj, WszystkieUrzadzeniaObecne() ? "" : "nah", true);
+        mKolejka->ZacznijRobicNastepne();
+      },
+      true);
+}
+
+void TForm1::ObslugujZadanie(cZadanie& zadanie) {
+  Log("Form1: Obsluguje zadanie: " + std::to_string(static_cast<int>(zadanie.Rodzaj)) + " z parametrem \"" +
+      zadanie.Parametr + "\"");
+  ZamknijProszeCzekac();
+  ZglosNiepowodzeniaSzukania();
 }
 
 void TForm1::WczytajDane() {
@@ -224,7 +302,7 @@ void TForm1::OdswiezUrzadzenia(bool wszystkie_aktywne) {
   for (const std::string& unique : kolejnosc) {
     const cUrzadzenie* urzadzenie = mDevList->GetDeviceByUnique(ParseInt(unique).value_or(0));
     if (!urzadzenie) continue;
-    sloty.push_back({urzadzenie->Nazwa, wszystkie_aktywne});
+    sloty.push_back({urzadzenie->Nazwa, wszystkie_aktywne || UrzadzenieOdpowiada(*urzadzenie)});
   }
   PokazUrzadzenia(sloty);
 }
@@ -280,15 +358,31 @@ void TForm1::PokazUrzadzenia(const std::vector<cSlotUrzadzenia>& urzadzenia) {
 
 cWlasciwosciPolaczenia TForm1::WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne) {
   Log("VCL: WybierzPolaczenie");
-  const std::vector<std::string> porty = mListowaniePortow ? mListowaniePortow() : std::vector<std::string>{};
+  std::vector<std::string> porty;
+  mSterownik->WPP().ListaPortow(porty);
   mFormWybierzPolaczenie->Przygotuj(obecne.Port, obecne.Predkosc, porty);
   mFormWybierzPolaczenie->exec();
   return mFormWybierzPolaczenie->Wynik();
 }
 
-void TForm1::PokazProszeCzekac() { mFormProszeCzekac->Pokaz(); }
+void TForm1::PokazProszeCzekac() {
+  mProszeCzekacZamowione = true;
+  mFormProszeCzekac->Pokaz();
+}
 
-void TForm1::ZamknijProszeCzekac() { mFormProszeCzekac->Zamknij(); }
+void TForm1::PokazProszeCzekacPozniej() {
+  mProszeCzekacZamowione = true;
+  // The work may end before the launcher fires (a search of no ports ends at
+  // once); a window shown after its closing would then never close.
+  mOdpalacz->Odpal([this] {
+    if (mProszeCzekacZamowione && !mFormProszeCzekac->isVisible()) mFormProszeCzekac->Pokaz();
+  });
+}
+
+void TForm1::ZamknijProszeCzekac() {
+  mProszeCzekacZamowione = false;
+  if (mFormProszeCzekac->isVisible()) mFormProszeCzekac->Zamknij();
+}
 
 void TForm1::PokazPasekPostepu() { mFormPasekPostepu->Pokaz(); }
 

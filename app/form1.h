@@ -3,6 +3,10 @@
 // and the small windows (connection, progress, please-wait) that it drives on
 // behalf of the other windows.
 //
+// It owns the master lists, its own task queue (whose tasks open the editors),
+// the function launcher and the WPP driver. Every action first checks which
+// registered devices answer, with the please-wait window shown meanwhile.
+//
 // Callers must guarantee: a QApplication exists; the clock and the message
 // window outlive the window; program_folder ends with "/".
 #pragma once
@@ -16,6 +20,10 @@
 #include <vector>
 
 #include "app/log_file.h"
+#include "comm/kolejka_zadan.h"
+#include "comm/odpalacz_funkcji.h"
+#include "comm/serial_link.h"
+#include "comm/sterownik_wpp.h"
 #include "common/clock.h"
 #include "common/logging.h"
 #include "model/dev_list.h"
@@ -42,16 +50,16 @@ class TForm1 : public QWidget {
     std::string nazwa;
     bool aktywne = false;
   };
-  using ListowaniePortow = std::function<std::vector<std::string>()>;
 
   static constexpr int kSzerokoscOkna = 652;
   static constexpr int kPoczatkowaWysokoscOkna = 192;
   static constexpr int kMinimalnaWysokoscOkna = 180;
   static constexpr int kLiczbaSlotow = 8;
 
-  // arguments: the command line without the program's name.
+  // arguments: the command line without the program's name; port: the serial
+  // link the driver talks through (TCOMSocket in the program).
   TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std::string>& arguments,
-         std::string program_folder, QWidget* parent = nullptr);
+         std::string program_folder, std::unique_ptr<cSerialLink> port, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // The logging function: writes "time text" to the run's log file.
@@ -65,6 +73,9 @@ class TForm1 : public QWidget {
   // The master lists, which every editor copies from and back to.
   cUserList& UserList() { return *mUserList; }
   cDevList& DevList() { return *mDevList; }
+  cKolejkaZadan& Kolejka() { return *mKolejka; }
+  cOdpalaczFunkcji& Odpalacz() { return *mOdpalacz; }
+  cSterownikWPP& Sterownik() { return *mSterownik; }
   // Write the master lists to path; false (file untouched) on failure, and
   // error then says why in Polish.
   bool ZapiszUzytkownikow(const std::string& path, std::string* error = nullptr);
@@ -76,6 +87,15 @@ class TForm1 : public QWidget {
   // wszystkie_aktywne every shown device is drawn active.
   void OdswiezUrzadzenia(bool wszystkie_aktywne);
 
+  // Searches the bus on the registered devices' ports; po_sprawdzeniu runs
+  // when the search has ended. With pokaz_prosze_czekac the please-wait window
+  // is shown meanwhile (po_sprawdzeniu closes it when it is done with it).
+  void SprawdzAktywnoscUrzadzen(std::function<void()> po_sprawdzeniu, bool pokaz_prosze_czekac);
+  // Whether the device was found by the last search: its port and ID.
+  bool UrzadzenieOdpowiada(const cUrzadzenie& urzadzenie);
+  // Every registered device answered the last search (true with none).
+  bool WszystkieUrzadzeniaObecne();
+
   // Draws the slots for devices, already in name order: slot i shows the i-th
   // device, "aktywne" with the active picture when it answered, "nieaktywne"
   // otherwise; no devices shows "brak zapisanych urządzeń". The client height
@@ -85,11 +105,12 @@ class TForm1 : public QWidget {
   // "VCL: WybierzPolaczenie": the connection dialog preset with the current
   // connection; an empty port (and speed 0) when the operator cancelled.
   cWlasciwosciPolaczenia WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne);
-  // Where the connection dialog takes the machine's serial ports from.
-  void UstawListowaniePortow(ListowaniePortow listowanie) { mListowaniePortow = std::move(listowanie); }
 
-  // The please-wait window: Pokaz returns when it is closed.
+  // The please-wait window: Pokaz returns when it is closed. PokazProszeCzekacPozniej
+  // shows it through the function launcher once the current event has returned,
+  // unless ZamknijProszeCzekac came first.
   void PokazProszeCzekac();
+  void PokazProszeCzekacPozniej();
   void ZamknijProszeCzekac();
 
   // The progress window: Pokaz returns when it is closed.
@@ -122,6 +143,11 @@ class TForm1 : public QWidget {
   void UtworzFoldery();
   void TimerStartTimer();
   void WczytajDane();
+  void PoSprawdzeniuNaStarcie();
+  void ZglosNiepowodzeniaSzukania();
+  // The user, device and access editor actions: check, then queue kind.
+  void OtworzEdytorPoSprawdzeniu(eRodzajZadania rodzaj);
+  void ObslugujZadanie(cZadanie& zadanie);
   void ZglosBladLogu(const std::string& path);
   void UstawWysokoscKlienta(int wysokosc);
 
@@ -135,6 +161,11 @@ class TForm1 : public QWidget {
   bool mPierwszePokazanie = false;
   std::unique_ptr<cUserList> mUserList;
   std::unique_ptr<cDevList> mDevList;
+  std::unique_ptr<cKolejkaZadan> mKolejka;
+  std::unique_ptr<cOdpalaczFunkcji> mOdpalacz;
+  std::unique_ptr<cSterownikWPP> mSterownik;
+  // The please-wait window is wanted: a deferred show still due shows it.
+  bool mProszeCzekacZamowione = false;
 
   std::array<cImageButton*, 5> mObrazkowePrzyciski{};
   std::array<QPushButton*, 5> mPrzyciski{};
@@ -149,7 +180,6 @@ class TForm1 : public QWidget {
   TFormWybierzPolaczenie* mFormWybierzPolaczenie = nullptr;
   TFormPasekPostepu* mFormPasekPostepu = nullptr;
   TFormProszeCzekac* mFormProszeCzekac = nullptr;
-  ListowaniePortow mListowaniePortow;
   std::function<void()> mObslugaKoncaStartu;
 };
 

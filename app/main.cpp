@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "comm/com_socket.h"
 #include "common/program_folder.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/qt_message_window.h"
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
 
   olv::cQtClock clock;
   olv::cQtMessageWindow komunikaty;
-  olv::TForm1 form(clock, komunikaty, arguments, olv::ProgramFolder());
+  olv::TForm1 form(clock, komunikaty, arguments, olv::ProgramFolder(),
+                   std::make_unique<olv::TCOMSocket>());
   komunikaty.UstawOknoNadrzedne(&form);
 
   int exit_code = 0;
