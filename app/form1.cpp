@@ -388,6 +388,8 @@ void TForm1::PokazPasekPostepu() { mFormPasekPostepu->Pokaz(); }
 
 void TForm1::UstawPostep(int64_t done, int64_t total) { mFormPasekPostepu->UstawPostep(done, total); }
 
+void TForm1::UstawPostepZeSterownika() { UstawPostep(mSterownik->Postep(), 100); }
+
 void TForm1::UstawTekstPostepu(const std::string& text) { mFormPasekPostepu->UstawTekst(text); }
 
 void TForm1::UstawFunkcjeTaktuPostepu(std::function<void()> tick) {

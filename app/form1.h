@@ -116,6 +116,8 @@ class TForm1 : public QWidget {
   // The progress window: Pokaz returns when it is closed.
   void PokazPasekPostepu();
   void UstawPostep(int64_t done, int64_t total);
+  // The driver's download progress, out of 100.
+  void UstawPostepZeSterownika();
   void UstawTekstPostepu(const std::string& text);
   // tick runs every 100 ms while the progress window is shown.
   void UstawFunkcjeTaktuPostepu(std::function<void()> tick);

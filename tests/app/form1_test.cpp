@@ -424,6 +424,10 @@ TEST_F(Form1Test, WaitAndProgressWindowsCloseWhenTheWorkEnds) {
   });
   form->PokazPasekPostepu();
   EXPECT_EQ(form->FormPasekPostepu().Procent(), 100);
+
+  // With no download running the driver's progress is 0.
+  form->UstawPostepZeSterownika();
+  EXPECT_EQ(form->FormPasekPostepu().Procent(), 0);
 }
 
 }  // namespace
