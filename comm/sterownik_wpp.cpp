@@ -244,11 +244,14 @@ void cSterownikWPP::RobZadanie(cZadanie& zadanie) {
       mBiezaceId = 0;
       mBiezacyPlik.clear();
       if (mWPP.OtworzPort(parametr, kPredkosc)) break;
-      // A search simply finds nothing on such a port; a device job has lost
-      // its device.
+      // A device job has lost its device; a search cannot tell whether the
+      // devices behind the port are there, which is not the same as silence.
       const cZadanie* nastepne = mKolejka.ZadanieNaPozycji(1);
-      if (nastepne != nullptr && nastepne->Rodzaj == eRodzajZadania::AktywujUrzadzenie) {
+      if (nastepne == nullptr) break;
+      if (nastepne->Rodzaj == eRodzajZadania::AktywujUrzadzenie) {
         mBiezaceId = ParseInt(nastepne->Parametr).value_or(0);
+        PorzucUrzadzenie("Nie można otworzyć portu " + parametr);
+      } else if (nastepne->Rodzaj == eRodzajZadania::SzukajUrzadzen) {
         PorzucUrzadzenie("Nie można otworzyć portu " + parametr);
       }
       break;
@@ -359,19 +362,24 @@ void cSterownikWPP::PorzucUrzadzenie(const std::string& powod) {
   Log("Sterownik WPP: PorzucUrzadzenie: " + mBiezacyPort + ", " + std::to_string(mBiezaceId) +
       ", \"" + Cp1250ToUtf8(mBiezacyPlik) + "\": " + powod);
   mNiepowodzenia.push_back({mBiezacyPort, mBiezaceId, Cp1250ToUtf8(mBiezacyPlik), powod});
-  PominZadaniaUrzadzenia();
+  PominZadaniaUrzadzenia(powod);
 }
 
-void cSterownikWPP::PominZadanie(int pozycja) {
+void cSterownikWPP::PominZadanie(int pozycja, const std::string& powod) {
   const cZadanie* zadanie = mKolejka.ZadanieNaPozycji(pozycja);
   const bool konfiguracja =
       zadanie != nullptr && zadanie->Rodzaj == eRodzajZadania::SciagnijKonfiguracje;
+  // Every file of a download job that is not stored is on the failure list,
+  // so the caller can say which ones are missing.
+  if (zadanie != nullptr && zadanie->Rodzaj == eRodzajZadania::SciagnijPlik) {
+    mNiepowodzenia.push_back({mBiezacyPort, mBiezaceId, Cp1250ToUtf8(zadanie->Parametr), powod});
+  }
   mKolejka.UsunZadanie(pozycja);
   // Whoever waits for the configuration learns that it will not come.
   if (konfiguracja && mFunkcjaKonfiguracji) mFunkcjaKonfiguracji(kKonfout, std::nullopt);
 }
 
-void cSterownikWPP::PominZadaniaUrzadzenia() {
+void cSterownikWPP::PominZadaniaUrzadzenia(const std::string& powod) {
   auto rodzaj_na = [this](int i) -> std::optional<eRodzajZadania> {
     const cZadanie* zadanie = mKolejka.ZadanieNaPozycji(i);
     if (zadanie == nullptr) return std::nullopt;
@@ -379,7 +387,7 @@ void cSterownikWPP::PominZadaniaUrzadzenia() {
   };
   // The rest of the current device's tasks, up to the closing of its port.
   while (mKolejka.IloscWpisow() > 1 && rodzaj_na(1) != eRodzajZadania::ZamknijPort) {
-    PominZadanie(1);
+    PominZadanie(1, powod);
   }
   // Later work for the same device in this job.
   int i = 1;
@@ -394,8 +402,10 @@ void cSterownikWPP::PominZadaniaUrzadzenia() {
       ++i;
       continue;
     }
-    while (i < mKolejka.IloscWpisow() && rodzaj_na(i) != eRodzajZadania::ZamknijPort) PominZadanie(i);
-    if (i < mKolejka.IloscWpisow()) PominZadanie(i);
+    while (i < mKolejka.IloscWpisow() && rodzaj_na(i) != eRodzajZadania::ZamknijPort) {
+      PominZadanie(i, powod);
+    }
+    if (i < mKolejka.IloscWpisow()) PominZadanie(i, powod);
   }
 }
 

@@ -10,7 +10,9 @@
 // makes no progress through 3 restarts gives up on that device: the device's
 // remaining tasks of the job are skipped (its port is still closed), the
 // failure is added to Niepowodzenia(), and the job goes on to its end, so its
-// done-handler always runs.
+// done-handler always runs. Each download skipped so is on Niepowodzenia()
+// too, with the same reason. A port that a search cannot open is recorded
+// there with ID 0: the devices behind it were not asked.
 //
 // Downloaded files are stored under <program folder>data/extSD/<bus ID as 8
 // digits>/ only when the device gave a plain 8.3 name, written to a temporary
@@ -120,8 +122,9 @@ class cSterownikWPP : public cLogujacy {
   // of its tasks in this job (but not the closing of its port) and ends the
   // current task.
   void PorzucUrzadzenie(const std::string& powod);
-  void PominZadaniaUrzadzenia();
-  void PominZadanie(int pozycja);
+  // A skipped download is recorded as failed for powod.
+  void PominZadaniaUrzadzenia(const std::string& powod);
+  void PominZadanie(int pozycja, const std::string& powod);
 
   void SciagnijPlik(cZadanie& zadanie);
   void DodajListePlikowDoListyListPlikow(const std::vector<std::string>& linie);

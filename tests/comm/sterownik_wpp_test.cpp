@@ -81,15 +81,26 @@ TEST_F(SterownikTest, SearchOfAllPortsFindsTheDevicesWithTheirAnswers) {
   EXPECT_TRUE(driver->Niepowodzenia().empty()) << "a search reports no failures";
 }
 
-TEST_F(SterownikTest, SearchOfNamedPortsSkipsPortsThatDoNotOpen) {
+TEST_F(SterownikTest, SearchOfNamedPortsRecordsPortsThatDoNotOpenAndSkipsTheirScan) {
   bus.AddDevice({3, "x3", 100, false, {}});
   bool done = false;
   driver->FunkcjaPoWyszukaniuUrzadzen = [&] { done = true; };
-  driver->SzukajUrzadzen("COM7,\"COM3\"");
+  const uint64_t start = clock.NowMicros();
+  driver->SzukajUrzadzen("COM7,\"COM3\",COM8");
   ASSERT_TRUE(RunJob(done));
   ASSERT_EQ(driver->ZnalezioneUrzadzenia().size(), 1u);
   EXPECT_EQ(driver->ZnalezioneUrzadzenia()[0].Port, "COM3");
   EXPECT_TRUE(Logged("Sterownik WPP: SzukajUrzadzen (AnsiString)"));
+  // Only the port that opened was scanned (one 500 ms answer window).
+  EXPECT_LT(clock.NowMicros() - start, 1000000u);
+  EXPECT_EQ(CountLogged("Sterownik WPP: RobZadanie: Szukaj Urzadzen na szynie"), 1u);
+  ASSERT_EQ(driver->Niepowodzenia().size(), 2u);
+  EXPECT_EQ(driver->Niepowodzenia()[0].Port, "COM7");
+  EXPECT_EQ(driver->Niepowodzenia()[0].Id, 0);
+  EXPECT_EQ(driver->Niepowodzenia()[0].Plik, "");
+  EXPECT_EQ(driver->Niepowodzenia()[0].Powod, "Nie można otworzyć portu COM7");
+  EXPECT_EQ(driver->Niepowodzenia()[1].Port, "COM8");
+  EXPECT_TRUE(driver->CzyKolejkaZadanPusta());
 }
 
 TEST_F(SterownikTest, FileListsOfSeveralDevicesAndASilentOneThatIsReported) {
@@ -151,15 +162,19 @@ TEST_F(SterownikTest, DownloadJobQueuesProgressAndGivesUpOnASilentDeviceAfterThr
   ASSERT_TRUE(clock.RunUntil([&] { progress.push_back(driver->Postep()); return done; }, 120000));
   clock.AdvanceMs(5);
   // First file: the first try and three restarts, 5 s without progress each;
-  // the second file of the same device is skipped; the third name is refused.
+  // the second file of the same device is skipped, and recorded as not
+  // fetched for the same reason; the third name is refused.
   EXPECT_EQ(CountLogged("SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA "
                         "PLIKU - WYMUSZONA RETRANSMISJA"),
             4u);
-  ASSERT_EQ(driver->Niepowodzenia().size(), 2u);
+  ASSERT_EQ(driver->Niepowodzenia().size(), 3u);
   EXPECT_EQ(driver->Niepowodzenia()[0].Plik, "21051110.CSV");
   EXPECT_EQ(driver->Niepowodzenia()[0].Powod, "Urządzenie nie przesłało pliku mimo 3 ponowień");
-  EXPECT_EQ(driver->Niepowodzenia()[1].Plik, "../../etc.CSV");
-  EXPECT_EQ(driver->Niepowodzenia()[1].Powod, "Niedozwolona nazwa pliku");
+  EXPECT_EQ(driver->Niepowodzenia()[1].Plik, "21051111.CSV");
+  EXPECT_EQ(driver->Niepowodzenia()[1].Id, 2);
+  EXPECT_EQ(driver->Niepowodzenia()[1].Powod, "Urządzenie nie przesłało pliku mimo 3 ponowień");
+  EXPECT_EQ(driver->Niepowodzenia()[2].Plik, "../../etc.CSV");
+  EXPECT_EQ(driver->Niepowodzenia()[2].Powod, "Niedozwolona nazwa pliku");
   EXPECT_TRUE(std::find(progress.begin(), progress.end(), 100) != progress.end());
   EXPECT_EQ(driver->Postep(), 0);
   EXPECT_TRUE(driver->CzyKolejkaZadanPusta());
