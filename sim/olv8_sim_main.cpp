@@ -186,6 +186,11 @@ bool cSimProgram::ApplyFaults(const sSimOptions& options) {
     if (!d) return false;
     d->CutLineAfter(bytes, false);
   }
+  for (const auto& [id, bytes] : options.fall_silent) {
+    cSimDevice* d = device(id);
+    if (!d) return false;
+    d->CutLineAfter(bytes, true);
+  }
   mBus.SetFaultSeed(options.seed);
   mBus.SetFaultsFromHost({options.drop, options.garble});
   mBus.SetFaultsToHost({options.drop, options.garble});

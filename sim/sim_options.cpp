@@ -46,6 +46,8 @@ std::string SimUsage() {
          "  --late ID:MS         every answer of the device leaves MS milliseconds late\n"
          "  --cut ID:BYTES       the line of the device breaks after BYTES more bytes\n"
          "                       (the rest of that answer is lost; later answers go whole)\n"
+         "  --fall-silent ID:BYTES  the line of the device breaks after BYTES more bytes\n"
+         "                       and the device answers nothing from then on\n"
          "  --drop RATE          chance (0-1) that a byte is lost, in both directions\n"
          "  --garble RATE        chance (0-1) that a byte is changed, in both directions\n"
          "  --seed N             seed of the line damage and the visits (default 1)\n"
@@ -77,7 +79,7 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
     }
     static const std::vector<std::string> kWithValue = {
         "--device", "--devices", "--cards", "--link", "--log",  "--silent",
-        "--late",   "--cut",     "--drop",  "--garble", "--seed", "--events"};
+        "--late",   "--cut",     "--fall-silent", "--drop", "--garble", "--seed", "--events"};
     if (std::find(kWithValue.begin(), kWithValue.end(), option) == kWithValue.end()) {
       return fail("unknown option " + option);
     }
@@ -102,13 +104,15 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
       const auto id = ParseBusId(value);
       if (!id) return fail("--silent wants a bus ID 1 to 9");
       options.silent.push_back(*id);
-    } else if (option == "--late" || option == "--cut") {
+    } else if (option == "--late" || option == "--cut" || option == "--fall-silent") {
       const auto parsed = ParseIdAndCount(value);
       if (!parsed) return fail(option + " wants ID:NUMBER, ID 1 to 9");
       if (option == "--late") {
         options.late.emplace_back(parsed->first, static_cast<uint32_t>(parsed->second));
-      } else {
+      } else if (option == "--cut") {
         options.cut.push_back(*parsed);
+      } else {
+        options.fall_silent.push_back(*parsed);
       }
     } else if (option == "--drop" || option == "--garble") {
       const auto rate = ParseRate(value);

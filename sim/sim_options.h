@@ -31,6 +31,8 @@ struct sSimOptions {
   std::vector<int> silent;
   std::vector<std::pair<int, uint32_t>> late;
   std::vector<std::pair<int, uint64_t>> cut;
+  // --fall-silent ID:BYTES: after BYTES more bytes the device says nothing more.
+  std::vector<std::pair<int, uint64_t>> fall_silent;
   double drop = 0;
   double garble = 0;
   uint32_t seed = 1;

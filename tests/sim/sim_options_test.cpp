@@ -13,7 +13,7 @@ TEST(SimOptions, DevicesFaultsAndSwitchesAreTaken) {
   const auto options = ParseSimOptions(
       {"--device", "2:/cards/a", "--device", "1:b", "--cards", "/c", "--link", "/tmp/tty",
        "--pace", "--verbose", "--log", "sim.log", "--silent", "3", "--late", "2:600", "--cut",
-       "4:100", "--drop", "0,001", "--garble", "0.0002", "--seed", "42"},
+       "4:100", "--fall-silent", "5:2000", "--drop", "0,001", "--garble", "0.0002", "--seed", "42"},
       &error);
   ASSERT_TRUE(options) << error;
   ASSERT_EQ(options->devices.size(), 2u);
@@ -28,6 +28,7 @@ TEST(SimOptions, DevicesFaultsAndSwitchesAreTaken) {
   EXPECT_EQ(options->silent, std::vector<int>{3});
   EXPECT_EQ(options->late, (std::vector<std::pair<int, uint32_t>>{{2, 600}}));
   EXPECT_EQ(options->cut, (std::vector<std::pair<int, uint64_t>>{{4, 100}}));
+  EXPECT_EQ(options->fall_silent, (std::vector<std::pair<int, uint64_t>>{{5, 2000}}));
   EXPECT_DOUBLE_EQ(options->drop, 0.001);
   EXPECT_DOUBLE_EQ(options->garble, 0.0002);
   EXPECT_EQ(options->seed, 42u);
@@ -42,6 +43,7 @@ TEST(SimOptions, BadValuesAreRefusedWithTheReason) {
   EXPECT_FALSE(ParseSimOptions({"--devices", "9"}, &error));
   EXPECT_FALSE(ParseSimOptions({"--devices", "2", "--garble", "1.5"}, &error));
   EXPECT_FALSE(ParseSimOptions({"--devices", "2", "--late", "2"}, &error));
+  EXPECT_FALSE(ParseSimOptions({"--devices", "2", "--fall-silent", "2:-1"}, &error));
   EXPECT_FALSE(ParseSimOptions({"--devices"}, &error));
   EXPECT_EQ(error, "missing value after --devices");
   EXPECT_FALSE(ParseSimOptions({"--devices", "2", "--fast"}, &error));
