@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/plan_synchronizacji.h"
 #include "common/files.h"
 #include "common/numbers.h"
 #include "model/access_cleanup.h"
@@ -95,6 +96,8 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mFormPasekPostepu = new TFormPasekPostepu(this);
   mFormProszeCzekac = new TFormProszeCzekac(this);
   mTimerStart = mClock.CreateTimer(1, [this] { TimerStartTimer(); });
+  mTimerPytania = mClock.CreateTimer(1, [this] { ZapytajOSciagniecie(); });
+  mTimerKoncaSynchronizacji = mClock.CreateTimer(1, [this] { KoniecSynchronizacji(); });
 
   UtworzFoldery();
   if (mDebug) mStyl.background = kTloDebug;
@@ -128,6 +131,7 @@ void TForm1::UtworzPrzyciski() {
           [this] { OtworzEdytorPoSprawdzeniu(eRodzajZadania::OtworzEdytorUrzadzen); });
   connect(przycisk("Button4"), &QAbstractButton::clicked, this,
           [this] { OtworzEdytorPoSprawdzeniu(eRodzajZadania::OtworzEdytorDostepu); });
+  connect(przycisk("Button3"), &QAbstractButton::clicked, this, [this] { Synchronizuj(); });
 }
 
 void TForm1::UtworzSloty() {
@@ -242,25 +246,33 @@ bool TForm1::WszystkieUrzadzeniaObecne() {
   return true;
 }
 
-// A port that could not be searched (missing, taken by another program) is
-// told to the operator with the devices that are registered on it.
+std::string TForm1::NazwaUrzadzenia(const std::string& port, int id) {
+  const int ile = mDevList->CountDevices();
+  for (int i = 0; i < ile; ++i) {
+    const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
+    if (urzadzenie && urzadzenie->Polaczenie.Port == port && urzadzenie->ID == id) return urzadzenie->Nazwa;
+  }
+  return "";
+}
+
+// A port that could not be searched (missing, taken by another program) hides
+// whether its devices are there: the operator learns which registered devices
+// did not answer and why. Devices that are merely off make no failure and are
+// not told here; their slots show them.
 void TForm1::ZglosNiepowodzeniaSzukania() {
   const std::vector<cNieudaneZadanie> niepowodzenia = mSterownik->Niepowodzenia();
   if (niepowodzenia.empty()) return;
   mSterownik->WyczyscNiepowodzenia();
-  std::string tekst = "Nie udało się sprawdzić, czy urządzenia odpowiadają:";
+  std::string tekst = "Nie udało się przeszukać szyny:";
+  for (const cNieudaneZadanie& niepowodzenie : niepowodzenia) tekst += "\n  " + niepowodzenie.Powod;
+  std::string nieobecne;
   const int ile = mDevList->CountDevices();
-  for (const cNieudaneZadanie& niepowodzenie : niepowodzenia) {
-    std::string nazwy;
-    for (int i = 0; i < ile; ++i) {
-      const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
-      if (!urzadzenie || urzadzenie->Polaczenie.Port != niepowodzenie.Port) continue;
-      nazwy += (nazwy.empty() ? "" : ", ") + urzadzenie->Nazwa;
-    }
-    tekst += "\n" + niepowodzenie.Powod;
-    if (!nazwy.empty()) tekst += " (" + nazwy + ")";
+  for (int i = 0; i < ile; ++i) {
+    const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
+    if (!urzadzenie || UrzadzenieOdpowiada(*urzadzenie)) continue;
+    nieobecne += "\n  " + OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->Polaczenie.Port, urzadzenie->ID);
   }
-  tekst += "\nTe urządzenia są pokazane jako nieaktywne.";
+  if (!nieobecne.empty()) tekst += "\nNie odpowiedziały urządzenia:" + nieobecne;
   mKomunikaty.Information(tekst);
 }
 

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,24 @@ class TForm1 : public QWidget {
   // Runs once when start-up has finished and the device slots are drawn.
   void UstawObslugeKoncaStartu(std::function<void()> handler) { mObslugaKoncaStartu = std::move(handler); }
 
+  // The synchronisation (form1_synchronizacja.cpp). Synchronizuj is the
+  // "Synchronizacja danych" action: it goes on to F_SciagnijListyPlikowZUrzadzen
+  // only when every registered device answers. The chain ends when the
+  // operator declines, or when the downloads have ended and what could not be
+  // fetched has been told; then the handler of UstawObslugeKoncaSynchronizacji
+  // runs.
+  void Synchronizuj();
+  void F_SciagnijListyPlikowZUrzadzen();
+  void UstawObslugeKoncaSynchronizacji(std::function<void()> handler) {
+    mObslugaKoncaSynchronizacji = std::move(handler);
+  }
+
+  // Write USERS.txt and konfig.txt for the device with that Unique into its
+  // sent folder; the written file's path, or "" when no device has that Unique
+  // or the file cannot be written (then error says why, when given).
+  std::string ZapiszUsersUrzadzenia(int32_t unique, std::string* error = nullptr);
+  std::string ZapiszKonfigUrzadzenia(int32_t unique, std::string* error = nullptr);
+
   TFormWybierzPolaczenie& FormWybierzPolaczenie() { return *mFormWybierzPolaczenie; }
   TFormPasekPostepu& FormPasekPostepu() { return *mFormPasekPostepu; }
   TFormProszeCzekac& FormProszeCzekac() { return *mFormProszeCzekac; }
@@ -151,6 +170,18 @@ class TForm1 : public QWidget {
   void OtworzEdytorPoSprawdzeniu(eRodzajZadania rodzaj);
   void ObslugujZadanie(cZadanie& zadanie);
   void ZglosBladLogu(const std::string& path);
+  // The registered name of the device at port with that ID; "" for none.
+  std::string NazwaUrzadzenia(const std::string& port, int id);
+
+  void PoSprawdzeniuPrzedSynchronizacja();
+  void PoSciagnieciuListPlikow();
+  void ZapytajOSciagniecie();
+  void PoSciagnieciuPlikow();
+  // After the current event: tells what went wrong (raport and what was kept
+  // for the end), when anything did, then ends the synchronisation.
+  void ZakonczSynchronizacjePozniej(const std::string& raport);
+  void KoniecSynchronizacji();
+  void PokazPasekPostepuPozniej();
   void UstawWysokoscKlienta(int wysokosc);
 
   cClock& mClock;
@@ -168,6 +199,14 @@ class TForm1 : public QWidget {
   std::unique_ptr<cSterownikWPP> mSterownik;
   // The please-wait window is wanted: a deferred show still due shows it.
   bool mProszeCzekacZamowione = false;
+  bool mPasekPostepuZamowiony = false;
+  // One source for the PINs of every USERS.txt written in this run.
+  std::mt19937 mLosowe{std::random_device{}()};
+  std::unique_ptr<cTimer> mTimerPytania;
+  std::unique_ptr<cTimer> mTimerKoncaSynchronizacji;
+  // What the operator is told when the synchronisation ends.
+  std::string mRaportSynchronizacji;
+  std::function<void()> mObslugaKoncaSynchronizacji;
 
   std::array<cImageButton*, 5> mObrazkowePrzyciski{};
   std::array<QPushButton*, 5> mPrzyciski{};

@@ -1,0 +1,72 @@
+// The parts of the synchronisation that need no window: reading a line of a
+// device's file list, deciding which listed files the local mirror lacks, and
+// the texts the operator is asked and told. The main window runs the flow with
+// them; the benchmark plans its downloads with the same code.
+//
+// Callers must guarantee: file-list lines are as the device sent them (CP1250,
+// without CR LF); program_folder ends with "/".
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "comm/sterownik_wpp_listy.h"
+
+namespace olv {
+
+// One file entry of a device's file list: the first field is the name, the
+// fourth the size in bytes; the second and third are the device's own.
+struct cWpisListyPlikow {
+  std::string Nazwa;
+  // Empty when the fourth field is missing or is not a whole number >= 0.
+  std::optional<int64_t> Rozmiar;
+};
+
+// Fields are separated by runs of spaces. A line without '.' is no file entry.
+std::optional<cWpisListyPlikow> OdczytajWpisListyPlikow(std::string_view linia);
+
+// KONFOUT.TXT (the device's configuration, in any letter case) is always
+// fetched; any other file when there is no local copy or its size differs
+// from the listed one (an unknown listed size counts as different).
+// rozmiar_kopii: the local copy's size, -1 when there is none.
+bool CzyPlikPotrzebny(const cWpisListyPlikow& wpis, int64_t rozmiar_kopii);
+
+// A listed name that may not become part of a local path.
+struct cOdrzuconaNazwa {
+  std::string Port;
+  int Id = 0;
+  std::string Nazwa;  // UTF-8, for the log
+};
+
+struct cPlanSciagania {
+  // In the order of the lists and of their lines; the size is 0 when unknown.
+  std::vector<cPlikDoSciagniecia> Pliki;
+  std::vector<cOdrzuconaNazwa> Odrzucone;
+};
+
+// Compares every entry of the lists with the mirror folder of its device,
+// program_folder + "data/extSD/" + bus ID in 8 digits + "/" + name. A name
+// that is not a plain 8.3 name is never fetched.
+cPlanSciagania ZaplanujSciaganie(const std::vector<cListaPlikowZUrzadzenia>& listy,
+                                 const std::string& program_folder);
+
+// 0.7 s a file, whole seconds rounded down.
+int SzacowanyCzasSciaganiaSek(int ilosc_plikow);
+// "Potrzeba ściągnąć N plików o łącznej wielkości S B. Potrwa to ~Tsek. Kontynuować?"
+std::string TekstPytaniaOSciagniecie(int ilosc_plikow, int64_t laczny_rozmiar);
+
+// "Brama (port COM3, ID 2)"; "urządzenie (port COM3, ID 2)" without a name.
+std::string OpisUrzadzenia(const std::string& nazwa, const std::string& port, int id);
+
+// naglowek, then for every device in the order of its first failure its
+// description (nazwa_urzadzenia gives the registered name, "" for none) and
+// one line per reason with the files it concerns.
+std::string TekstNiepowodzen(
+    const std::string& naglowek, const std::vector<cNieudaneZadanie>& niepowodzenia,
+    const std::function<std::string(const std::string& port, int id)>& nazwa_urzadzenia);
+
+}  // namespace olv

@@ -1,0 +1,267 @@
+// The main window's synchronisation in real time against olv8-sim on a
+// pseudo-terminal, with the message window scripted.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <map>
+#include <random>
+#include <set>
+
+#include "app/form1.h"
+#include "comm/com_socket.h"
+#include "common/files.h"
+#include "common/strings.h"
+#include "common/virtual_clock.h"
+#include "gtest/gtest.h"
+#include "model/data_files.h"
+#include "tests/app/olv8_sim_process.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/qt_clock.h"
+#include "ui/common/scripted_message_window.h"
+#include "ui/devices/form_pasek_postepu.h"
+#include "ui/devices/form_prosze_czekac.h"
+
+namespace olv {
+namespace {
+
+using test::RunUntil;
+
+constexpr const char* kRefusal = "Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami.";
+
+class SynchronizacjaTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<TForm1> Make() {
+    auto form = std::make_unique<TForm1>(clock, messages, std::vector<std::string>{}, folder,
+                                         std::make_unique<TCOMSocket>());
+    form->UstawObslugeKoncaSynchronizacji([this] { ++synchronisations; });
+    return form;
+  }
+  // Registers "Brama", "Magazyn" and "Biuro" as devices 2, 3 and 4 on port.
+  void WriteDevices(const std::string& port) {
+    cVirtualClock unique_clock;
+    cDevList devices(unique_clock);
+    int32_t id = 2;
+    for (const char* name : {"Brama", "Magazyn", "Biuro"})
+      ASSERT_TRUE(devices.DodajUrzadzenie(name, id++, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
+                                          cWlasciwosciPolaczenia{port, 115200}));
+    ASSERT_TRUE(CreateDirectory(folder + "data"));
+    ASSERT_TRUE(ZapiszUrzadzenia(folder + "data/devices.txt", devices));
+  }
+  // count event files of random bytes and sizes around size on each card of
+  // devices 2, 3 and 4.
+  void WriteCards(int count, size_t size) {
+    std::mt19937 random(7);
+    for (int id = 2; id <= 4; ++id) {
+      const std::string card = Card(id);
+      ASSERT_TRUE(CreateDirectory(folder + "cards") || DirectoryExists(folder + "cards"));
+      ASSERT_TRUE(CreateDirectory(card) || DirectoryExists(card));
+      for (int i = 0; i < count; ++i) {
+        std::string bytes(size + random() % 200, '\0');
+        for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+        ASSERT_TRUE(WriteFileAtomically(card + "/" + EventFile(i), bytes));
+      }
+    }
+  }
+  std::string Card(int id) const { return folder + "cards/" + std::to_string(id); }
+  std::string Mirror(int id) const { return folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/"; }
+  static std::string EventFile(int i) { return "261101" + IntToStrZeZerami(i, 2) + ".CSV"; }
+  std::string StartSimulator(std::vector<std::string> faults = {}) {
+    std::vector<std::string> args;
+    for (int id = 2; id <= 4; ++id) {
+      args.push_back("--device");
+      args.push_back(std::to_string(id) + ":" + Card(id));
+    }
+    args.insert(args.end(), faults.begin(), faults.end());
+    return simulator.Start(args);
+  }
+  void StartUp(TForm1& form) {
+    bool started = false;
+    form.UstawObslugeKoncaStartu([&] { started = true; });
+    form.show();
+    ASSERT_TRUE(RunUntil([&] { return started; }, 20000));
+  }
+  // Presses "Synchronizacja danych" and waits for the flow to end; meanwhile
+  // notes what the progress window shows.
+  bool Synchronise(TForm1& form, int limit_ms = 60000) {
+    const int before = synchronisations;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      if (QApplication::activeModalWidget() != &form.FormPasekPostepu()) return;
+      progress_texts.insert(form.FormPasekPostepu().findChild<QLabel*>("Label1")->text().toStdString());
+      // The picture reviewers look at: the progress window under way.
+      if (++progress_seen == 10)
+        form.FormPasekPostepu().grab().save(OLV_BINARY_DIR "/form1_sync_progress.png");
+    });
+    watch.start(20);
+    form.findChild<QPushButton*>("Button3")->click();
+    return RunUntil([&] { return synchronisations > before; }, limit_ms);
+  }
+  int64_t CardBytes(int id, const std::string& name) const { return FileSize(Card(id) + "/" + name); }
+
+  test::cTemporaryFolder temporary;
+  std::string folder = temporary.Path();
+  cQtClock clock;
+  cScriptedMessageWindow messages;
+  test::cOlv8SimProcess simulator;
+  int synchronisations = 0;
+  std::set<std::string> progress_texts;
+  int progress_seen = 0;
+};
+
+TEST_F(SynchronizacjaTest, FetchesNewAndChangedFilesIntoTheMirrorAfterAsking) {
+  WriteCards(10, 1000);
+  const std::string port = StartSimulator();
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+  auto form = Make();
+  StartUp(*form);
+  const std::string devices_file = folder + "data/devices.txt";
+  const auto stored_before = ReadWholeFile(devices_file);
+
+  // "Nie": nothing is fetched and the last-synchronisation times stay.
+  int64_t total = 0;
+  for (int id = 2; id <= 4; ++id) {
+    total += CardBytes(id, "KONFOUT.TXT");
+    for (int i = 0; i < 10; ++i) total += CardBytes(id, EventFile(i));
+  }
+  messages.Answer(kOdpowiedzNie);
+  ASSERT_TRUE(Synchronise(*form));
+  ASSERT_EQ(messages.Questions().size(), 1u);
+  EXPECT_EQ(messages.Questions()[0].title, "");
+  EXPECT_EQ(messages.Questions()[0].text, "Potrzeba ściągnąć 33 plików o łącznej wielkości " +
+                                              std::to_string(total) + " B. Potrwa to ~23sek. Kontynuować?");
+  EXPECT_EQ(messages.Questions()[0].first, "Tak");
+  EXPECT_EQ(messages.Questions()[0].second, "Nie");
+  EXPECT_EQ(ReadWholeFile(devices_file), stored_before);
+  EXPECT_EQ(form->DevList().GetDeviceByIndex(0)->DataOstatniejAktualizacji, 0);
+  EXPECT_EQ(FileSize(Mirror(2) + EventFile(0)), -1);
+  EXPECT_EQ(form->Sterownik().ZwrocIloscPlikowNaLiscieDoSciagniecia(), 0);
+  EXPECT_EQ(progress_seen, 0);
+
+  // "Tak": every file, byte for byte, with the progress window meanwhile.
+  messages.Answer(kOdpowiedzTak);
+  ASSERT_TRUE(Synchronise(*form));
+  ASSERT_EQ(messages.Questions().size(), 2u);
+  EXPECT_EQ(messages.Questions()[1].text, messages.Questions()[0].text);
+  for (int id = 2; id <= 4; ++id) {
+    EXPECT_EQ(ReadWholeFile(Mirror(id) + "KONFOUT.TXT"), ReadWholeFile(Card(id) + "/KONFOUT.TXT")) << id;
+    for (int i = 0; i < 10; ++i) {
+      const auto fetched = ReadWholeFile(Mirror(id) + EventFile(i));
+      ASSERT_TRUE(fetched) << id << " " << EventFile(i);
+      EXPECT_TRUE(*fetched == *ReadWholeFile(Card(id) + "/" + EventFile(i))) << id << " " << EventFile(i);
+    }
+  }
+  EXPECT_GT(progress_seen, 0);
+  EXPECT_EQ(progress_texts, std::set<std::string>{"Trwa pobieranie danych z urządzeń..."});
+  EXPECT_FALSE(form->FormPasekPostepu().isVisible());
+  EXPECT_TRUE(messages.Informations().empty());
+  const double stamped = form->DevList().GetDeviceByIndex(0)->DataOstatniejAktualizacji;
+  EXPECT_TRUE(TimesEqual(stamped, clock.Now(), 1.0 / 24 / 60)) << stamped;
+  cVirtualClock unique_clock;
+  cDevList reloaded(unique_clock);
+  ASSERT_TRUE(WczytajUrzadzenia(devices_file, reloaded).Wczytano);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_TRUE(TimesEqual(reloaded.GetDeviceByIndex(i)->DataOstatniejAktualizacji, stamped, 1e-6)) << i;
+
+  // Again: only the configurations, which are always fetched.
+  messages.Answer(kOdpowiedzTak);
+  ASSERT_TRUE(Synchronise(*form));
+  ASSERT_EQ(messages.Questions().size(), 3u);
+  const int64_t configurations =
+      CardBytes(2, "KONFOUT.TXT") + CardBytes(3, "KONFOUT.TXT") + CardBytes(4, "KONFOUT.TXT");
+  EXPECT_EQ(messages.Questions()[2].text, "Potrzeba ściągnąć 3 plików o łącznej wielkości " +
+                                              std::to_string(configurations) +
+                                              " B. Potrwa to ~2sek. Kontynuować?");
+
+  // A file that grew on a card is fetched again.
+  ASSERT_TRUE(AppendToFile(Card(3) + "/" + EventFile(4), "one more line\r\n"));
+  messages.Answer(kOdpowiedzTak);
+  ASSERT_TRUE(Synchronise(*form));
+  ASSERT_EQ(messages.Questions().size(), 4u);
+  EXPECT_NE(messages.Questions()[3].text.find("Potrzeba ściągnąć 4 plików"), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(Mirror(3) + EventFile(4)), ReadWholeFile(Card(3) + "/" + EventFile(4)));
+  EXPECT_TRUE(messages.Informations().empty());
+  EXPECT_EQ(messages.Unscripted(), 0);
+
+  const std::string log = ReadWholeFile(form->SciezkaLogu()).value_or("");
+  EXPECT_NE(log.find(" Form1: F_SciagnijListyPlikowZUrzadzen\r\n"), std::string::npos);
+}
+
+TEST_F(SynchronizacjaTest, ADeviceThatDoesNotAnswerStopsItBeforeAnythingIsFetched) {
+  WriteCards(1, 100);
+  const std::string port = StartSimulator({"--silent", "4"});
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+  auto form = Make();
+  StartUp(*form);
+  // A device that is merely off is shown in its slot, not told.
+  EXPECT_TRUE(messages.Informations().empty());
+  ASSERT_TRUE(Synchronise(*form, 20000));
+  EXPECT_EQ(messages.Informations(), std::vector<std::string>{kRefusal});
+  EXPECT_TRUE(messages.Questions().empty());
+  EXPECT_FALSE(form->FormProszeCzekac().isVisible());
+  EXPECT_EQ(FileSize(Mirror(2) + "KONFOUT.TXT"), -1);
+}
+
+TEST_F(SynchronizacjaTest, ADeviceFallingSilentDuringTheDownloadsEndsThemAndItsMissingFilesAreTold) {
+  // Device 3 answers two searches and its list, then stops within its second
+  // file; 1 000-byte files, so the point does not depend on exact framing.
+  WriteCards(3, 1000);
+  for (int id = 2; id <= 4; ++id) {
+    for (int i = 0; i < 3; ++i)
+      ASSERT_TRUE(WriteFileAtomically(Card(id) + "/" + EventFile(i), std::string(1000, 'a' + i)));
+  }
+  const std::string port = StartSimulator({"--fall-silent", "3:1900"});
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+  auto form = Make();
+  StartUp(*form);
+  messages.Answer(kOdpowiedzTak);
+  ASSERT_TRUE(Synchronise(*form, 60000));
+  EXPECT_FALSE(form->FormPasekPostepu().isVisible());
+  EXPECT_GT(progress_seen, 0);
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać tych plików z urządzeń:\nMagazyn (port " +
+                                            port + ", ID 3):\n  " + EventFile(1) + ", " + EventFile(2) +
+                                            ", KONFOUT.TXT – Urządzenie nie przesłało pliku mimo 3 ponowień\n"
+                                            "Pozostałe pliki zostały pobrane.");
+  EXPECT_EQ(ReadWholeFile(Mirror(3) + EventFile(0)), ReadWholeFile(Card(3) + "/" + EventFile(0)));
+  EXPECT_EQ(FileSize(Mirror(3) + EventFile(1)), -1);
+  for (int id : {2, 4}) {
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(FileSize(Mirror(id) + EventFile(i)), 1000) << id << " " << i;
+  }
+}
+
+TEST_F(SynchronizacjaTest, APortThatCannotBeOpenedIsToldWithTheDevicesBehindIt) {
+  WriteDevices("/dev/olv-no-such-port");
+  auto form = Make();
+  StartUp(*form);
+  const std::string told =
+      "Nie udało się przeszukać szyny:\n  Nie można otworzyć portu /dev/olv-no-such-port\n"
+      "Nie odpowiedziały urządzenia:\n"
+      "  Brama (port /dev/olv-no-such-port, ID 2)\n"
+      "  Magazyn (port /dev/olv-no-such-port, ID 3)\n"
+      "  Biuro (port /dev/olv-no-such-port, ID 4)";
+  EXPECT_EQ(messages.Informations(), std::vector<std::string>{told});
+  ASSERT_TRUE(Synchronise(*form, 10000));
+  EXPECT_EQ(messages.Informations(), (std::vector<std::string>{told, kRefusal, told}));
+}
+
+TEST_F(SynchronizacjaTest, WritesTheFilesSentToADeviceGivenByItsUnique) {
+  WriteDevices("/dev/olv-no-such-port");
+  auto form = Make();
+  StartUp(*form);
+  const cUrzadzenie& magazyn = *form->DevList().GetDeviceByIndex(1);
+  const std::string sent = folder + "data/extSD/00000003/sent/";
+  EXPECT_EQ(form->ZapiszKonfigUrzadzenia(magazyn.Unique), sent + "konfig.txt");
+  EXPECT_NE(ReadWholeFile(sent + "konfig.txt").value_or("").find("DeviceID=Magazyn\r\n"), std::string::npos);
+  EXPECT_EQ(form->ZapiszUsersUrzadzenia(magazyn.Unique), sent + "USERS.txt");
+  EXPECT_EQ(FileSize(sent + "USERS.txt"), 0) << "no users";
+  EXPECT_EQ(form->ZapiszKonfigUrzadzenia(0), "");
+  EXPECT_EQ(form->ZapiszUsersUrzadzenia(12345), "");
+}
+
+}  // namespace
+}  // namespace olv
