@@ -234,6 +234,28 @@ TEST_F(SynchronizacjaTest, ADeviceFallingSilentDuringTheDownloadsEndsThemAndItsM
   }
 }
 
+TEST_F(SynchronizacjaTest, ADeviceThatSendsNoFileListIsToldBeforeTheQuestionAboutTheOthers) {
+  // Device 3 answers both searches (20 bytes each), then breaks off its list.
+  WriteCards(1, 100);
+  const std::string port = StartSimulator({"--fall-silent", "3:60"});
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+  auto form = Make();
+  StartUp(*form);
+  messages.Answer(kOdpowiedzTak);
+  ASSERT_TRUE(Synchronise(*form, 30000));
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać listy plików z urządzeń:\nMagazyn (port " +
+                                            port +
+                                            ", ID 3):\n  Urządzenie nie przesłało listy plików\n"
+                                            "Pliki z tych urządzeń nie zostaną teraz pobrane.");
+  ASSERT_EQ(messages.Questions().size(), 1u);
+  EXPECT_NE(messages.Questions()[0].text.find("Potrzeba ściągnąć 4 plików"), std::string::npos);
+  for (int id : {2, 4})
+    EXPECT_EQ(ReadWholeFile(Mirror(id) + EventFile(0)), ReadWholeFile(Card(id) + "/" + EventFile(0)));
+  EXPECT_EQ(FileSize(Mirror(3) + EventFile(0)), -1);
+}
+
 TEST_F(SynchronizacjaTest, APortThatCannotBeOpenedIsToldWithTheDevicesBehindIt) {
   WriteDevices("/dev/olv-no-such-port");
   auto form = Make();
