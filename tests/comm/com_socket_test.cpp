@@ -1,5 +1,6 @@
 // TCOMSocket over a pseudo-terminal pair, in real time: the test holds the
-// master side and plays the device.
+// master side and plays the device. (The engine and the driver on a real port
+// are tested against olv8-sim in olv8_sim_e2e_test.)
 #include "comm/com_socket.h"
 
 #include <fcntl.h>
@@ -13,9 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "comm/wpp.h"
 #include "common/loop_clock.h"
-#include "tests/comm/fake_olv_bus.h"
 
 namespace olv {
 namespace {
@@ -144,49 +143,6 @@ TEST(ComSocketClosedTest, EverythingFailsQuietlyWhileClosed) {
   EXPECT_FALSE(socket.SetPortName("COMx"));
   EXPECT_TRUE(socket.SetPortName("/nonexistent/ttyOLV"));
   EXPECT_FALSE(socket.Open());
-}
-
-// The engine on a real port and the real-time loop: scan and file list against
-// a scripted bus that plays the devices on the master side.
-TEST(WppOverPtyTest, FindsDevicesAndReadsAFileList) {
-  cLoopClock clock;
-  PtyPair pty;
-  ASSERT_GE(pty.master, 0);
-  test::cFakeOlvBus bus(clock);
-  bus.AddDevice({2, "xOLV 2", 30, false, {"A.CSV  x  y  10"}});
-  bus.AddDevice({3, "xOLV 3", 30, false, {"B.CSV  x  y  20", "KONFOUT.TXT 1 2 300"}});
-  bus.SetSender([&](const uint8_t* d, size_t n) {
-    ASSERT_EQ(::write(pty.master, d, n), static_cast<ssize_t>(n));
-  });
-  clock.WatchFd(pty.master, [&] {
-    const auto bytes = pty.ReadMaster();
-    bus.Receive(bytes.data(), bytes.size());
-  });
-
-  cWPP wpp(clock, std::make_unique<TCOMSocket>());
-  std::vector<std::string> found;
-  std::vector<std::string> files;
-  bool scanned = false;
-  bool listed = false;
-  wpp.OnDevicesFound = [&](const std::vector<std::string>& lines) {
-    found = lines;
-    scanned = true;
-  };
-  wpp.OnFileListReceived = [&](const std::vector<std::string>& lines) {
-    files = lines;
-    listed = true;
-  };
-  ASSERT_TRUE(wpp.OtworzPort(pty.path, 115200));
-  ASSERT_TRUE(wpp.RozglosSkanowanie());
-  ASSERT_TRUE(clock.RunUntil([&] { return scanned; }, 5000));
-  EXPECT_EQ(found, (std::vector<std::string>{"2:OLV 2", "3:OLV 3"}));
-
-  ASSERT_TRUE(wpp.AktywujUrzadzenie(3));
-  ASSERT_TRUE(wpp.SciagnijListePlikowZUrzadzenia());
-  ASSERT_TRUE(clock.RunUntil([&] { return listed; }, 5000));
-  EXPECT_EQ(files, (std::vector<std::string>{"B.CSV  x  y  20", "KONFOUT.TXT 1 2 300"}));
-  EXPECT_TRUE(wpp.ZamknijPort());
-  clock.UnwatchFd(pty.master);
 }
 
 }  // namespace
