@@ -2,7 +2,6 @@
 // device's side scripted byte by byte.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,7 +59,6 @@ class WppTransferTest : public ::testing::Test {
       received_target = target;
       received.push_back(data);
     };
-    wpp->OnFileSent = [this] { ++files_sent; };
     wpp->OnStatus = [this](const std::string& text) { status.push_back(text); };
     EXPECT_TRUE(wpp->OtworzPort("COM1", 115200));
   }
@@ -70,9 +68,6 @@ class WppTransferTest : public ::testing::Test {
   bool WaitForSent(size_t count, uint64_t limit_ms = 3000) {
     return clock.RunUntil([&] { return sent.size() >= count; }, limit_ms);
   }
-  size_t Count(uint8_t byte, size_t from = 0) const {
-    return static_cast<size_t>(std::count(sent.begin() + static_cast<long>(from), sent.end(), byte));
-  }
   bool StatusSeen(const std::string& text) const {
     return std::find(status.begin(), status.end(), text) != status.end();
   }
@@ -80,10 +75,9 @@ class WppTransferTest : public ::testing::Test {
   // Starts a download and checks its request frame.
   void RequestDownload(const std::string& name) {
     ASSERT_TRUE(wpp->SciagnijPlik(name, "/target/" + name));
-    ASSERT_TRUE(WaitForSent(sent.size() + 9 + NameLength(name) + 1));
+    ASSERT_TRUE(WaitForSent(sent.size() + 9 + cWPP::NameField(name)->size() + 1));
     sent.clear();
   }
-  static size_t NameLength(const std::string& name) { return cWPP::NameField(name)->size(); }
 
   cVirtualClock clock;
   cMemoryLink* mLink = nullptr;
@@ -93,7 +87,6 @@ class WppTransferTest : public ::testing::Test {
   std::vector<std::string> status;
   std::vector<std::string> received;
   std::string received_target;
-  int files_sent = 0;
 };
 
 TEST_F(WppTransferTest, DownloadRequestAndAcknowledgedFrames) {
@@ -119,13 +112,6 @@ TEST_F(WppTransferTest, DownloadRequestAndAcknowledgedFrames) {
   EXPECT_TRUE(StatusSeen("haslo prawidlowe"));
   EXPECT_TRUE(StatusSeen("Transmisja pliku zostala zakonczona"));
   EXPECT_FALSE(wpp->TrybTransferuPliku());
-}
-
-TEST_F(WppTransferTest, EmptyFileEndsWithItsHeader) {
-  RequestDownload("EMPTY.TXT");
-  FromDevice(FileHeader(0));
-  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 200));
-  EXPECT_EQ(received[0], "");
 }
 
 TEST_F(WppTransferTest, FrameWithBadSumIsRefusedBySilenceThenAskedForAgain) {
@@ -227,79 +213,15 @@ TEST_F(WppTransferTest, ClosingThePortEndsADownload) {
   EXPECT_TRUE(received.empty());
 }
 
-class WppUploadTest : public WppTransferTest {
- protected:
-  WppUploadTest() {
-    folder = std::filesystem::temp_directory_path() /
-             ("olv_upload_" + std::to_string(reinterpret_cast<uintptr_t>(this)));
-    std::filesystem::create_directories(folder);
-  }
-  ~WppUploadTest() override { std::filesystem::remove_all(folder); }
-
-  std::string WriteFile(const std::string& name, const std::string& contents) {
-    const std::string path = (folder / name).string();
-    EXPECT_TRUE(WriteFileAtomically(path, contents));
-    return path;
-  }
-
-  // Uploads a file of fewer than four frames (the fourth goes out broken on
-  // purpose, which the simulator's tests cover), answering each with '{';
-  // returns the header and the frames as they went out.
-  std::vector<Bytes> UploadAndAnswer(const std::string& path, size_t header_length) {
-    std::vector<Bytes> frames;
-    EXPECT_TRUE(wpp->WyslijPlik(path));
-    size_t length = header_length;
-    while (files_sent == 0 && WaitForSent(length, 500)) {
-      frames.push_back(sent);
-      sent.clear();
-      FromDevice({'{'});
-      if (!WaitForSent(4, 500)) break;
-      length = (sent[1] | sent[2] << 8) + 6u;
-    }
-    return frames;
-  }
-
-  std::filesystem::path folder;
-};
-
-TEST_F(WppUploadTest, HeaderAndThreeFramesNumberedFromZero) {
-  const std::string contents = Pattern(1300);
-  const auto frames = UploadAndAnswer(WriteFile("USERS.txt", contents), 25);
-  ASSERT_EQ(frames.size(), 4u);
-  const Bytes& header = frames[0];
-  ASSERT_EQ(header.size(), 25u);
-  EXPECT_EQ(std::string(header.begin(), header.begin() + 9), std::string("\xFF" "427051") + '\0' + "\x09");
-  EXPECT_EQ(std::string(header.begin() + 9, header.begin() + 18), "USERS.txt");
-  EXPECT_EQ(header[18], 0x00);
-  EXPECT_EQ(header[19] | header[20] << 8, 1300);
-  uint16_t sum = 0;
-  for (size_t i = 0; i < 23; ++i) sum = static_cast<uint16_t>(sum + header[i]);
-  EXPECT_EQ(header[23] | header[24] << 8, sum);
-  std::string payload;
-  for (size_t i = 1; i < frames.size(); ++i) {
-    EXPECT_EQ(frames[i][0], i - 1);
-    payload.append(frames[i].begin() + 4, frames[i].end() - 2);
-  }
-  EXPECT_EQ(frames[1].size(), 518u);
-  EXPECT_EQ(frames[3].size(), 282u);
-  EXPECT_EQ(payload, contents);
-  EXPECT_EQ(files_sent, 1);
-}
-
-TEST_F(WppUploadTest, HeaderAskedForAgainIsSentAgain) {
-  ASSERT_TRUE(wpp->WyslijPlik(WriteFile("x.txt", "abc")));
-  ASSERT_TRUE(WaitForSent(21));
-  const Bytes header = sent;
-  sent.clear();
-  FromDevice({'d'});
-  ASSERT_TRUE(WaitForSent(21));
-  EXPECT_EQ(sent, header);
-}
-
-TEST_F(WppUploadTest, MissingFileOrClosedPortSendsNothing) {
-  EXPECT_FALSE(wpp->WyslijPlik((folder / "missing.txt").string()));
+// Uploads are tested against the simulated device, which checks every frame
+// (sterownik_wpp_test.cpp); here what never reaches the line.
+TEST_F(WppTransferTest, UploadOfAMissingFileOrOnAClosedPortSendsNothing) {
+  const std::string path = "/tmp/olv_upload_" + std::to_string(reinterpret_cast<uintptr_t>(this));
+  EXPECT_FALSE(wpp->WyslijPlik(path));
+  ASSERT_TRUE(WriteFileAtomically(path, "abc"));
   wpp->ZamknijPort();
-  EXPECT_FALSE(wpp->WyslijPlik(WriteFile("y.txt", "abc")));
+  EXPECT_FALSE(wpp->WyslijPlik(path));
+  DeleteFile(path);
   clock.AdvanceMs(200);
   EXPECT_TRUE(sent.empty());
 }
