@@ -92,12 +92,6 @@ TEST(UsersFile, RefusesWhatTheDeviceCouldNotRead) {
   EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("A", 10000, "12", "", 1), random));
 }
 
-TEST(UsersFile, ReadingBackNeedsWholeRecords) {
-  EXPECT_TRUE(OdczytajUsers("").value().empty());
-  EXPECT_FALSE(OdczytajUsers("        0007u"));
-  EXPECT_FALSE(OdczytajUsers(std::string(8, ' ') + "0007u" + Bytes({0, 0}) + "Ala"));
-}
-
 TEST(KonfigFile, LinesForADevice) {
   cUrzadzenie device("Wejście główne", 3, cCzytnik("Drzwi A", 1), cCzytnik("Wyjście", 2), true,
                      {}, 1);
