@@ -117,16 +117,6 @@ TEST_F(SimBusFileList, OnlyTheActivatedDeviceAnswersAndAWrongPasswordGetsTheRefu
 
 class SimBusFaults : public SimBusTest {};
 
-TEST_F(SimBusFaults, LateDeviceAnswersAfterTheScanWindow) {
-  AddDevice(2).SetAnswerDelay(600);
-  Send(ScanFrame());
-  mClock.AdvanceMs(500);
-  EXPECT_TRUE(mArrivals.empty());
-  mClock.AdvanceMs(200);
-  ASSERT_EQ(mArrivals.size(), 1u);
-  EXPECT_EQ(mArrivals[0].at_us, (cSimDevice::ScanAnswerDelayMs(2) + 600) * 1000u);
-}
-
 TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   cSimDevice& device = AddDevice(2);
   Send(ActivationFrame(2));
