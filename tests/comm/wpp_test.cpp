@@ -39,7 +39,8 @@ TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeouts) {
   EXPECT_EQ(wpp->ObecnyPort(), "COM3");
   const cLineSettings& line = mLink->LineSettings();
   EXPECT_EQ(line.BaudRate, 115200u);
-  EXPECT_TRUE(line.ByteSize == 8 && line.Parity == eParity::None && line.StopBits == eStopBits::One);
+  EXPECT_TRUE(line.ByteSize == 8 && line.Parity == eParity::None);
+  EXPECT_EQ(line.StopBits, eStopBits::One);
   EXPECT_TRUE(line.fDtrControl == eDtrControl::Disable && line.fRtsControl == eRtsControl::Disable);
   EXPECT_FALSE(line.fOutxCtsFlow || line.fOutX || line.fInX);
   const cCommTimeouts& t = mLink->Timeouts();

@@ -30,7 +30,8 @@ class DevListTest : public ::testing::Test {
 
 TEST(ListaDostepow, SplitsAtHashesAddsOnceRemovesEveryCopyAndComparesAsASet) {
   cListaDostepow lista;
-  const std::pair<const char*, int> texts[] = {{"", 0}, {"123#456", 2}, {"123##456", 3}, {"123#", 1}};
+  const std::pair<const char*, int> texts[] = {
+      {"", 0}, {"123#456", 2}, {"123##456", 3}, {"123#", 1}};
   for (const auto& [text, count] : texts) {
     lista.FromString(text);
     EXPECT_EQ(lista.Count(), count) << text;
