@@ -100,23 +100,18 @@ TEST_F(SimTransfer, DownloadOfAMissingFileIsUnansweredAndAWrongPasswordGetsAnEmp
 TEST_F(SimTransfer, UploadAsksAgainForTheBrokenFourthFrameOnceTheLineIsQuiet) {
   const std::string data = RandomBytes(2100, 2);
   Send(UploadHeader("USERS.txt", 2100));
-  EXPECT_EQ(TakeAll(), kAck);
-  for (int n = 0; n < 3; ++n) {
-    Send(UploadFrame(n, data.substr(n * 512, 512)));
-    EXPECT_EQ(TakeAll(), kAck) << n;
-  }
+  for (int n = 0; n < 3; ++n) Send(UploadFrame(n, data.substr(n * 512, 512)));
+  EXPECT_EQ(TakeAll(), "{{{{");
   // The header check fails at once; the rest of the frame (length unknown)
   // is dropped until the line has been quiet.
   Send(UploadFrame(3, data.substr(1536, 512), true));
   mClock.AdvanceMs(cSimDevice::kQuietMs - 1);
   EXPECT_EQ(TakeAll(), "");
   mClock.AdvanceMs(1);
-  EXPECT_EQ(TakeAll(), kRepeat);
   Send(UploadFrame(3, data.substr(1536, 512)));
-  EXPECT_EQ(TakeAll(), kAck);
   EXPECT_FALSE(FileExists(CardFolder(2) + "/USERS.txt"));
   Send(UploadFrame(4, data.substr(2048)));
-  EXPECT_EQ(TakeAll(), kAck);
+  EXPECT_EQ(TakeAll(), "d{{");
   EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/USERS.txt"), data);
 }
 
