@@ -34,16 +34,6 @@ class ReplyReceiverTest : public ::testing::Test {
   int end_events = 0;
 };
 
-TEST_F(ReplyReceiverTest, FileListLineThenEndMark) {
-  Feed({0xFF, 0x02, 0x01, 0x3A, 'A', '.', 'T', 'X', 'T', ' ', '1', 0x0D, 0x0A, 0x15});
-  EXPECT_EQ(receiver.FileListLines(), std::vector<std::string>{"A.TXT 1"});
-  EXPECT_EQ(line_events, 1);
-  EXPECT_EQ(end_events, 1);
-  EXPECT_EQ(receiver.FramePosition(), 0);
-  ASSERT_EQ(headers.size(), 1u);
-  EXPECT_EQ(headers[0], (std::pair<uint32_t, uint8_t>{2, 1}));
-}
-
 TEST_F(ReplyReceiverTest, ScanAnswerLosesItsFirstCharacterAndNoiseBeforeItDoesNotShiftIt) {
   Feed(Bytes{0x00, 0x13, 'z'});
   Feed(ScanAnswer(3, "x1234"));
