@@ -126,14 +126,20 @@ TEST_F(WppTest, FileListWithSeveralSpacesBetweenFieldsArrivesWhole) {
   clock.AdvanceMs(5);
   EXPECT_EQ(activated, 1);
   EXPECT_EQ(wpp->AktywneUrzadzenie(), 3);
+  std::string reply;
+  bus.SetSender([&](const uint8_t* d, size_t n) {
+    reply.append(reinterpret_cast<const char*>(d), n);
+    mLink->SendFromDevice(d, n);
+  });
   ASSERT_TRUE(wpp->SciagnijListePlikowZUrzadzenia());
   clock.AdvanceMs(300);
   ASSERT_EQ(lists.size(), 1u);
+  // The lines as the device sent them, between the reply's header and its end
+  // mark: "21051110.CSV dd.mm.yyyy hh:mm:ss       1234" and KONFOUT.TXT's.
+  ASSERT_EQ(reply.back(), '\x15');
+  EXPECT_EQ(lists[0], SplitLines(reply.substr(4, reply.size() - 5)));
   ASSERT_EQ(lists[0].size(), 2u);
-  // Name, date and time, the size right-aligned: "21051110.CSV dd.mm.yyyy hh:mm:ss       1234".
-  EXPECT_TRUE(lists[0][0].starts_with("21051110.CSV ") && lists[0][0].ends_with("       1234"))
-      << lists[0][0];
-  EXPECT_TRUE(lists[0][1].starts_with("KONFOUT.TXT  ")) << lists[0][1];
+  EXPECT_TRUE(lists[0][0].starts_with("21051110.CSV ") && lists[0][0].ends_with("       1234"));
   EXPECT_EQ(line_events, 2);
 
   EXPECT_TRUE(wpp->ZamknijPort());

@@ -1,6 +1,8 @@
 // The engine's file transfer in virtual time over the in-memory link, with the
 // device's side scripted byte by byte.
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -214,7 +216,34 @@ TEST_F(WppTransferTest, ClosingThePortEndsADownload) {
 }
 
 // Uploads are tested against the simulated device, which checks every frame
-// (sterownik_wpp_test.cpp); here what never reaches the line.
+// (sterownik_wpp_test.cpp); here the repeats that device never asks for, and
+// what never reaches the line.
+TEST_F(WppTransferTest, UploadSendsTheHeaderAndTheLastFrameAgainWhenAskedUntilAcknowledged) {
+  char folder[] = "/tmp/olv_upload_XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string path = std::string(folder) + "/x.txt";
+  ASSERT_TRUE(WriteFileAtomically(path, "abc"));
+  int files_sent = 0;
+  wpp->OnFileSent = [&] { ++files_sent; };
+  ASSERT_TRUE(wpp->WyslijPlik(path));
+  // The header, 'd', the header again, '{', frame 0, 'd', frame 0 again, '{'.
+  const std::string answers = "d{d{";
+  Bytes last;
+  for (size_t i = 0; i < answers.size(); ++i) {
+    ASSERT_TRUE(WaitForSent(i < 2 ? 21 : 9));
+    if (i % 2 == 1) {
+      EXPECT_EQ(sent, last) << "sent again after 'd'";
+    }
+    last = sent;
+    sent.clear();
+    FromDevice({static_cast<uint8_t>(answers[i])});
+  }
+  EXPECT_EQ(std::string(last.begin() + 4, last.end() - 2), "abc");
+  EXPECT_TRUE(clock.RunUntil([&] { return files_sent == 1; }, 500));
+  DeleteFile(path);
+  rmdir(folder);
+}
+
 TEST_F(WppTransferTest, UploadOfAMissingFileOrOnAClosedPortSendsNothing) {
   const std::string path = "/tmp/olv_upload_" + std::to_string(reinterpret_cast<uintptr_t>(this));
   EXPECT_FALSE(wpp->WyslijPlik(path));
