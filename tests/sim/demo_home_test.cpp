@@ -21,24 +21,24 @@ class DemoHome : public ::testing::Test {
     char pattern[] = "/tmp/olv_demo_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     mRoot = pattern;
-    mSpec.home = mRoot + "/home";
-    mSpec.port = "/tmp/ttyOLV8demo";
-    mSpec.cards = mRoot + "/cards";
+    mSettings.home = mRoot + "/home";
+    mSettings.port = "/tmp/ttyOLV8demo";
+    mSettings.cards = mRoot + "/cards";
     std::string error;
-    const auto summary = WriteDemoHome(mSpec, mClock, &error);
+    const auto summary = WriteDemoHome(mSettings, mClock, &error);
     ASSERT_TRUE(summary) << error;
     mSummary = *summary;
-    const auto users = WczytajUzytkownikow(mSpec.home + "/data/users.txt", mUsers);
-    const auto devices = WczytajUrzadzenia(mSpec.home + "/data/devices.txt", mDevices);
+    const auto users = WczytajUzytkownikow(mSettings.home + "/data/users.txt", mUsers);
+    const auto devices = WczytajUrzadzenia(mSettings.home + "/data/devices.txt", mDevices);
     ASSERT_TRUE(users.Wczytano && devices.Wczytano);
     ASSERT_EQ(users.PominieteLinie + devices.PominieteLinie, 0);
   }
   void TearDown() override { std::filesystem::remove_all(mRoot); }
 
-  std::string Card(int id) const { return mSpec.cards + "/" + IntToStrZeZerami(id, 8); }
+  std::string Card(int id) const { return mSettings.cards + "/" + IntToStrZeZerami(id, 8); }
 
   std::string mRoot;
-  sDemoHomeSpec mSpec;
+  sDemoHomeSettings mSettings;
   sDemoHomeSummary mSummary;
   // A Wednesday morning.
   cVirtualClock mClock{EncodeDateTime(2026, 11, 18, 10, 30, 0), 5000};
@@ -56,7 +56,7 @@ TEST_F(DemoHome, DataFilesLoadBackValidAndAreNeverReplacedUnasked) {
   }
   for (int i = 0; i < mDevices.CountDevices(); ++i) {
     const cUrzadzenie& device = *mDevices.GetDeviceByIndex(i);
-    EXPECT_EQ(device.Polaczenie, (cWlasciwosciPolaczenia{mSpec.port, 115200}));
+    EXPECT_EQ(device.Polaczenie, (cWlasciwosciPolaczenia{mSettings.port, 115200}));
     EXPECT_EQ(mDevices.SprawdzPoprawnoscDanych(device.Nazwa, device.GetIDString(), device.Czytnik0,
                                                device.Czytnik1, false, {}),
               0);
@@ -66,11 +66,11 @@ TEST_F(DemoHome, DataFilesLoadBackValidAndAreNeverReplacedUnasked) {
     }
   }
 
-  const std::string users = ReadWholeFile(mSpec.home + "/data/users.txt").value();
+  const std::string users = ReadWholeFile(mSettings.home + "/data/users.txt").value();
   std::string error;
-  EXPECT_FALSE(WriteDemoHome(mSpec, mClock, &error));
+  EXPECT_FALSE(WriteDemoHome(mSettings, mClock, &error));
   EXPECT_NE(error.find("users.txt"), std::string::npos);
-  EXPECT_EQ(ReadWholeFile(mSpec.home + "/data/users.txt"), users);
+  EXPECT_EQ(ReadWholeFile(mSettings.home + "/data/users.txt"), users);
 }
 
 TEST_F(DemoHome, CardsStateTheRegisteredDevicesAndAdmitTheirAccessList) {
