@@ -62,13 +62,13 @@ bool WriteCardSetUp(const std::string& cards, const cDevList& devices, const cUs
 
 }  // namespace
 
-std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSpec& spec, cClock& clock,
+std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSettings& settings, cClock& clock,
                                               std::string* error) {
-  const std::string data = spec.home + "/data";
+  const std::string data = settings.home + "/data";
   const std::string users_path = data + "/users.txt";
   const std::string devices_path = data + "/devices.txt";
-  if (!MakeFolder(spec.home, error) || !MakeFolder(data, error)) return std::nullopt;
-  if (!spec.overwrite && (FileExists(users_path) || FileExists(devices_path))) {
+  if (!MakeFolder(settings.home, error) || !MakeFolder(data, error)) return std::nullopt;
+  if (!settings.overwrite && (FileExists(users_path) || FileExists(devices_path))) {
     Fail(error, data + " already holds users.txt or devices.txt");
     return std::nullopt;
   }
@@ -76,7 +76,7 @@ std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSpec& spec, cClock&
   cUserList users(clock);
   cDevList devices(clock);
   const std::vector<sDemoRoute> routes =
-      BuildDemoInstallation(users, devices, spec.port, spec.bus_ids, clock);
+      BuildDemoInstallation(users, devices, settings.port, settings.bus_ids, clock);
   std::string why;
   if (!ZapiszUzytkownikow(users_path, users, &why) ||
       !ZapiszUrzadzenia(devices_path, devices, &why)) {
@@ -86,17 +86,17 @@ std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSpec& spec, cClock&
   sDemoHomeSummary summary;
   summary.users = users.CountUsers();
   summary.devices = devices.CountDevices();
-  if (spec.cards.empty()) return summary;
+  if (settings.cards.empty()) return summary;
 
-  if (!MakeFolder(spec.cards, error) ||
-      !WriteCardSetUp(spec.cards, devices, users, spec.seed, error)) {
+  if (!MakeFolder(settings.cards, error) ||
+      !WriteCardSetUp(settings.cards, devices, users, settings.seed, error)) {
     return std::nullopt;
   }
   const auto files =
-      MakeDemoEventFiles(routes, users, devices, clock.Now(), spec.weeks * 7, spec.seed, error);
+      MakeDemoEventFiles(routes, users, devices, clock.Now(), settings.weeks * 7, settings.seed, error);
   if (!files) return std::nullopt;
   for (const sDemoEventFile& file : *files) {
-    cSdCard card(spec.cards + "/" + IntToStrZeZerami(file.bus_id, 8));
+    cSdCard card(settings.cards + "/" + IntToStrZeZerami(file.bus_id, 8));
     if (!card.Store(file.name, file.bytes, &why)) {
       Fail(error, card.Folder() + "/" + file.name + ": " + why);
       return std::nullopt;

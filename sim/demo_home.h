@@ -9,7 +9,7 @@
 // Data files already in the folder are kept unless overwriting is asked for,
 // so a real installation is never replaced by mistake.
 //
-// Callers must guarantee: the clock's Now is the local date-time; spec.bus_ids
+// Callers must guarantee: the clock's Now is the local date-time; settings.bus_ids
 // are distinct, 2 to 9, one to eight of them.
 #pragma once
 
@@ -22,7 +22,7 @@
 
 namespace olv {
 
-struct sDemoHomeSpec {
+struct sDemoHomeSettings {
   // The program folder (OLV8_HOME).
   std::string home;
   // The port the devices are registered on.
@@ -45,7 +45,7 @@ struct sDemoHomeSummary {
 // Empty, with the reason in error, when a folder or file cannot be made, or
 // when a data file exists and overwriting was not asked for. The clock gives
 // the records their Unique identities and "today" (its Now).
-std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSpec& spec, cClock& clock,
+std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSettings& settings, cClock& clock,
                                               std::string* error = nullptr);
 
 }  // namespace olv

@@ -44,7 +44,7 @@ std::string DemoHomeUsage() {
 std::optional<sDemoHomeOptions> ParseDemoHomeOptions(const std::vector<std::string>& args,
                                                      std::string* error) {
   sDemoHomeOptions options;
-  sDemoHomeSpec& spec = options.spec;
+  sDemoHomeSettings& settings = options.settings;
   auto fail = [error](const std::string& why) -> std::optional<sDemoHomeOptions> {
     if (error) *error = why;
     return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<sDemoHomeOptions> ParseDemoHomeOptions(const std::vector<std::stri
       continue;
     }
     if (option == "--force") {
-      spec.overwrite = true;
+      settings.overwrite = true;
       continue;
     }
     static const std::vector<std::string> kWithValue = {"--home", "--port",  "--ids",
@@ -73,34 +73,34 @@ std::optional<sDemoHomeOptions> ParseDemoHomeOptions(const std::vector<std::stri
     if (i + 1 >= args.size()) return fail("missing value after " + option);
     const std::string& value = args[++i];
     if (option == "--home") {
-      spec.home = value;
+      settings.home = value;
     } else if (option == "--port") {
-      spec.port = value;
+      settings.port = value;
     } else if (option == "--ids") {
       const auto ids = ParseBusIds(value);
       if (!ids || ids->size() > 8) return fail("--ids wants distinct bus IDs 2 to 9, as 2,3,4");
-      spec.bus_ids = *ids;
+      settings.bus_ids = *ids;
     } else if (option == "--cards") {
-      spec.cards = value;
+      settings.cards = value;
       cards_given = true;
     } else if (option == "--weeks") {
       const auto weeks = ParseInt(value);
       if (!weeks || *weeks < 1 || *weeks > 52) return fail("--weeks wants a number 1 to 52");
-      spec.weeks = *weeks;
+      settings.weeks = *weeks;
     } else {  // --seed
       const auto seed = ParseInt(value);
       if (!seed || *seed < 0) return fail("--seed wants a whole number");
-      spec.seed = static_cast<uint32_t>(*seed);
+      settings.seed = static_cast<uint32_t>(*seed);
     }
   }
   if (options.help) return options;
-  if (spec.home.empty()) return fail("no --home");
-  if (spec.port.empty()) return fail("no --port");
+  if (settings.home.empty()) return fail("no --home");
+  if (settings.port.empty()) return fail("no --port");
   if (cards_given && no_cards) return fail("--cards and --no-cards exclude each other");
   if (no_cards) {
-    spec.cards.clear();
+    settings.cards.clear();
   } else if (!cards_given) {
-    spec.cards = spec.home + "/cards";
+    settings.cards = settings.home + "/cards";
   }
   return options;
 }

@@ -14,7 +14,7 @@
 namespace olv {
 
 struct sDemoHomeOptions {
-  sDemoHomeSpec spec;
+  sDemoHomeSettings settings;
   bool help = false;
 };
 

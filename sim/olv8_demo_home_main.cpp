@@ -31,13 +31,13 @@ int main(int argc, char** argv) {
   // twenty waits of 100 ms.
   olv::cLoopClock real;
   olv::cVirtualClock clock(real.Now(), real.GetTickCount());
-  const auto summary = olv::WriteDemoHome(options->spec, clock, &error);
+  const auto summary = olv::WriteDemoHome(options->settings, clock, &error);
   if (!summary) {
     std::fprintf(stderr, "olv8-demo-home: %s\n", error.c_str());
     return 1;
   }
   std::printf("%d users, %d devices on %s; %d event files with %d events\n", summary->users,
-              summary->devices, options->spec.port.c_str(), summary->event_files,
+              summary->devices, options->settings.port.c_str(), summary->event_files,
               summary->events);
   return 0;
 }

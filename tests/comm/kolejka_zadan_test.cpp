@@ -97,27 +97,16 @@ TEST_F(KolejkaTest, EmptyEntryInFrontRunsTheInsertedTasksThenTheCurrentAgain) {
   EXPECT_TRUE(queue.CzyPusta());
 }
 
-TEST_F(KolejkaTest, LateEndReportWhileIdleRemovesNothing) {
-  queue.DodajZadanie(eRodzajZadania::SciagnijListePlikow, "waiting", false);
+TEST_F(KolejkaTest, LateEndReportWhileIdleRemovesNothingAndAStrayEmptyEntryIsSkipped) {
+  queue.DodajZadanie(eRodzajZadania::SciagnijListePlikow, "waiting", true);
   queue.ZakonczObecneZadanie();
   clock.AdvanceMs(5);
   EXPECT_EQ(queue.IloscWpisow(), 1);
   EXPECT_EQ(Count("Queue: ZakonczObecneZadanie: nic sie nie robi, ignoruje"), 1);
-  queue.ZacznijRobicNastepne();
-  clock.AdvanceMs(5);
-  EXPECT_EQ(handled, std::vector<std::string>{"waiting"});
-}
-
-TEST_F(KolejkaTest, StrayEmptyEntryAtTheFrontIsSkipped) {
-  queue.DodajZadanie(eRodzajZadania::UstawPostep, "X", true);
   queue.WcisnijZadanieNaPoczatekKolejki(nullptr);
-  EXPECT_EQ(queue.PierwszeZadanie(), nullptr);
-  EXPECT_EQ(queue.ZadanieNaPozycji(1)->Parametr, "X");
-  EXPECT_EQ(queue.ZadanieNaPozycji(2), nullptr);
-  EXPECT_EQ(queue.ZadanieNaPozycji(-1), nullptr);
   queue.ZacznijRobicNastepne();
   clock.AdvanceMs(10);
-  EXPECT_EQ(handled, std::vector<std::string>{"X"});
+  EXPECT_EQ(handled, std::vector<std::string>{"waiting"});
   EXPECT_TRUE(queue.CzyPusta());
 }
 

@@ -68,18 +68,5 @@ TEST_F(MemoryLinkTest, BytesArrivingWhileClosedAreLost) {
   EXPECT_EQ(link.BytesAvailable(), 0u);
 }
 
-TEST_F(MemoryLinkTest, PortNamesAndOpening) {
-  EXPECT_FALSE(link.SetPortName("/dev/pts/4")) << "the name cannot change while open";
-  EXPECT_TRUE(link.Close());
-  EXPECT_TRUE(link.Close());
-  EXPECT_FALSE(link.SetPortName("LPT1"));
-  EXPECT_TRUE(link.SetPortName("COM2"));
-  EXPECT_FALSE(link.Open()) << "COM2 does not exist here";
-  EXPECT_FALSE(link.GetState());
-  EXPECT_EQ(link.BytesAvailable(), 0u);
-  EXPECT_TRUE(link.SetPortName("/dev/pts/4"));
-  EXPECT_TRUE(link.Open());
-}
-
 }  // namespace
 }  // namespace olv

@@ -1,72 +1,53 @@
-// The WPP engine in virtual time over the in-memory link, against a scripted
-// bus: line timing is that of a real 115 200-baud line.
+// The WPP engine in virtual time over the in-memory link, against the
+// simulated bus.
 #include "comm/wpp.h"
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "comm/memory_link.h"
-#include "common/virtual_clock.h"
-#include "tests/comm/fake_olv_bus.h"
+#include "tests/comm/sim_line.h"
 
 namespace olv {
 namespace {
 
-using test::cFakeDevice;
-using test::cFakeOlvBus;
+using test::Pattern;
 
-class WppTest : public ::testing::Test {
+class WppTest : public test::SimLineTest {
  protected:
   WppTest() {
-    auto link = std::make_unique<cMemoryLink>(clock);
-    mLink = link.get();
     mLink->SetPorts({"COM1", "COM3"});
-    wpp = std::make_unique<cWPP>(clock, std::move(link));
     wpp->UstawFunkcjeLogujaca([this](const std::string& line) { log.push_back(line); });
-    mLink->SetDeviceReceiver([this](const uint8_t* d, size_t n) { bus.Receive(d, n); });
-    bus.SetSender([this](const uint8_t* d, size_t n) { mLink->SendFromDevice(d, n); });
-    wpp->OnDevicesFound = [this](const std::vector<std::string>& lines) {
-      found.push_back(lines);
-    };
+    wpp->OnDevicesFound = [this](const std::vector<std::string>& lines) { found.push_back(lines); };
     wpp->OnStatus = [this](const std::string& text) { status.push_back(text); };
   }
-
   bool Logged(const std::string& line) const {
     return std::find(log.begin(), log.end(), line) != log.end();
   }
 
-  cVirtualClock clock;
-  cFakeOlvBus bus{clock};
-  cMemoryLink* mLink = nullptr;
-  std::unique_ptr<cWPP> wpp;
+  std::unique_ptr<cWPP> wpp = std::make_unique<cWPP>(clock, Link());
   std::vector<std::string> log;
   std::vector<std::string> status;
   std::vector<std::vector<std::string>> found;
 };
 
-TEST_F(WppTest, OpensWithTheProtocolsLineSettings) {
+TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeouts) {
   int opened = 0;
   wpp->OnPortOpened = [&] { ++opened; };
   ASSERT_TRUE(wpp->OtworzPort("COM3", 115200));
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(wpp->ObecnyPort(), "COM3");
-  EXPECT_EQ(mLink->Speed(), 115200u);
   const cLineSettings& line = mLink->LineSettings();
-  EXPECT_EQ(line.ByteSize, 8);
-  EXPECT_EQ(line.Parity, eParity::None);
+  EXPECT_EQ(line.BaudRate, 115200u);
+  EXPECT_TRUE(line.ByteSize == 8 && line.Parity == eParity::None);
   EXPECT_EQ(line.StopBits, eStopBits::One);
-  EXPECT_EQ(line.fDtrControl, eDtrControl::Disable);
-  EXPECT_EQ(line.fRtsControl, eRtsControl::Disable);
+  EXPECT_TRUE(line.fDtrControl == eDtrControl::Disable && line.fRtsControl == eRtsControl::Disable);
   EXPECT_FALSE(line.fOutxCtsFlow || line.fOutX || line.fInX);
   const cCommTimeouts& t = mLink->Timeouts();
   EXPECT_EQ(t.ReadIntervalTimeout + t.ReadTotalTimeoutMultiplier + t.ReadTotalTimeoutConstant +
                 t.WriteTotalTimeoutMultiplier + t.WriteTotalTimeoutConstant,
             50u);
   EXPECT_EQ(mLink->InputQueueSize(), 4096u);
-  EXPECT_TRUE(Logged("WPP: OtworzPort"));
 }
 
 TEST_F(WppTest, FailedOpensReportAndLeaveNoPortBehind) {
@@ -93,20 +74,21 @@ TEST_F(WppTest, FailedOpensReportAndLeaveNoPortBehind) {
 }
 
 TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
-  // Three devices answer at the same moment, so their answers follow each
-  // other on the line without a gap; the fourth stays silent.
-  bus.AddDevice({2, "xOLV-8 nr 2", 120, false, {}});
-  bus.AddDevice({3, "xOLV-8 nr 3", 120, false, {}});
-  bus.AddDevice({4, "xOLV-8 nr 4", 120, false, {}});
-  bus.AddDevice({5, "xOLV-8 nr 5", 120, true, {}});
+  // Three devices whose answers follow each other on the line without a gap,
+  // and a silent fourth.
+  for (int id : {2, 3, 4, 5}) AddDevice(id);
+  bus.FindDevice(2)->SetAnswerDelay(80);
+  bus.FindDevice(3)->SetAnswerDelay(40);
+  bus.FindDevice(5)->SetSilent(true);
   ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
   ASSERT_TRUE(wpp->RozglosSkanowanie());
   clock.AdvanceMs(499);
   EXPECT_TRUE(found.empty()) << "the scan window lasts 500 ms";
   clock.AdvanceMs(2);
   ASSERT_EQ(found.size(), 1u);
-  EXPECT_EQ(found[0], (std::vector<std::string>{"2:OLV-8 nr 2", "3:OLV-8 nr 3", "4:OLV-8 nr 4"}));
-  EXPECT_EQ(bus.ScansSeen(), 1);
+  std::sort(found[0].begin(), found[0].end());  // simultaneous answers: the bus picks the order
+  EXPECT_EQ(found[0], (std::vector<std::string>{"2:Rejestrator OLV", "3:Rejestrator OLV",
+                                                "4:Rejestrator OLV"}));
   EXPECT_TRUE(Logged("WPP: TimerZakonczOczekiwanieNaZgloszenieUrzadzenTimer"));
   EXPECT_TRUE(std::find(status.begin(), status.end(), "Device ID =  3password haslo prawidlowe") !=
               status.end());
@@ -120,29 +102,18 @@ TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
 
 TEST_F(WppTest, AnAnswerJustBeforeTheScanWindowEndsIsCounted) {
   // Arrives after the last poll inside the window: read when the window closes.
-  bus.AddDevice({6, "xlate", 490, false, {}});
+  AddDevice(6).SetAnswerDelay(490 - cSimDevice::ScanAnswerDelayMs(6));
   ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
   wpp->RozglosSkanowanie();
   clock.AdvanceMs(501);
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_EQ(found[0], std::vector<std::string>{"6:late"});
-}
-
-TEST_F(WppTest, ScanWithThePortClosedStillEndsWithAnEmptyList) {
-  EXPECT_FALSE(wpp->RozglosSkanowanie());
-  clock.AdvanceMs(499);
-  EXPECT_TRUE(found.empty());
-  clock.AdvanceMs(2);
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_TRUE(found[0].empty());
+  EXPECT_EQ(found, std::vector<std::vector<std::string>>{{"6:Rejestrator OLV"}});
 }
 
 TEST_F(WppTest, FileListWithSeveralSpacesBetweenFieldsArrivesWhole) {
-  const std::vector<std::string> lines = {"21051110.CSV   2021-05-11   10:00      1234",
-                                          "KONFOUT.TXT  2021-05-01  08:00  512",
-                                          "USERS.TXT\t x  y     77"};
-  bus.AddDevice({3, "x3", 50, false, lines});
-  bus.AddDevice({4, "x4", 50, false, {"OTHER.CSV 1 2 3"}});
+  AddDevice(3);
+  AddDevice(4);
+  PutOnCard(3, "21051110.CSV", Pattern(1234));
+  PutOnCard(4, "OTHER.CSV", "x");
   int line_events = 0;
   std::vector<std::vector<std::string>> lists;
   int activated = 0;
@@ -155,12 +126,21 @@ TEST_F(WppTest, FileListWithSeveralSpacesBetweenFieldsArrivesWhole) {
   clock.AdvanceMs(5);
   EXPECT_EQ(activated, 1);
   EXPECT_EQ(wpp->AktywneUrzadzenie(), 3);
-  EXPECT_EQ(bus.ActiveId(), 3);
+  std::string reply;
+  bus.SetSender([&](const uint8_t* d, size_t n) {
+    reply.append(reinterpret_cast<const char*>(d), n);
+    mLink->SendFromDevice(d, n);
+  });
   ASSERT_TRUE(wpp->SciagnijListePlikowZUrzadzenia());
   clock.AdvanceMs(300);
   ASSERT_EQ(lists.size(), 1u);
-  EXPECT_EQ(lists[0], lines);
-  EXPECT_EQ(line_events, 3);
+  // The lines as the device sent them, between the reply's header and its end
+  // mark: "21051110.CSV dd.mm.yyyy hh:mm:ss       1234" and KONFOUT.TXT's.
+  ASSERT_EQ(reply.back(), '\x15');
+  EXPECT_EQ(lists[0], SplitLines(reply.substr(4, reply.size() - 5)));
+  ASSERT_EQ(lists[0].size(), 2u);
+  EXPECT_TRUE(lists[0][0].starts_with("21051110.CSV ") && lists[0][0].ends_with("       1234"));
+  EXPECT_EQ(line_events, 2);
 
   EXPECT_TRUE(wpp->ZamknijPort());
   EXPECT_EQ(wpp->ObecnyPort(), "");
@@ -182,6 +162,10 @@ TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndSaySo) {
   EXPECT_EQ(lost, 1);
   EXPECT_EQ(activated, 0);
   EXPECT_TRUE(Logged("WPP: TimerUtraconoPolaczenieTimer"));
+  // A scan still ends, with an empty list, when its window closes.
+  EXPECT_FALSE(wpp->RozglosSkanowanie());
+  clock.AdvanceMs(501);
+  EXPECT_EQ(found, std::vector<std::vector<std::string>>{{}});
 
   ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
   EXPECT_FALSE(wpp->AktywujUrzadzenie(255)) << "the broadcast address is not a device";
@@ -193,7 +177,6 @@ TEST_F(WppTest, LogsWrittenBytesReadably) {
   ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
   const uint8_t bytes[] = {0xFF, 'A', '7', 'z', 0x00, 0x0D, 0x10, ' '};
   EXPECT_EQ(wpp->WyslijDane(bytes, sizeof bytes), sizeof bytes);
-  EXPECT_TRUE(Logged("WPP: WyslijDane"));
   EXPECT_TRUE(Logged("WPP: WyslijDane: 0xFF, A, 7, z, 0x0, 0xD, 0x10, 0x20"));
 }
 
@@ -210,13 +193,6 @@ TEST_F(WppTest, ScanFrameIsTheActivationFrameToAllDevices) {
       0xFF, 0xA3, 0x5C, 0x19, 0xE7, 0x42, 0x8D, 0x0B, 0x76, 0xF1, 0x2E, 0x94, 0x6C, 0x3B, 0xA8, 0xD5, 0x09,
       0xFF, '4',  '2',  '7',  '0',  '5',  '1',  0x00, 0x05, 0x0D};
   EXPECT_EQ(sent, expected);
-}
-
-TEST_F(WppTest, ListaPortowShowsThePortsOfTheLink) {
-  mLink->SetPorts({"COM10", "COM2", "COM9"});
-  std::vector<std::string> ports{"stale"};
-  wpp->ListaPortow(ports);
-  EXPECT_EQ(ports, (std::vector<std::string>{"COM2", "COM9", "COM10"}));
 }
 
 }  // namespace

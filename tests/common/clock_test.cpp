@@ -135,13 +135,5 @@ TEST(LoopClock, WakesForADueTimerAndForAReadableDescriptor) {
   close(fds[1]);
 }
 
-TEST(LoopClock, QuitEndsRun) {
-  cLoopClock clock;
-  auto timer = clock.CreateTimer(2, [&] { clock.Quit(); });
-  timer->Start();
-  clock.Run();
-  SUCCEED();
-}
-
 }  // namespace
 }  // namespace olv

@@ -1,52 +1,41 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "common/dates.h"
 
 namespace olv {
 namespace {
 
+std::string Fields(double value) {
+  const cDateTimeFields f = DecodeDateTime(value);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", f.year, f.month, f.day,
+                f.hour, f.minute, f.second, f.millisecond);
+  return text;
+}
+
 TEST(Dates, EncodeAndDecode) {
   EXPECT_DOUBLE_EQ(EncodeDate(1899, 12, 30), 0.0);
   EXPECT_DOUBLE_EQ(EncodeDate(1900, 1, 1), 2.0);
   EXPECT_DOUBLE_EQ(EncodeDate(2024, 5, 7), 45419.0);
-  const double t = EncodeDateTime(2024, 5, 7, 9, 5, 30, 250);
-  const cDateTimeFields f = DecodeDateTime(t);
-  EXPECT_EQ(f.year, 2024);
-  EXPECT_EQ(f.month, 5);
-  EXPECT_EQ(f.day, 7);
-  EXPECT_EQ(f.hour, 9);
-  EXPECT_EQ(f.minute, 5);
-  EXPECT_EQ(f.second, 30);
-  EXPECT_EQ(f.millisecond, 250);
-  const cDateTimeFields before = DecodeDateTime(-1.25);
-  EXPECT_EQ(before.year, 1899);
-  EXPECT_EQ(before.day, 28);
-  EXPECT_EQ(before.hour, 18);
-}
-
-TEST(Dates, FifteenDigitTimesReadAsTheirMillisecond) {
-  const cDateTimeFields f = DecodeDateTime(0.333333333333333);
-  EXPECT_EQ(f.hour, 8);
-  EXPECT_EQ(f.minute, 0);
-  EXPECT_EQ(f.second, 0);
+  EXPECT_EQ(Fields(EncodeDateTime(2024, 5, 7, 9, 5, 30, 250)), "2024-05-07 09:05:30.250");
+  EXPECT_EQ(Fields(-1.25), "1899-12-28 18:00:00.000");
+  // Fifteen digits read as their millisecond; just under midnight rounds into
+  // the next day rather than reading 23:59:59.
+  EXPECT_EQ(Fields(0.333333333333333), "1899-12-30 08:00:00.000");
   EXPECT_EQ(FormatDuration(0.333333333333333, true), "08:00:00");
-  // Just under midnight rounds into the next day rather than reading 23:59:59.
-  const cDateTimeFields g = DecodeDateTime(45419.0 + 0.99999999999);
-  EXPECT_EQ(g.day, 8);
-  EXPECT_EQ(g.hour, 0);
+  EXPECT_EQ(Fields(45419.0 + 0.99999999999), "2024-05-08 00:00:00.000");
 }
 
 TEST(Dates, LeapYearsAndMonthLengths) {
-  EXPECT_TRUE(IsLeapYear(2024));
-  EXPECT_FALSE(IsLeapYear(2023));
-  EXPECT_FALSE(IsLeapYear(1900));
-  EXPECT_TRUE(IsLeapYear(2000));
-  EXPECT_EQ(DaysInMonth(2024, 2), 29);
-  EXPECT_EQ(DaysInMonth(2023, 2), 28);
-  EXPECT_EQ(DaysInMonth(1900, 2), 28);
-  EXPECT_EQ(DaysInMonth(2024, 12), 31);
-  EXPECT_EQ(DaysInMonth(2024, 4), 30);
-  EXPECT_EQ(DaysInMonth(2024, 13), 0);
+  EXPECT_TRUE(IsLeapYear(2024) && IsLeapYear(2000));
+  EXPECT_FALSE(IsLeapYear(2023) || IsLeapYear(1900));
+  EXPECT_EQ((std::vector<int>{DaysInMonth(2024, 2), DaysInMonth(2023, 2), DaysInMonth(1900, 2),
+                              DaysInMonth(2024, 12), DaysInMonth(2024, 4), DaysInMonth(2024, 13)}),
+            (std::vector<int>{29, 28, 28, 31, 30, 0}));
   EXPECT_DOUBLE_EQ(EncodeDate(2024, 3, 1) - EncodeDate(2024, 2, 28), 2.0);
 }
 

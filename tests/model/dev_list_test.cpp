@@ -28,42 +28,28 @@ class DevListTest : public ::testing::Test {
   std::vector<std::string> log_;
 };
 
-TEST(ListaDostepow, JoinsAndSplitsAtHashes) {
+TEST(ListaDostepow, SplitsAtHashesAddsOnceRemovesEveryCopyAndComparesAsASet) {
   cListaDostepow lista;
-  lista.FromString("");
-  EXPECT_EQ(lista.Count(), 0);
-  EXPECT_EQ(lista.ToString(), "");
-  lista.FromString("123#456");
-  EXPECT_EQ(lista.Count(), 2);
+  const std::pair<const char*, int> texts[] = {
+      {"", 0}, {"123#456", 2}, {"123##456", 3}, {"123#", 1}};
+  for (const auto& [text, count] : texts) {
+    lista.FromString(text);
+    EXPECT_EQ(lista.Count(), count) << text;
+  }
   lista.FromString("123##456");
-  ASSERT_EQ(lista.Count(), 3);
-  EXPECT_EQ(lista.GetWpis(1), "");
   EXPECT_EQ(lista.ToString(), "123##456");
-  lista.FromString("123#");
-  EXPECT_EQ(lista.Count(), 1);
   EXPECT_EQ(lista.GetWpis(5), "");
-  EXPECT_EQ(lista.GetWpis(-1), "");
-}
 
-TEST(ListaDostepow, AddsOnceAndRemovesEveryCopy) {
-  cListaDostepow lista;
-  lista.Dodaj(-7);
-  lista.Dodaj(-7);
-  lista.Dodaj(8);
-  EXPECT_EQ(lista.ToString(), "-7#8");
   lista.FromString("5#6#5");
+  lista.Dodaj(-7);
+  lista.Dodaj(-7);
   lista.Usun(5);
-  EXPECT_EQ(lista.ToString(), "6");
-  EXPECT_TRUE(lista.Zawiera(6));
-  EXPECT_FALSE(lista.Zawiera(5));
-
-  cListaDostepow other;
-  other.FromString("8#6");
+  EXPECT_EQ(lista.ToString(), "6#-7");
   cListaDostepow reordered;
-  reordered.FromString("6#8");
-  EXPECT_EQ(other, reordered);
+  reordered.FromString("-7#6");
+  EXPECT_EQ(lista, reordered);
   reordered.Dodaj(9);
-  EXPECT_FALSE(other == reordered);
+  EXPECT_FALSE(lista == reordered);
 }
 
 TEST(Czytnik, ModeTexts) {
@@ -73,7 +59,7 @@ TEST(Czytnik, ModeTexts) {
   EXPECT_EQ(cCzytnik("a", 7).GetTrybJakoTekst(), "neutralny");
 }
 
-TEST(Urzadzenie, RecordLineRoundTrips) {
+TEST(Urzadzenie, RecordLineRoundTripsAndAnEmptyAccessListIsAnEmptyField) {
   cWlasciwosciPolaczenia polaczenie{"/dev/ttyUSB0", 57600};
   cUrzadzenie device("Brama \"A\", wjazd", 4, kWejscie, cCzytnik("Przycisk", -3), true, polaczenie,
                      -99);
@@ -82,53 +68,26 @@ TEST(Urzadzenie, RecordLineRoundTrips) {
   cUrzadzenie read(1);
   read.FromString(device.ToString());
   EXPECT_TRUE(read.RowneUrzadzeniu(device)) << device.ToString();
-}
 
-TEST(Urzadzenie, EmptyAccessListIsAnEmptyField) {
-  cUrzadzenie device("D", 2, kWejscie, kWyjscie, false, {}, 5);
-  const std::string line = device.ToString();
-  EXPECT_NE(line.find(",115200,,5"), std::string::npos) << line;
-  cUrzadzenie read(1);
-  read.ListaDostepow.FromString("9");
-  read.FromString(line);
+  device.ListaDostepow.FromString("");
+  EXPECT_NE(device.ToString().find(",57600,,-99"), std::string::npos) << device.ToString();
+  read.FromString(device.ToString());
   EXPECT_EQ(read.ListaDostepow.Count(), 0);
 }
 
-TEST(Urzadzenie, FromStringKeepsWhatAShortLineLacks) {
+TEST(Urzadzenie, AShortLineKeepsTheRestOnlyTheText1SetsTheButtonAndBadNumbersTakeDefaults) {
   cUrzadzenie device("D", 2, kWejscie, kWyjscie, true, {"COM2", 9600}, 5);
   device.FromString("Nowa,3,R0,300");
-  EXPECT_EQ(device.Nazwa, "Nowa");
-  EXPECT_EQ(device.ID, 3);
-  EXPECT_EQ(device.Czytnik0.Nazwa, "R0");
-  EXPECT_EQ(device.Czytnik0.Tryb, static_cast<int8_t>(300 - 256));
-  EXPECT_EQ(device.Czytnik1, kWyjscie);
-  EXPECT_TRUE(device.Przycisk);
-  EXPECT_EQ(device.Polaczenie.Port, "COM2");
-  EXPECT_EQ(device.Unique, 5);
-}
-
-TEST(Urzadzenie, OnlyTheText1SetsTheButtonAndBadNumbersTakeDefaults) {
+  EXPECT_EQ(device.ToString(), cUrzadzenie("Nowa", 3, cCzytnik("R0", 300 - 256), kWyjscie, true,
+                                           {"COM2", 9600}, 5).ToString());
   for (const char* text : {"yes", "true", "01", "0", ""}) {
-    cUrzadzenie device(1);
-    device.Przycisk = true;
     device.FromString(std::string("N,x,a,b,c,d,") + text + ",zz,P,q");
     EXPECT_FALSE(device.Przycisk) << text;
     EXPECT_EQ(device.ID, 0);
     EXPECT_EQ(device.DataOstatniejAktualizacji, 1.0);
     EXPECT_EQ(device.Polaczenie.Predkosc, 0);
+    device.Przycisk = true;
   }
-}
-
-TEST(Urzadzenie, CopyIncludesPendingIdAndAccessList) {
-  cUrzadzenie device("D", 2, kWejscie, kWyjscie, true, {"COM2", 9600}, 5);
-  device.NoweID = 7;
-  device.ListaDostepow.FromString("1#2");
-  cUrzadzenie copy(0);
-  device.CopyTo(copy);
-  EXPECT_TRUE(copy.RowneUrzadzeniu(device));
-  EXPECT_EQ(copy.NoweID, 7);
-  copy.NoweID = 0;
-  EXPECT_FALSE(copy.RowneUrzadzeniu(device));
 }
 
 TEST_F(DevListTest, ValidationCodes) {
@@ -154,17 +113,12 @@ TEST_F(DevListTest, AddingByValues) {
   cUrzadzenie* drugie = Add("Drugie", 1);
   EXPECT_EQ(list_.CountDevices(), 2);
   EXPECT_NE(nowe->Unique, drugie->Unique);
-  EXPECT_EQ(nowe->NoweID, 0);
-  EXPECT_EQ(nowe->DataOstatniejAktualizacji, 0.0);
   EXPECT_EQ(list_.GetDeviceByID(1), nowe);
   EXPECT_EQ(list_.GetDeviceByID(0), nullptr);
   EXPECT_EQ(list_.GetDeviceByUnique(0), nullptr);
-  EXPECT_EQ(list_.GetNazwaUrzadzeniaZUnique(drugie->GetUniqueString()), "Drugie");
   EXPECT_EQ(list_.GetIDUrzadzeniaZUnique(drugie->GetUniqueString()), "1");
-  EXPECT_EQ(list_.GetIDUrzadzeniaZUnique("0"), "");
-}
 
-TEST_F(DevListTest, NewUniqueWaitsWhileTheTickIsTaken) {
+  // A new Unique waits while the tick is taken.
   auto device = std::make_unique<cUrzadzenie>(static_cast<int32_t>(clock_.GetTickCount()));
   const int32_t held = device->Unique;
   list_.DodajUrzadzenie(std::move(device));
@@ -180,10 +134,7 @@ TEST_F(DevListTest, EditingSetsThePendingIdAndTheConflictLooksAtCurrentIds) {
   EXPECT_TRUE(list_.EdytujUzytkownika(a->Unique, "A2", 5, kWyjscie, kWejscie, true, p));
   EXPECT_EQ(a->ID, 3);
   EXPECT_EQ(a->NoweID, 5);
-  EXPECT_EQ(a->Nazwa, "A2");
-  EXPECT_EQ(a->Czytnik0, kWyjscie);
-  EXPECT_TRUE(a->Przycisk);
-  EXPECT_EQ(a->Polaczenie, p);
+  EXPECT_TRUE(a->Nazwa == "A2" && a->Czytnik0 == kWyjscie && a->Przycisk && a->Polaczenie == p);
   EXPECT_EQ(list_.GetDeviceByID(3), a);
   EXPECT_EQ(list_.GetDeviceByID(5), nullptr);
   EXPECT_TRUE(list_.EdytujUzytkownika(b->Unique, "B", 5, kWejscie, kWyjscie, false, p));
@@ -203,7 +154,7 @@ TEST_F(DevListTest, UsedPortsAreDistinctAndSortedIgnoringCase) {
   EXPECT_EQ(list_.GetUzywanePorty(), "/dev/ttyUSB0,com10,COM3");
 }
 
-TEST_F(DevListTest, RemovalsSortingCopyAndLoading) {
+TEST_F(DevListTest, SortingRemovalsAndLoadingSkipsEmptyLines) {
   Add("zeta", 2);
   Add("Alfa", 3);
   Add("Ćwiek", 4);
@@ -220,12 +171,10 @@ TEST_F(DevListTest, RemovalsSortingCopyAndLoading) {
   list_.UsunUrzadzenie(nullptr);
   list_.UsunUrzadzenie(3);
   ASSERT_EQ(list_.CountDevices(), 1);
-  EXPECT_EQ(list_.IndexOf(list_.GetDeviceByID(2)), 0);
+  EXPECT_EQ(list_.GetDeviceByIndex(0)->ID, 2);
 
+  // An empty line is skipped; a short one still makes a record.
   cDevList copy(clock_);
-  list_.CopySelfTo(copy);
-  EXPECT_TRUE(copy.RownaLiscie(list_));
-
   std::vector<std::string> lines;
   list_.ZapiszBazeDoPliku(lines);
   lines.insert(lines.begin(), "");

@@ -43,18 +43,5 @@ TEST(HostFrameParser, NamesOverTheirRoomAreRefused) {
   EXPECT_EQ(Feed(parser, Request(7, "X.TXT" + Bytes({0x0D}))), "");
 }
 
-TEST(HostFrameParser, UploadHeaderSumCoversEveryByteBeforeIt) {
-  cHostFrameParser parser;
-  std::string header = Request(9, "A.TXT" + Bytes({0x00, 0x00, 0x02, 0x00, 0x00}));
-  unsigned sum = 0;
-  for (char c : header) sum += static_cast<uint8_t>(c);
-  EXPECT_EQ(Feed(parser, header + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>(sum >> 8)})),
-            "F");
-  EXPECT_EQ(parser.Frame().size, 512u);
-  EXPECT_EQ(parser.Frame().name, "A.TXT");
-  EXPECT_EQ(Feed(parser, header + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>(sum >> 8) + 1})),
-            "B");
-}
-
 }  // namespace
 }  // namespace olv::simtest

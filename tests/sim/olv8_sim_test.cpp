@@ -1,15 +1,19 @@
-// olv8-sim as a separate process, over its pseudo-terminal, in real time.
-#include <fcntl.h>
+// olv8-sim as a separate process, in real time: TCOMSocket, the engine and the
+// driver against it over its pseudo-terminal, and how it starts and stops.
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "comm/com_socket.h"
+#include "comm/sterownik_wpp.h"
+#include "comm/wpp.h"
 #include "common/files.h"
 #include "common/loop_clock.h"
 #include "tests/sim/sim_test_support.h"
@@ -29,26 +33,22 @@ class SimProcess : public ::testing::Test {
     mRoot = pattern;
   }
   void TearDown() override {
-    if (mPid > 0) {
-      kill(mPid, SIGKILL);
-      waitpid(mPid, nullptr, 0);
-    }
+    if (mPid > 0) Stop(SIGKILL);
     if (mOutput >= 0) close(mOutput);
     std::filesystem::remove_all(mRoot);
   }
 
-  // Starts the simulator; returns the first line it prints.
-  std::string Start(const std::vector<std::string>& args) {
+  // Starts the simulator; returns the first line it prints (the port).
+  std::string Start(std::vector<std::string> args) {
     int pipe_fds[2];
     EXPECT_EQ(pipe(pipe_fds), 0);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], 1);
     posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
-    std::vector<std::string> all = {kSimulator};
-    all.insert(all.end(), args.begin(), args.end());
+    args.insert(args.begin(), kSimulator);
     std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
+    for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     EXPECT_EQ(posix_spawn(&mPid, kSimulator.c_str(), &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
@@ -59,7 +59,6 @@ class SimProcess : public ::testing::Test {
     while (read(mOutput, &c, 1) == 1 && c != '\n') line.push_back(c);
     return line;
   }
-
   // Sends a signal and returns the exit status (-1 when it did not exit).
   int Stop(int signal_number) {
     kill(mPid, signal_number);
@@ -69,82 +68,79 @@ class SimProcess : public ::testing::Test {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
-  // Writes request to the port and collects what comes back until done says
-  // it is whole (or five seconds pass).
-  std::string Exchange(const std::string& port, const std::string& request,
-                       const std::function<bool(const std::string&)>& done) {
-    const int fd = open(port.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    EXPECT_GE(fd, 0) << port;
-    if (fd < 0) return "";
-    EXPECT_EQ(write(fd, request.data(), request.size()), static_cast<ssize_t>(request.size()));
-    std::string answer;
-    cLoopClock clock;
-    clock.WatchFd(fd, [&] {
-      char buffer[512];
-      const ssize_t n = read(fd, buffer, sizeof buffer);
-      if (n > 0) answer.append(buffer, static_cast<size_t>(n));
-    });
-    clock.RunUntil([&] { return done(answer); }, 5000);
-    close(fd);
-    return answer;
-  }
-
   std::string mRoot;
   pid_t mPid = -1;
   int mOutput = -1;
+  cLoopClock mClock;
 };
 
-size_t CountOf(const std::string& text, char c) {
-  size_t n = 0;
-  for (char x : text) n += x == c ? 1 : 0;
-  return n;
-}
-
-TEST_F(SimProcess, ServesScanAndFileListAcrossReopensAndStopsCleanlyOnSigterm) {
+TEST_F(SimProcess, EngineFindsTheDevicesAndReadsAFileListThenTheSimulatorStopsCleanlyOnSigterm) {
   const std::string link = mRoot + "/ttyOLV";
   const std::string cards = mRoot + "/cards";
-  const std::string path = Start({"--cards", cards, "--devices", "3", "--silent", "3", "--link",
+  ASSERT_TRUE(CreateDirectory(cards) && CreateDirectory(cards + "/00000002"));
+  ASSERT_TRUE(WriteFileAtomically(cards + "/00000002/21051110.CSV", std::string(3000, 'x')));
+  const std::string port = Start({"--cards", cards, "--devices", "3", "--silent", "3", "--link",
                                   link, "--log", mRoot + "/sim.log"});
-  ASSERT_EQ(path.rfind("/dev/pts/", 0), 0u) << path;
-  char target[256] = {};
-  ASSERT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
-  EXPECT_EQ(path, target);
+  ASSERT_EQ(port.rfind("/dev/pts/", 0), 0u) << port;
+  ASSERT_EQ(std::filesystem::read_symlink(link), port);
 
-  // Devices 2 and 4 answer; 3 is silent. Each answer ends with its NUL.
-  const std::string scan =
-      Exchange(link, ScanFrame(), [](const std::string& a) { return CountOf(a, '\0') >= 2; });
-  EXPECT_EQ(scan, Bytes({0xFF, 0x02, 0x0A, 0x43}) + "#Rejestrator OLV" + Bytes({0x00, 0xFF, 0x04,
-                                                                                0x0A, 0x45}) +
-                      "#Rejestrator OLV" + Bytes({0x00}));
-
-  // The port opened again, as the manager does for every job.
-  const std::string list = Exchange(link, ActivationFrame(4) + FileListRequest(),
-                                    [](const std::string& a) { return CountOf(a, '\x15') >= 1; });
-  ASSERT_GE(list.size(), 5u);
-  EXPECT_EQ(list.substr(0, 4), Bytes({0xFF, 0x04, 0x01, 0x3C}));
-  EXPECT_EQ(list.substr(4, 13), "KONFOUT.TXT  ");
+  cWPP wpp(mClock, std::make_unique<TCOMSocket>());
+  std::vector<std::string> found, files;
+  bool scanned = false, listed = false;
+  wpp.OnDevicesFound = [&](const std::vector<std::string>& l) {
+    found = l;
+    scanned = true;
+  };
+  wpp.OnFileListReceived = [&](const std::vector<std::string>& l) {
+    files = l;
+    listed = true;
+  };
+  ASSERT_TRUE(wpp.OtworzPort(link, 115200));
+  ASSERT_TRUE(wpp.RozglosSkanowanie());
+  ASSERT_TRUE(mClock.RunUntil([&] { return scanned; }, 5000));
+  EXPECT_EQ(found, (std::vector<std::string>{"2:Rejestrator OLV", "4:Rejestrator OLV"}));
+  ASSERT_TRUE(wpp.AktywujUrzadzenie(2));
+  ASSERT_TRUE(wpp.SciagnijListePlikowZUrzadzenia());
+  ASSERT_TRUE(mClock.RunUntil([&] { return listed; }, 5000));
+  EXPECT_TRUE(std::any_of(files.begin(), files.end(), [](const std::string& line) {
+    return line.starts_with("21051110.CSV ") && line.ends_with(" 3000");
+  }));
+  EXPECT_TRUE(wpp.ZamknijPort());
 
   EXPECT_EQ(Stop(SIGTERM), 0);
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
   EXPECT_TRUE(FileExists(cards + "/00000003/KONFOUT.TXT"));
-  const auto log = ReadWholeFile(mRoot + "/sim.log");
-  ASSERT_TRUE(log);
-  EXPECT_NE(log->find("SIM 2: <- scan: FF A3 5C"), std::string::npos);
-  EXPECT_NE(log->find("SIM 4: -> FF 04 01 3C"), std::string::npos);
+  const std::string log = ReadWholeFile(mRoot + "/sim.log").value_or("");
+  EXPECT_NE(log.find("SIM 2: <- scan: FF A3 5C"), std::string::npos);
+  EXPECT_NE(log.find("SIM 2: -> FF 02 01 3A"), std::string::npos);
+}
+
+TEST_F(SimProcess, DriverDownloadsAFileIntoTheMirrorAtTheLineRate) {
+  const std::string card = mRoot + "/card2";
+  const std::string contents = Bytes({0x00, 0xFF, 0x15, 0x0D, 0x0A}) + std::string(3000, 'y');
+  ASSERT_TRUE(CreateDirectory(card));
+  ASSERT_TRUE(WriteFileAtomically(card + "/21051110.CSV", contents));
+  const std::string port = Start({"--device", "2:" + card, "--pace"});
+  ASSERT_FALSE(port.empty());
+
+  std::filesystem::create_directories(mRoot + "/home/data/extSD/00000002");
+  cSterownikWPP driver(mClock, std::make_unique<TCOMSocket>(), mRoot + "/home/");
+  bool done = false;
+  driver.FunkcjaPoSciagnieciuPlikow = [&] { done = true; };
+  driver.DodajPlikDoSciagniecia(port, 2, static_cast<int>(contents.size()), "21051110.CSV");
+  driver.SciagnijPliki();
+  ASSERT_TRUE(mClock.RunUntil([&] { return done; }, 20000));
+  EXPECT_TRUE(driver.Niepowodzenia().empty());
+  EXPECT_EQ(ReadWholeFile(mRoot + "/home/data/extSD/00000002/21051110.CSV"), contents);
 }
 
 TEST_F(SimProcess, StopsOnSigintAndRemovesItsTemporaryCards) {
-  const std::string path = Start({"--devices", "1", "--pace", "--log", mRoot + "/sim.log"});
-  ASSERT_EQ(path.rfind("/dev/pts/", 0), 0u) << path;
-  const std::string scan =
-      Exchange(path, ScanFrame(), [](const std::string& a) { return CountOf(a, '\0') >= 1; });
-  EXPECT_EQ(scan.substr(0, 4), Bytes({0xFF, 0x02, 0x0A, 0x43}));
+  ASSERT_EQ(Start({"--devices", "1", "--log", mRoot + "/sim.log"}).rfind("/dev/pts/", 0), 0u);
   EXPECT_EQ(Stop(SIGINT), 0);
-  const auto log = ReadWholeFile(mRoot + "/sim.log");
-  ASSERT_TRUE(log);
-  const size_t at = log->find("card /tmp/olv8-sim-");
-  ASSERT_NE(at, std::string::npos);
-  const std::string card = log->substr(at + 5, log->find('\n', at) - at - 5);
+  const std::string log = ReadWholeFile(mRoot + "/sim.log").value_or("");
+  const size_t at = log.find("card /tmp/olv8-sim-");
+  ASSERT_NE(at, std::string::npos) << log;
+  const std::string card = log.substr(at + 5, log.find('\n', at) - at - 5);
   EXPECT_FALSE(DirectoryExists(card)) << card;
 }
 

@@ -39,26 +39,31 @@ TEST_F(SimBusScan, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) 
   EXPECT_LE(cSimDevice::ScanAnswerDelayMs(9) + 21, 500u);
 }
 
-TEST_F(SimBusScan, AFrameFoundAmongGarbageAndSplitAcrossReadsIsAnswered) {
-  AddDevice(4);
-  Send(Bytes({0x00, 0xFF, 0xFF, 0xA3, 0x5C, 0x12, 0xFF, 0xFF}));
-  const std::string scan = ScanFrame();
-  for (char c : scan) Send(std::string(1, c));
-  mClock.AdvanceMs(500);
-  EXPECT_EQ(TakeAll(), ScanAnswer(4, "Rejestrator OLV"));
-}
-
-TEST_F(SimBusScan, AnswerTextComesFromKonfoutAndNeverHoldsAByteThatEndsTheReply) {
-  ASSERT_TRUE(CreateDirectory(CardFolder(5)));
-  ASSERT_TRUE(WriteFileAtomically(CardFolder(5) + "/KONFOUT.TXT",
-                                  "DeviceID=Brama\xFF" "A\r\nRSID=5\r\n"));
-  AddDevice(5);
+TEST_F(SimBusScan, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
+  const std::string ports = "port0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\n";
+  const struct {
+    int id;
+    std::string name, before, after;
+  } cases[] = {
+      {2, "", "", "DeviceID=Rejestrator OLV\r\n" + ports + "button=off\r\nRSID=2\r\n"},
+      // One file per name, as on a FAT card: a lower-case copy is replaced.
+      {3, "konfout.txt", "DeviceID=Magazyn\r\nbutton=on\r\nport0=A\r\nport1=B\r\nRSID=6\r\n",
+       "DeviceID=Magazyn\r\nport0=A\r\nport1=B\r\nbutton=on\r\nRSID=3\r\n"},
+      {5, "KONFOUT.TXT", "DeviceID=Brama\xFF" "A\r\nRSID=5\r\n",
+       "DeviceID=Brama\xFF" "A\r\n" + ports + "button=off\r\nRSID=5\r\n"}};
+  for (const auto& c : cases) {
+    if (!c.name.empty()) {
+      ASSERT_TRUE(CreateDirectory(CardFolder(c.id)));
+      ASSERT_TRUE(WriteFileAtomically(CardFolder(c.id) + "/" + c.name, c.before));
+    }
+    AddDevice(c.id);
+    EXPECT_EQ(ReadWholeFile(CardFolder(c.id) + "/KONFOUT.TXT"), c.after) << c.id;
+    EXPECT_EQ(ListFiles(CardFolder(c.id)), std::vector<std::string>{"KONFOUT.TXT"}) << c.id;
+  }
+  // A 0xFF in the name would end the answer early: it goes out as '?'.
   Send(ScanFrame());
   mClock.AdvanceMs(500);
-  EXPECT_EQ(TakeAll(), ScanAnswer(5, "Brama?A"));
-  // The device keeps its file whole: the keys that were missing are written.
-  EXPECT_EQ(ReadWholeFile(CardFolder(5) + "/KONFOUT.TXT"),
-            "DeviceID=Brama\xFF" "A\r\nport0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\nbutton=off\r\nRSID=5\r\n");
+  EXPECT_NE(TakeAll().find(ScanAnswer(5, "Brama?A")), std::string::npos);
 }
 
 TEST_F(SimBusScan, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
@@ -70,26 +75,6 @@ TEST_F(SimBusScan, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
   EXPECT_FALSE(mBus.AddDevice(9, CardFolder(9), &error));
   EXPECT_EQ(error, "the bus holds at most 8 devices");
   EXPECT_EQ(mBus.DeviceCount(), 8u);
-}
-
-class SimBusCard : public SimBusTest {};
-
-TEST_F(SimBusCard, NewCardGetsAFactoryKonfoutWithItsBusId) {
-  AddDevice(2);
-  EXPECT_EQ(ReadWholeFile(CardFolder(2) + "/KONFOUT.TXT"),
-            "DeviceID=Rejestrator OLV\r\nport0=wej\x9C" "cie\r\nport1=wyj\x9C"
-            "cie\r\nbutton=off\r\nRSID=2\r\n");
-}
-
-TEST_F(SimBusCard, KonfoutOfAnotherIdKeepsItsSettingsAndTakesTheBusId) {
-  ASSERT_TRUE(CreateDirectory(CardFolder(3)));
-  ASSERT_TRUE(WriteFileAtomically(CardFolder(3) + "/konfout.txt",
-                                  "DeviceID=Magazyn\r\nbutton=on\r\nport0=A\r\nport1=B\r\nRSID=6\r\n"));
-  AddDevice(3);
-  // One file per name, as on a FAT card: the lower-case copy is replaced.
-  EXPECT_FALSE(FileExists(CardFolder(3) + "/konfout.txt"));
-  EXPECT_EQ(ReadWholeFile(CardFolder(3) + "/KONFOUT.TXT"),
-            "DeviceID=Magazyn\r\nport0=A\r\nport1=B\r\nbutton=on\r\nRSID=3\r\n");
 }
 
 class SimBusFileList : public SimBusTest {
@@ -119,32 +104,18 @@ TEST_F(SimBusFileList, ActiveDeviceListsItsPlainFilesWithSizesAndTheEndMark) {
   EXPECT_EQ(FileSize(CardFolder(2) + "/KONFOUT.TXT"), 76);
 }
 
-TEST_F(SimBusFileList, OnlyTheActivatedDeviceAnswers) {
+TEST_F(SimBusFileList, OnlyTheActivatedDeviceAnswersAndAWrongPasswordGetsTheRefusedFlag) {
   Send(FileListRequest());
   EXPECT_EQ(TakeAll(), "");
   Send(ActivationFrame(3) + FileListRequest());
   EXPECT_EQ(TakeAll().substr(0, 4), Bytes({0xFF, 0x03, 0x01, 0x3B}));
-  // Activating another ID leaves nobody answering.
-  Send(ActivationFrame(4) + FileListRequest());
+  Send(ActivationFrame(4) + FileListRequest());  // nobody has ID 4
   EXPECT_EQ(TakeAll(), "");
-}
-
-TEST_F(SimBusFileList, WrongPasswordGetsTheRefusedFlagAndNoLines) {
   Send(ActivationFrame(2) + FileListRequest("427052"));
   EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x00, 0x39, 0x15}));
 }
 
 class SimBusFaults : public SimBusTest {};
-
-TEST_F(SimBusFaults, LateDeviceAnswersAfterTheScanWindow) {
-  AddDevice(2).SetAnswerDelay(600);
-  Send(ScanFrame());
-  mClock.AdvanceMs(500);
-  EXPECT_TRUE(mArrivals.empty());
-  mClock.AdvanceMs(200);
-  ASSERT_EQ(mArrivals.size(), 1u);
-  EXPECT_EQ(mArrivals[0].at_us, (cSimDevice::ScanAnswerDelayMs(2) + 600) * 1000u);
-}
 
 TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   cSimDevice& device = AddDevice(2);
@@ -162,7 +133,7 @@ TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   EXPECT_TRUE(device.IsSilent());
 }
 
-TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCounted) {
+TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
   AddDevice(2);
   auto run = [this](uint32_t seed) {
     mBus.SetFaultSeed(seed);
@@ -172,20 +143,13 @@ TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCounted) {
     return TakeAll();
   };
   const std::string first = run(7);
-  const uint64_t garbled = mBus.FaultsToHost().Garbled();
-  const uint64_t dropped = mBus.FaultsToHost().Dropped();
-  EXPECT_GT(garbled, 0u);
-  EXPECT_GT(dropped, 0u);
+  EXPECT_GT(mBus.FaultsToHost().Garbled(), 0u);
+  EXPECT_GT(mBus.FaultsToHost().Dropped(), 0u);
   EXPECT_EQ(run(7), first);
   EXPECT_NE(run(8), first);
-  mBus.SetFaultsToHost({});
-  Send(FileListRequest());
-  EXPECT_EQ(TakeAll().substr(0, 4), Bytes({0xFF, 0x02, 0x01, 0x3A}));
   EXPECT_TRUE(LogContains("SIM: line to the PC:"));
-}
 
-TEST_F(SimBusFaults, BytesLostOnTheWayToTheDevicesLeaveThemSilent) {
-  AddDevice(2);
+  mBus.SetFaultsToHost({});
   mBus.SetFaultsFromHost({1.0, 0.0});
   Send(ScanFrame());
   mClock.AdvanceMs(500);

@@ -4,47 +4,13 @@
 #include "common/strings.h"
 #include "model/pin_table.h"
 #include "sim/event_generator.h"
-#include "sim/event_line.h"
 #include "tests/sim/sim_test_support.h"
 
 namespace olv::simtest {
 namespace {
 
-// What the manager reads from an event line: the user ID in characters 1-4,
-// the date in 7-16, the time in 19-26, the marker in 30, and the reader name
-// from what follows character 32 (up to the first comma and one character
-// more dropped, and the last character).
-struct sRead {
-  std::string id, date, time;
-  char marker;
-  std::string reader;
-};
-
-sRead ReadAsTheManagerDoes(const std::string& line) {
-  std::string rest = line.substr(32);
-  rest.erase(0, rest.find(',') + 2);
-  rest.pop_back();
-  return {line.substr(0, 4), line.substr(6, 10), line.substr(18, 8), line[29], rest};
-}
-
-TEST(EventLine, FieldsStandWhereTheManagerReadsThem) {
-  sDeviceEvent event{12, {2024, 5, 7, 8, 1, 33, 0}, 1, true, "wyj\x9C" "cie"};
-  const std::string line = FormatEventLine(event);
-  ASSERT_EQ(line.substr(line.size() - 2), "\r\n");
-  EXPECT_EQ(line[4], ',');
-  const sRead read = ReadAsTheManagerDoes(line.substr(0, line.size() - 2));
-  EXPECT_EQ(read.id, "0012");
-  EXPECT_EQ(read.date, "2024-05-07");
-  EXPECT_EQ(read.time, "08:01:33");
-  EXPECT_EQ(read.marker, 'p');
-  EXPECT_EQ(read.reader, "wyj\x9C" "cie");
-  EXPECT_EQ(EventFileName(event.when), "20240507.CSV");
-  event.by_pin = false;
-  event.user_id = 0;
-  EXPECT_EQ(ReadAsTheManagerDoes(FormatEventLine(event)).marker, ' ');
-  EXPECT_EQ(ReadAsTheManagerDoes(FormatEventLine(event)).id, "0000");
-}
-
+// The line's positions are checked on every line of the demo's weeks of events
+// (demo_home_test); here one line whole, and the generator.
 class SimEvents : public SimBusTest {};
 
 TEST_F(SimEvents, EventsGoToTheFileOfTheDayWithTheReaderLabel) {

@@ -1,6 +1,6 @@
 // What the simulator tests share: a card folder per test, a bus on a virtual
-// clock whose answers are recorded with their arrival times, and the PC's
-// frames written out byte by byte.
+// clock whose answers are recorded with their arrival times, the PC's frames
+// written out byte by byte, and an event line read as the manager reads it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -41,6 +41,23 @@ inline std::string Request(int command, const std::string& rest,
 
 inline std::string FileListRequest(const std::string& password = "427051") {
   return Request(5, Bytes({0x0D}), password);
+}
+
+// An event line read at the manager's fixed positions: the user ID in
+// characters 1-4, the date in 7-16, the time in 19-26, the marker in 30; then
+// from what follows character 32, up to the first comma and one character more
+// are dropped, and the last character: what is left is the reader's name.
+struct sEventRead {
+  std::string id, date, time;
+  char marker;
+  std::string reader;
+};
+
+inline sEventRead ReadAsTheManagerDoes(const std::string& line) {
+  std::string rest = line.substr(32);
+  rest.erase(0, rest.find(',') + 2);
+  rest.pop_back();
+  return {line.substr(0, 4), line.substr(6, 10), line.substr(18, 8), line[29], rest};
 }
 
 struct sArrival {
