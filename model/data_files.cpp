@@ -101,10 +101,10 @@ bool WriteRecordLines(const std::string& path, const std::vector<std::string>& r
   return true;
 }
 
-}  // namespace
-
-cWynikWczytania WczytajUzytkownikow(const std::string& path, cUserList& list) {
-  const cSource source{list, "Userlist: WczytajUzytkownikow"};
+// The list's own parse of the records; both lists load the same way.
+template <typename tList>
+cWynikWczytania LoadList(const std::string& path, tList& list, const char* operation) {
+  const cSource source{list, operation};
   cWynikWczytania result;
   const auto records = ReadRecordLines(path, source, result);
   if (!records) return result;
@@ -114,37 +114,39 @@ cWynikWczytania WczytajUzytkownikow(const std::string& path, cUserList& list) {
   return result;
 }
 
-bool ZapiszUzytkownikow(const std::string& path, const cUserList& list, std::string* error) {
-  const cSource source{list, "Userlist: ZapiszUzytkownikow"};
+template <typename tList>
+bool SaveList(const std::string& path, const tList& list, const char* operation,
+              const std::function<std::string(size_t)>& record_name, std::string* error) {
+  const cSource source{list, operation};
   std::vector<std::string> records;
   list.ZapiszBazeDoPliku(records);
+  return WriteRecordLines(path, records, record_name, source, error);
+}
+
+}  // namespace
+
+cWynikWczytania WczytajUzytkownikow(const std::string& path, cUserList& list) {
+  return LoadList(path, list, "Userlist: WczytajUzytkownikow");
+}
+
+bool ZapiszUzytkownikow(const std::string& path, const cUserList& list, std::string* error) {
   const auto name = [&list](size_t i) {
     const cUzytkownik* user = list.GetUserByIndex(static_cast<int>(i));
     return "użytkownik o ID " + (user ? user->GetIDString() : std::string("?"));
   };
-  return WriteRecordLines(path, records, name, source, error);
+  return SaveList(path, list, "Userlist: ZapiszUzytkownikow", name, error);
 }
 
 cWynikWczytania WczytajUrzadzenia(const std::string& path, cDevList& list) {
-  const cSource source{list, "Devlist: WczytajUrzadzenia"};
-  cWynikWczytania result;
-  const auto records = ReadRecordLines(path, source, result);
-  if (!records) return result;
-  list.WczytajBazeZPliku(*records);
-  result.Wczytano = true;
-  result.Rekordy = static_cast<int>(records->size());
-  return result;
+  return LoadList(path, list, "Devlist: WczytajUrzadzenia");
 }
 
 bool ZapiszUrzadzenia(const std::string& path, const cDevList& list, std::string* error) {
-  const cSource source{list, "Devlist: ZapiszUrzadzenia"};
-  std::vector<std::string> records;
-  list.ZapiszBazeDoPliku(records);
   const auto name = [&list](size_t i) {
     const cUrzadzenie* device = list.GetDeviceByIndex(static_cast<int>(i));
     return "urządzenie o ID " + (device ? device->GetIDString() : std::string("?"));
   };
-  return WriteRecordLines(path, records, name, source, error);
+  return SaveList(path, list, "Devlist: ZapiszUrzadzenia", name, error);
 }
 
 }  // namespace olv
