@@ -9,6 +9,7 @@
 #include "common/numbers.h"
 #include "model/access_cleanup.h"
 #include "model/data_files.h"
+#include "model/device_folder.h"
 #include "common/strings.h"
 #include "ui/common/image_button.h"
 #include "ui/common/message_window.h"
@@ -176,13 +177,7 @@ void TForm1::UtworzSloty() {
 }
 
 void TForm1::UtworzFoldery() {
-  CreateDirectory(mFolder + "data");
-  CreateDirectory(mFolder + "data/extSD");
-  for (int id = 1; id <= 9; ++id) {
-    const std::string folder = mFolder + "data/extSD/" + IntToStrZeZerami(id, 8);
-    CreateDirectory(folder);
-    CreateDirectory(folder + "/sent");
-  }
+  for (int id = 1; id <= 9; ++id) UtworzFolderWyslanychPlikow(mFolder, id);
 }
 
 void TForm1::UstawWysokoscKlienta(int wysokosc) {
