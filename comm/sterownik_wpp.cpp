@@ -95,7 +95,6 @@ int cSterownikWPP::ZwrocIloscPlikowNaLiscieDoSciagniecia() {
 
 void cSterownikWPP::SciagnijPliki() {
   Log("Sterownik WPP: SciagnijPliki");
-  mIloscPlikowDoSciagniecia = static_cast<int>(mDoSciagniecia.size());
   for (size_t i = 0; i < mDoSciagniecia.size(); ++i) {
     const auto& plik = mDoSciagniecia[i];
     mKolejka.DodajZadanie(eRodzajZadania::OtworzPort, plik.Port, true);
@@ -167,21 +166,18 @@ void cSterownikWPP::WyslijPliki() {
 void cSterownikWPP::SzukajUrzadzen() {
   Log("Sterownik WPP: SzukajUrzadzen");
   std::vector<std::string> porty;
-  mZnalezione.clear();
   mWPP.ListaPortow(porty);
-  for (const std::string& port : porty) {
-    mKolejka.DodajZadanie(eRodzajZadania::OtworzPort, port, true);
-    mKolejka.DodajZadanie(eRodzajZadania::SzukajUrzadzen, "", false);
-    mKolejka.DodajZadanie(eRodzajZadania::ZamknijPort, "", false);
-  }
-  mKolejka.DodajZadanie(eRodzajZadania::ZglosKoniecSzukania, "", true);
-  mKolejka.ZacznijRobicNastepne();
+  SzukajNaPortach(porty);
 }
 
 void cSterownikWPP::SzukajUrzadzen(const std::string& porty) {
   Log("Sterownik WPP: SzukajUrzadzen (AnsiString)");
+  SzukajNaPortach(DecodeRecordLine(porty));
+}
+
+void cSterownikWPP::SzukajNaPortach(const std::vector<std::string>& porty) {
   mZnalezione.clear();
-  for (const std::string& port : DecodeRecordLine(porty)) {
+  for (const std::string& port : porty) {
     if (port.empty()) continue;
     mKolejka.DodajZadanie(eRodzajZadania::OtworzPort, port, true);
     mKolejka.DodajZadanie(eRodzajZadania::SzukajUrzadzen, "", false);

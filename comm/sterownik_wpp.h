@@ -116,6 +116,8 @@ class cSterownikWPP : public cLogujacy {
   cKolejkaZadan& Kolejka() { return mKolejka; }
 
  private:
+  // The tasks of a search of these ports (empty names skipped).
+  void SzukajNaPortach(const std::vector<std::string>& porty);
   void RobZadanie(cZadanie& zadanie);
   void ZakonczZadanie();
   // Gives up on the device of the current task: records why, skips the rest
@@ -143,7 +145,6 @@ class cSterownikWPP : public cLogujacy {
 
   std::vector<cPlikDoSciagniecia> mDoSciagniecia;
   int mPostep = 0;
-  int mIloscPlikowDoSciagniecia = 0;
   std::vector<cUrzadzenieDoSciagnieciaListyPlikow> mDoListy;
   std::vector<cListaPlikowZUrzadzenia> mListyPlikow;
   std::vector<cPlikDoWyslania> mDoWyslania;
