@@ -6,13 +6,9 @@
 #include "common/numbers.h"
 #include "common/record_line.h"
 #include "common/strings.h"
+#include "model/new_unique.h"
 
 namespace olv {
-namespace {
-
-constexpr uint32_t kUniqueRetryMs = 100;
-
-}  // namespace
 
 cDevList::cDevList(cClock& clock) : mClock(clock) {}
 
@@ -78,12 +74,7 @@ bool cDevList::DodajUrzadzenie(const std::string& nazwa, int32_t id, const cCzyt
 
 int32_t cDevList::GetNewUnique() {
   Log("Devlist: GetNewUnique");
-  auto unique = static_cast<int32_t>(mClock.GetTickCount());
-  while (unique == 0 || FindByUnique(unique)) {
-    mClock.Sleep(kUniqueRetryMs);
-    unique = static_cast<int32_t>(mClock.GetTickCount());
-  }
-  return unique;
+  return NowyUnique(mClock, [this](int32_t unique) { return FindByUnique(unique) != nullptr; });
 }
 
 void cDevList::Remove(const cUrzadzenie* device) {

@@ -5,11 +5,10 @@
 #include "common/collation.h"
 #include "common/numbers.h"
 #include "common/strings.h"
+#include "model/new_unique.h"
 
 namespace olv {
 namespace {
-
-constexpr uint32_t kUniqueRetryMs = 100;
 
 bool IsDigitsOnly(const std::string& text) {
   return !text.empty() && ZawieraTylkoZnaki(text, "0123456789");
@@ -164,12 +163,7 @@ int cUserList::SprawdzPoprawnoscDanych(const std::string& id, const std::string&
 
 int32_t cUserList::GetNewUnique() {
   Log("Userlist: GetNewUnique");
-  auto unique = static_cast<int32_t>(mClock.GetTickCount());
-  while (unique == 0 || FindByUnique(unique)) {
-    mClock.Sleep(kUniqueRetryMs);
-    unique = static_cast<int32_t>(mClock.GetTickCount());
-  }
-  return unique;
+  return NowyUnique(mClock, [this](int32_t unique) { return FindByUnique(unique) != nullptr; });
 }
 
 int cUserList::IndexOf(const cUzytkownik* user) const {
