@@ -111,6 +111,11 @@ bool CreateDirectory(const std::string& path) {
 
 bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix) {
   std::vector<std::string> names;
   DIR* dir = ::opendir(folder.c_str());

@@ -26,6 +26,8 @@ int64_t FileSize(const std::string& path);
 // Creates one directory; true when it exists afterwards.
 bool CreateDirectory(const std::string& path);
 bool DeleteFile(const std::string& path);
+// The part of path after its last '/'; the whole path when it has none.
+std::string FileNameOf(const std::string& path);
 // Names (not paths) of the regular files in folder whose name ends with suffix,
 // compared ignoring ASCII case; sorted by name.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix = "");
