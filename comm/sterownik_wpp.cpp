@@ -148,12 +148,9 @@ void cSterownikWPP::WyczyscListePlikowDoWyslania() {
 void cSterownikWPP::WyslijPliki() {
   Log("Sterownik WPP: WyslijPliki");
   for (const auto& plik : mDoWyslania) {
-    const size_t slash = plik.Sciezka.find_last_of('/');
-    const std::string nazwa =
-        slash == std::string::npos ? plik.Sciezka : plik.Sciezka.substr(slash + 1);
     mKolejka.DodajZadanie(eRodzajZadania::OtworzPort, plik.Port, true);
     mKolejka.DodajZadanie(eRodzajZadania::AktywujUrzadzenie, std::to_string(plik.Id), false);
-    mKolejka.DodajZadanie(eRodzajZadania::UsunPlik, nazwa, false);
+    mKolejka.DodajZadanie(eRodzajZadania::UsunPlik, FileNameOf(plik.Sciezka), false);
     mKolejka.DodajZadanie(eRodzajZadania::WyslijPlik, plik.Sciezka, false);
     mKolejka.DodajZadanie(eRodzajZadania::ZamknijPort, "", false);
     mKolejka.DodajZadanie(eRodzajZadania::Czekaj, "1200", false);

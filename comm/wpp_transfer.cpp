@@ -14,11 +14,6 @@ namespace {
 // for again (about one second).
 constexpr int kSilenceCycles = 20;
 
-std::string FileNamePart(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 void AppendPasswordAndCommand(std::vector<uint8_t>& frame, uint32_t command) {
   frame.push_back(kWppStartMark);
   frame.insert(frame.end(), kWppPassword.begin(), kWppPassword.end());
@@ -175,7 +170,7 @@ bool cWPP::WyslijPlik(const std::string& path) {
     return false;
   }
   auto contents = ReadWholeFile(path);
-  const auto name = Utf8ToCp1250(FileNamePart(path));
+  const auto name = Utf8ToCp1250(FileNameOf(path));
   if (!contents || !name || name->empty() || name->find('\0') != std::string::npos) {
     Log("WPP: WyslijPlik: nie można odczytać pliku \"" + path + "\"");
     return false;
@@ -184,7 +179,7 @@ bool cWPP::WyslijPlik(const std::string& path) {
   mPlikWysylany = std::move(*contents);
   mPozycjaWPliku = 0;
   mNazwaPlikuWUrzadzeniu = *name;
-  Log("WPP: WyslijPlik: wysylam plik o nazwie " + FileNamePart(path));
+  Log("WPP: WyslijPlik: wysylam plik o nazwie " + FileNameOf(path));
   mTrybWysylania = 1;
   mTrybOdbioru = kOdbiorPotwierdzenUploadu;
   return true;
