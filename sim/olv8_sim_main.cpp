@@ -90,6 +90,8 @@ void RemoveLink(const std::string& target, const std::string& link) {
 
 class cSimProgram {
  public:
+  // Whatever Run got so far goes, however far it came.
+  ~cSimProgram();
   int Run(const sSimOptions& options);
 
  private:
@@ -111,6 +113,17 @@ class cSimProgram {
   std::string mTemporaryCards;
   int mSignals = -1;
 };
+
+cSimProgram::~cSimProgram() {
+  if (!mTemporaryCards.empty()) std::filesystem::remove_all(mTemporaryCards);
+  // The bus, which outlives this body, may still log.
+  if (mLogFile) std::fclose(mLogFile);
+  mLogFile = nullptr;
+  if (mSignals >= 0) {
+    mClock.UnwatchFd(mSignals);
+    close(mSignals);
+  }
+}
 
 void cSimProgram::WriteLog(const std::string& line) {
   const uint32_t ms = mClock.GetTickCount() - mStartTick;
@@ -219,7 +232,6 @@ bool cSimProgram::WatchSignals() {
 int cSimProgram::Run(const sSimOptions& options) {
   signal(SIGPIPE, SIG_IGN);
   if (!WatchSignals() || !SetUpLog(options) || !AddDevices(options) || !ApplyFaults(options)) {
-    if (!mTemporaryCards.empty()) std::filesystem::remove_all(mTemporaryCards);
     return 1;
   }
   cPtyPort port(mClock);
@@ -255,9 +267,6 @@ int cSimProgram::Run(const sSimOptions& options) {
   }
   mBus.SetSender(nullptr);
   if (!options.link.empty()) RemoveLink(port.Path(), options.link);
-  if (!mTemporaryCards.empty()) std::filesystem::remove_all(mTemporaryCards);
-  if (mLogFile) std::fclose(mLogFile);
-  if (mSignals >= 0) close(mSignals);
   return ready ? 0 : 1;
 }
 
