@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 #include "common/cp1250.h"
 #include "common/device_file_name.h"
@@ -25,11 +26,14 @@ std::vector<std::string_view> PolaLinii(std::string_view linia) {
   return pola;
 }
 
+// A device sends a file's size in 32 bits, so a larger listed size is garbled;
+// bounding it also keeps the sum of many sizes far from overflowing.
 std::optional<int64_t> OdczytajRozmiar(std::string_view tekst) {
   const std::string_view s = TrimBlanks(tekst);
   int64_t rozmiar = 0;
   const auto wynik = std::from_chars(s.data(), s.data() + s.size(), rozmiar);
-  if (s.empty() || wynik.ec != std::errc() || wynik.ptr != s.data() + s.size() || rozmiar < 0) {
+  if (s.empty() || wynik.ec != std::errc() || wynik.ptr != s.data() + s.size() || rozmiar < 0 ||
+      rozmiar > int64_t{std::numeric_limits<uint32_t>::max()}) {
     return std::nullopt;
   }
   return rozmiar;

@@ -22,7 +22,8 @@ namespace olv {
 // fourth the size in bytes; the second and third are the device's own.
 struct cWpisListyPlikow {
   std::string Nazwa;
-  // Empty when the fourth field is missing or is not a whole number >= 0.
+  // Empty when the fourth field is missing or is not a whole number from 0 to
+  // 4294967295 (the largest size a device can send).
   std::optional<int64_t> Rozmiar;
 };
 

@@ -33,6 +33,11 @@ TEST(FileListLine, NameIsTheFirstFieldAndSizeTheFourthWhateverTheBlanks) {
   EXPECT_EQ(SizeOf("A.CSV 1 2"), std::nullopt);
   EXPECT_EQ(SizeOf("A.CSV 1 2 1O"), std::nullopt);
   EXPECT_EQ(SizeOf("A.CSV 1 2 -5"), std::nullopt);
+  // A device sends a file's size in 32 bits: a larger listed size is garbled,
+  // and summed with others it would overflow the total asked about.
+  EXPECT_EQ(SizeOf("A.CSV 1 2 4294967295"), 4294967295);
+  EXPECT_EQ(SizeOf("A.CSV 1 2 4294967296"), std::nullopt);
+  EXPECT_EQ(SizeOf("A.CSV 1 2 9223372036854775807"), std::nullopt);
   // Lines without a dot are the list's own (a heading, a total).
   EXPECT_FALSE(OdczytajWpisListyPlikow("3 pliki 1234 bajty"));
   EXPECT_FALSE(OdczytajWpisListyPlikow(""));
