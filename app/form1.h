@@ -76,7 +76,6 @@ class TForm1 : public QWidget {
   cUserList& UserList() { return *mUserList; }
   cDevList& DevList() { return *mDevList; }
   cKolejkaZadan& Kolejka() { return *mKolejka; }
-  cOdpalaczFunkcji& Odpalacz() { return *mOdpalacz; }
   cSterownikWPP& Sterownik() { return *mSterownik; }
   // Write the master lists to path; false (file untouched) on failure, and
   // error then says why in Polish.

@@ -38,7 +38,6 @@ class cLogFile {
   bool Zapisz(const std::string& text);
   void UstawObslugeBledu(FailureHandler handler) { mObslugaBledu = std::move(handler); }
   const std::string& Sciezka() const { return mPath; }
-  bool ZglosilBlad() const { return mZglosilBlad; }
 
  private:
   std::string mPath;

@@ -76,7 +76,6 @@ bool TCOMSocket::SetPortName(const std::string& name) {
   if (IsOpen()) return false;
   const auto parsed = ParsePortName(name);
   if (!parsed) return false;
-  mPortNumber = parsed->Number;
   mDevicePath = parsed->DevicePath;
   return true;
 }

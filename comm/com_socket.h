@@ -35,13 +35,11 @@ class TCOMSocket : public cSerialLink {
   uint32_t Write(const uint8_t* buffer, uint32_t length) override;
   void ListPorts(std::vector<std::string>& list) override;
 
-  // n of "COMn", the closing number of a device path, 0 when no name is set.
-  int PortNumber() const { return mPortNumber; }
+  // The device the port name stands for; empty when no name is set.
   const std::string& DevicePath() const { return mDevicePath; }
 
  private:
   int mHandle = -1;
-  int mPortNumber = 0;
   std::string mDevicePath;
 };
 

@@ -104,16 +104,11 @@ class cWPP : public cLogujacy {
   const std::string& ObecnyPort() const { return mObecnyPort; }
   // Bus ID of the last activated device, 0 after closing.
   int AktywneUrzadzenie() const { return mAktywneUrzadzenie; }
-  uint8_t TrybOdbioru() const { return mTrybOdbioru; }
-  uint8_t TrybWysylania() const { return mTrybWysylania; }
   // A download is under way.
   bool TrybTransferuPliku() const { return mTrybTransferuPliku; }
-  // Download: payload bytes accepted and the announced size (0 before the
-  // file header). Upload: payload bytes put into frames and the file size.
+  // Download: payload bytes accepted. Upload: payload bytes put into frames.
   uint32_t BajtyPrzeslane() const;
-  uint32_t RozmiarPliku() const;
   uint16_t IloscBledow() const;
-  const cParametryWPP& Parametry() const { return mParametry; }
   cSerialLink& Port() { return *mPort; }
   // How the engine writes bytes to its log: digits and ASCII letters as they
   // are, every other byte as 0x and upper-case hex, joined by ", ".

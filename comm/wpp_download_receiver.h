@@ -53,7 +53,6 @@ class cWppDownloadReceiver {
   // largest frame while its size is not known yet); 0 between frames.
   uint32_t BytesToFrameEnd() const;
   uint32_t FileSize() const { return mRozmiarPliku; }
-  bool PasswordAccepted() const { return mFlagaHasla != 0; }
   // Payload bytes kept so far.
   uint32_t BytesDone() const { return static_cast<uint32_t>(mDane.size()); }
   uint16_t ErrorCount() const { return mIloscBledow; }

@@ -42,8 +42,6 @@ class cWppReplyReceiver {
   std::vector<std::string>& FoundDeviceLines() { return mFoundDeviceLines; }
 
   int FramePosition() const { return mPozycja; }
-  uint32_t ReplyingDeviceId() const { return mIdUrzadzenia; }
-  uint8_t ReplyFlag() const { return mFlaga; }
   // Lines received since the last reply start at frame position 0.
   size_t LineCount() const { return mIloscLinii; }
 

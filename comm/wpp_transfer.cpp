@@ -40,10 +40,6 @@ uint32_t cWPP::BajtyPrzeslane() const {
   return mTrybWysylania != 0 ? mWyslano : mPobieranie.BytesDone();
 }
 
-uint32_t cWPP::RozmiarPliku() const {
-  return mTrybWysylania != 0 ? mRozmiarWysylanego : mPobieranie.FileSize();
-}
-
 uint16_t cWPP::IloscBledow() const {
   return mTrybWysylania != 0 ? mIloscBledowUploadu : mPobieranie.ErrorCount();
 }

@@ -24,7 +24,6 @@ class cLineFaults {
 
   void Seed(uint32_t seed) { mRandom.seed(seed); }
   void SetRates(sLineFaultRates rates) { mRates = rates; }
-  const sLineFaultRates& Rates() const { return mRates; }
   bool IsClean() const { return mRates.drop <= 0 && mRates.garble <= 0; }
 
   // The bytes as they come out of the line.
