@@ -3,6 +3,8 @@
 // 4 to 32 placeholders the kernel creates are not searched), plus the names of
 // the environment variable OLV8_EXTRA_PORTS (colon-separated; pseudo-terminals
 // of the simulator, adapters without sysfs entries). Sorted by closing number.
+//
+// Callers must guarantee: nothing.
 #pragma once
 
 #include <string>

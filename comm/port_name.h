@@ -2,6 +2,8 @@
 // which stands for /dev/ttyS<n-1>, or an absolute device path (/dev/ttyUSB0,
 // /dev/serial/by-id/..., a pseudo-terminal). The "COM" prefix is compared with
 // its case, so "com3" is not a port name.
+//
+// Callers must guarantee: nothing: any text is read or refused.
 #pragma once
 
 #include <optional>

@@ -1,6 +1,8 @@
 // The records of the WPP driver's work lists and results: what to fetch or
 // send (filled by the main window before a job starts), what came back (file
 // lists, devices found), and what could not be done.
+//
+// Callers must guarantee: nothing.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,9 @@
 // The fixed numbers of the WPP protocol that the OLV devices speak: frame
 // marks, command and reply codes, the activation signature, the password and
 // the sizes of the engine's buffers. Every frame the PC sends begins with the
-// start mark; check bytes are 8-bit sums, some with kCheckOffset added.
+// start mark; check bytes are 8-bit sums, some with kWppCheckOffset added.
+//
+// Callers must guarantee: nothing.
 #pragma once
 
 #include <array>

@@ -3,6 +3,8 @@
 // decimal text, often empty), and KonczySieOdRazu whether the queue ends the
 // task itself right after its handler returns (true) or waits until someone
 // reports the end (false).
+//
+// Callers must guarantee: nothing.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 // Base64 with the standard alphabet of RFC 4648, "=" padding and no line breaks,
 // as the data files store one encoded record line per line.
+//
+// Callers must guarantee: nothing: any text is either decoded or refused.
 #pragma once
 
 #include <optional>

@@ -1,5 +1,8 @@
 // Ordering of names as a Polish user expects it: Polish alphabet (a < ą < b ...
 // ł ... ź < ż), letter case ignored, whatever the system locale.
+//
+// Callers must guarantee: the texts are UTF-8 (other bytes compare, but not in
+// a sensible order).
 #pragma once
 
 #include <string_view>

@@ -3,6 +3,9 @@
 // the five bytes the code page leaves unassigned becoming U+0081, U+0083,
 // U+0088, U+0090 and U+0098. Encoding reports a character the code page cannot
 // hold instead of replacing it.
+//
+// Callers must guarantee: nothing: any bytes decode, and any text is either
+// encoded or refused.
 #pragma once
 
 #include <optional>

@@ -3,6 +3,9 @@
 // (one hour is 1/24). Every split into fields first rounds to the nearest
 // millisecond, because the files store times as 15-digit decimals and
 // 0.333333333333333 of a day must read 08:00:00, not 07:59:59.
+//
+// Callers must guarantee: values are finite (the data files' readers refuse
+// others).
 #pragma once
 
 #include <string>

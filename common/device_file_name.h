@@ -2,6 +2,8 @@
 // of a local path: a plain 8.3 name of letters, digits, "_", "-" and "~", with
 // at most one dot, at most 8 characters before it and 3 after. "..", slashes
 // and everything else are refused.
+//
+// Callers must guarantee: nothing: any bytes are checked.
 #pragma once
 
 #include <string_view>

@@ -1,6 +1,9 @@
 // Whole-file reads and writes. A write goes to a temporary file in the same
 // folder, is flushed to disk and renamed over the old file, so a failure (disk
 // full, folder read-only) leaves the old file whole.
+//
+// Callers must guarantee: the folder of a path written to exists (nothing here
+// creates parent folders); one writer per file at a time.
 #pragma once
 
 #include <cstdint>

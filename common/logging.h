@@ -2,6 +2,9 @@
 // the owner, takes one line of text. Each text starts with its source's prefix
 // ("Userlist: ", "WPP: ", ...) and the operation's name. Having no function
 // installed is valid: Log then does nothing.
+//
+// Callers must guarantee: an installed function does not destroy the object
+// that logs through it.
 #pragma once
 
 #include <functional>

@@ -2,6 +2,8 @@
 // significant digits and the decimal separator of the process locale. Reading
 // accepts "," and "." alike, so a file written under other regional settings
 // keeps its values.
+//
+// Callers must guarantee: nothing: any text is read or refused.
 #pragma once
 
 #include <optional>

@@ -1,6 +1,8 @@
 // The record line: the fields of one record joined by "," with quoting, as the
 // data files, the device configuration line and the list of used ports keep
 // them. Works on bytes, so it serves CP1250 and UTF-8 text alike.
+//
+// Callers must guarantee: nothing: any bytes decode.
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // Small text helpers that every layer uses.
+//
+// Callers must guarantee: nothing; text is bytes, so an ASCII rule leaves other
+// bytes alone.
 #pragma once
 
 #include <string>

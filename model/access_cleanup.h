@@ -2,6 +2,8 @@
 // the devices are saved, every entry that does not name an existing user (a
 // removed user, an empty or damaged entry) is taken out, so neither
 // data/devices.txt nor USERS.txt refers to users that are gone.
+//
+// Callers must guarantee: one thread; the lists are not changed meanwhile.
 #pragma once
 
 #include "model/dev_list.h"

@@ -3,6 +3,8 @@
 // ends, and the windows within which a punch counts as the start or the end of
 // work. The working days are a mask: bit n-1 stands for day n, Monday = 1 to
 // Sunday = 7.
+//
+// Callers must guarantee: nothing: any stored text reads.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 // cCzytnik: one reader of a device (port 0 or port 1): the name shown to the
 // user and the mode in which its punches count.
+//
+// Callers must guarantee: nothing.
 #pragma once
 
 #include <cstdint>

@@ -11,6 +11,8 @@
 //
 // All logging goes through the list's logging function ("Userlist: ...",
 // "Devlist: ...").
+//
+// Callers must guarantee: one thread; the folder of path exists for a save.
 #pragma once
 
 #include <string>

@@ -1,6 +1,8 @@
 // Where the files of one device live under the program folder: its mirror
 // folder "data/extSD/" + the bus ID in 8 digits (00000003), and in it the
 // "sent" folder that holds the last konfig.txt and USERS.txt written for it.
+//
+// Callers must guarantee: program_folder ends with "/".
 #pragma once
 
 #include <cstdint>

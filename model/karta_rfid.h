@@ -3,6 +3,9 @@
 // kontrolne" are its third byte (bits 16-23) and last two bytes (bits 0-15),
 // which together make the 24-bit short number. 0 means no card. data/users.txt
 // stores the full number as 10 upper-case hexadecimal digits.
+//
+// Callers must guarantee: nothing: any text reads (what is not hexadecimal
+// gives no card).
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,8 @@
 // Seven lines in CP1250, each ended by CR LF:
 //   DeviceID=<name>  port1=<reader 1>  port0=<reader 0>  button=on|off
 //   data:2024.5.7    time:9.5.30       RSID=<NoweID if set, else ID>
+//
+// Callers must guarantee: program_folder ends with "/"; one thread.
 #pragma once
 
 #include <cstdint>

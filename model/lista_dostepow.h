@@ -1,6 +1,8 @@
 // cListaDostepow: the users a device admits, as an ordered list of texts, each
 // the decimal Unique of a user. Stored in data/devices.txt as the entries joined
 // by "#". Entries are kept as read, so a damaged entry survives a load and save.
+//
+// Callers must guarantee: nothing: any stored text reads.
 #pragma once
 
 #include <cstdint>

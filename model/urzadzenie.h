@@ -2,6 +2,9 @@
 // two readers, the push-button flag, the last synchronisation time, how the PC
 // reaches it, the users it admits, and the record's lifelong identity Unique.
 // Text fields hold UTF-8; the record line is UTF-8 until a file is written.
+//
+// Callers must guarantee: nothing: any record line reads (a missing or
+// unreadable field takes a fixed default).
 #pragma once
 
 #include <cstdint>

@@ -7,6 +7,8 @@
 //   0x00
 //   m bytes  the name in CP1250
 //   0x0D 0x0A
+//
+// Callers must guarantee: program_folder ends with "/"; one thread.
 #pragma once
 
 #include <cstdint>

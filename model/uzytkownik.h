@@ -2,6 +2,9 @@
 // digits), card, the record's lifelong identity Unique, and the work-time
 // settings. Text fields hold UTF-8; the record line of ToString/FromString is
 // UTF-8 too and becomes CP1250 only when a file is written.
+//
+// Callers must guarantee: nothing: any record line reads (a missing or
+// unreadable field takes a fixed default).
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 // cWlasciwosciPolaczenia: how the PC reaches a device: the serial port name
 // ("COM3", "/dev/ttyUSB0", ...) and the speed in bits per second.
+//
+// Callers must guarantee: nothing.
 #pragma once
 
 #include <cstdint>

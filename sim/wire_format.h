@@ -1,6 +1,8 @@
 // The byte values of the WPP protocol as a device sees them: what marks a frame
 // from the PC, the commands it carries, and the single bytes that steer a file
 // transfer. Shared by the device's frame parsers and its reply builders.
+//
+// Callers must guarantee: nothing.
 #pragma once
 
 #include <array>
