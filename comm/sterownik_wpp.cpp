@@ -367,6 +367,9 @@ void cSterownikWPP::PominZadanie(int pozycja, const std::string& powod) {
   if (zadanie != nullptr && zadanie->Rodzaj == eRodzajZadania::SciagnijPlik) {
     mNiepowodzenia.push_back({mBiezacyPort, mBiezaceId, Cp1250ToUtf8(zadanie->Parametr), powod});
   }
+  // A later task may be given this one's memory: it must not inherit its
+  // restart count.
+  if (zadanie == mPobierane) mPobierane = nullptr;
   mKolejka.UsunZadanie(pozycja);
   // Whoever waits for the configuration learns that it will not come.
   if (konfiguracja && mFunkcjaKonfiguracji) mFunkcjaKonfiguracji(kKonfout, std::nullopt);
