@@ -7,9 +7,9 @@
 
 #include "common/cp1250.h"
 #include "common/files.h"
-#include "common/strings.h"
 #include "model/data_files.h"
 #include "model/dev_list.h"
+#include "model/device_folder.h"
 #include "model/user_list.h"
 #include "model/users_file.h"
 #include "sim/demo_events.h"
@@ -47,7 +47,7 @@ bool WriteCardSetUp(const std::string& cards, const cDevList& devices, const cUs
   std::mt19937 random(seed);
   for (int i = 0; i < devices.CountDevices(); ++i) {
     const cUrzadzenie& device = *devices.GetDeviceByIndex(i);
-    cSdCard card(cards + "/" + IntToStrZeZerami(device.ID, 8));
+    cSdCard card(cards + "/" + NazwaFolderuUrzadzenia(device.ID));
     std::string why;
     if (!card.Prepare(&why)) return Fail(error, card.Folder() + ": " + why);
     const auto users_file = UtworzUsers(device, users, random, &why);
@@ -96,7 +96,7 @@ std::optional<sDemoHomeSummary> WriteDemoHome(const sDemoHomeSettings& settings,
       MakeDemoEventFiles(routes, users, devices, clock.Now(), settings.weeks * 7, settings.seed, error);
   if (!files) return std::nullopt;
   for (const sDemoEventFile& file : *files) {
-    cSdCard card(settings.cards + "/" + IntToStrZeZerami(file.bus_id, 8));
+    cSdCard card(settings.cards + "/" + NazwaFolderuUrzadzenia(file.bus_id));
     if (!card.Store(file.name, file.bytes, &why)) {
       Fail(error, card.Folder() + "/" + file.name + ": " + why);
       return std::nullopt;

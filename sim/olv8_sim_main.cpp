@@ -20,6 +20,7 @@
 #include "common/files.h"
 #include "common/loop_clock.h"
 #include "common/strings.h"
+#include "model/device_folder.h"
 #include "sim/device_config.h"
 #include "sim/event_generator.h"
 #include "sim/line_pacer.h"
@@ -31,8 +32,6 @@ namespace olv {
 namespace {
 
 constexpr uint32_t kLineBytesPerSecond = 115200 / 10;
-
-std::string CardFolderName(int id) { return IntToStrZeZerami(id, 8); }
 
 // The card folders 0000000N of dir, with the bus ID each device answers to:
 // the RSID of its KONFOUT.TXT when that holds one, else N.
@@ -157,7 +156,7 @@ bool cSimProgram::AddDevices(const sSimOptions& options) {
       return Fail("cannot make the card folder " + cards);
     }
     for (int id = 2; id < 2 + options.default_devices; ++id) {
-      const std::string folder = cards + "/" + CardFolderName(id);
+      const std::string folder = cards + "/" + NazwaFolderuUrzadzenia(id);
       if (!DirectoryExists(folder) && !CreateDirectory(folder)) return Fail("cannot make " + folder);
     }
   } else if (!cards.empty() && !DirectoryExists(cards)) {
