@@ -8,7 +8,6 @@ void cWppDownloadReceiver::Start() {
   mFaza = 0;
   mPozycja = 0;
   mRozmiarPliku = 0;
-  mFlagaHasla = 0;
   mIloscBledow = 0;
   mBladRamki = false;
   mSumaObliczona = 0;
@@ -54,14 +53,13 @@ void cWppDownloadReceiver::BajtNaglowka(uint8_t b) {
   if (check != mNaglowek[7]) return;
   mRozmiarPliku = uint32_t{mNaglowek[1]} | uint32_t{mNaglowek[2]} << 8 |
                   uint32_t{mNaglowek[3]} << 16 | uint32_t{mNaglowek[4]} << 24;
-  mFlagaHasla = mNaglowek[6];
   mFaza = 1;
   mPozycja = 0;
   mIloscBledow = 0;
   mSumaObliczona = 0;
   Status("Ilosc bledow = 0");
   Status("rozmiar pliku = " + std::to_string(mRozmiarPliku));
-  Status(mFlagaHasla != 0 ? "haslo prawidlowe" : "haslo błędne");
+  Status(mNaglowek[6] != 0 ? "haslo prawidlowe" : "haslo błędne");
   if (OnHeader) OnHeader();
 }
 

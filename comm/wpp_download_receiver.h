@@ -73,7 +73,6 @@ class cWppDownloadReceiver {
   uint32_t mPozycja = 0;
   std::array<uint8_t, kHeaderLength> mNaglowek{};
   uint32_t mRozmiarPliku = 0;
-  uint8_t mFlagaHasla = 0;
   uint16_t mIloscBledow = 0;
   // The frame being read.
   uint8_t mNumerRamki = 0;
