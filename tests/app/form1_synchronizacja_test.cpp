@@ -16,7 +16,7 @@
 #include "common/virtual_clock.h"
 #include "gtest/gtest.h"
 #include "model/data_files.h"
-#include "tests/app/olv8_sim_process.h"
+#include "tests/sim/olv8_sim_process.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/scripted_message_window.h"

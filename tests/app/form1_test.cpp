@@ -11,7 +11,7 @@
 #include "comm/com_socket.h"
 #include "common/virtual_clock.h"
 #include "model/data_files.h"
-#include "tests/app/olv8_sim_process.h"
+#include "tests/sim/olv8_sim_process.h"
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/image_button.h"

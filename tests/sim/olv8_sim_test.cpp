@@ -1,9 +1,7 @@
 // olv8-sim as a separate process, in real time: TCOMSocket, the engine and the
 // driver against it over its pseudo-terminal, and how it starts and stops.
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,14 +14,11 @@
 #include "comm/wpp.h"
 #include "common/files.h"
 #include "common/loop_clock.h"
+#include "tests/sim/olv8_sim_process.h"
 #include "tests/sim/sim_test_support.h"
-
-extern char** environ;
 
 namespace olv::simtest {
 namespace {
-
-const std::string kSimulator = std::string(OLV_BINARY_DIR) + "/sim/olv8-sim";
 
 class SimProcess : public ::testing::Test {
  protected:
@@ -33,44 +28,17 @@ class SimProcess : public ::testing::Test {
     mRoot = pattern;
   }
   void TearDown() override {
-    if (mPid > 0) Stop(SIGKILL);
-    if (mOutput >= 0) close(mOutput);
+    mSimulator.Stop(SIGKILL);
     std::filesystem::remove_all(mRoot);
   }
 
   // Starts the simulator; returns the first line it prints (the port).
-  std::string Start(std::vector<std::string> args) {
-    int pipe_fds[2];
-    EXPECT_EQ(pipe(pipe_fds), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], 1);
-    posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
-    args.insert(args.begin(), kSimulator);
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    EXPECT_EQ(posix_spawn(&mPid, kSimulator.c_str(), &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipe_fds[1]);
-    mOutput = pipe_fds[0];
-    std::string line;
-    char c;
-    while (read(mOutput, &c, 1) == 1 && c != '\n') line.push_back(c);
-    return line;
-  }
+  std::string Start(std::vector<std::string> args) { return mSimulator.Start(std::move(args)); }
   // Sends a signal and returns the exit status (-1 when it did not exit).
-  int Stop(int signal_number) {
-    kill(mPid, signal_number);
-    int status = 0;
-    waitpid(mPid, &status, 0);
-    mPid = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  int Stop(int signal_number) { return mSimulator.Stop(signal_number); }
 
   std::string mRoot;
-  pid_t mPid = -1;
-  int mOutput = -1;
+  test::cOlv8SimProcess mSimulator;
   cLoopClock mClock;
 };
 

@@ -1,5 +1,6 @@
-// olv8-sim as a separate process for the main window's tests: a bus of
-// simulated devices on a pseudo-terminal, reached through the real TCOMSocket.
+// olv8-sim as a separate process for the tests that need a real pseudo-terminal:
+// a bus of simulated devices, reached through the real TCOMSocket. A process
+// still running when the object goes is stopped with SIGTERM.
 #pragma once
 
 #include <signal.h>
@@ -18,10 +19,7 @@ class cOlv8SimProcess {
  public:
   cOlv8SimProcess() = default;
   ~cOlv8SimProcess() {
-    if (mPid > 0) {
-      kill(mPid, SIGTERM);
-      waitpid(mPid, nullptr, 0);
-    }
+    Stop(SIGTERM);
     if (mOutput >= 0) close(mOutput);
   }
   cOlv8SimProcess(const cOlv8SimProcess&) = delete;
@@ -53,6 +51,17 @@ class cOlv8SimProcess {
     char c;
     while (read(mOutput, &c, 1) == 1 && c != '\n') line.push_back(c);
     return line;
+  }
+
+  // Sends the signal (0 sends none) and waits for the end; the exit status, or
+  // -1 when the process was not running or did not exit by itself.
+  int Stop(int signal_number) {
+    if (mPid <= 0) return -1;
+    if (signal_number != 0) kill(mPid, signal_number);
+    int status = 0;
+    waitpid(mPid, &status, 0);
+    mPid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
  private:
