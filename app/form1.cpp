@@ -65,7 +65,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
       mKomunikaty(komunikaty),
       mFolder(std::move(program_folder)),
       mStyl(WindowLook()),
-      mDebug(false),
+      mDebug(CzyTrybDebug(arguments)),
       mStartowyTick(clock.GetTickCount()),
       mLog(LogFilePath(mFolder, mStartowyTick), clock) {
   setObjectName("Form1");
@@ -77,9 +77,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   CreateDirectory(mFolder + "log");
 
   UtworzPrzyciski();
-  mDebug = CzyTrybDebug(arguments);
   setWindowTitle(kTytul);
-  mPierwszePokazanie = true;
 
   mUserList = std::make_unique<cUserList>(mClock);
   mDevList = std::make_unique<cDevList>(mClock);
@@ -122,8 +120,6 @@ void TForm1::UtworzPrzyciski() {
     obrazek->setGeometry(kLewaKolumna, top, kSzerokoscPrzycisku, kWysokoscPrzycisku);
     // The picture does exactly what the plain button it stands for does.
     connect(obrazek, &QAbstractButton::clicked, przycisk, &QAbstractButton::click);
-    mObrazkowePrzyciski[i] = obrazek;
-    mPrzyciski[i] = przycisk;
   }
   const auto przycisk = [this](const char* name) { return findChild<QPushButton*>(name); };
   connect(przycisk("Button1"), &QAbstractButton::clicked, this,
@@ -136,10 +132,10 @@ void TForm1::UtworzPrzyciski() {
 }
 
 void TForm1::UtworzSloty() {
-  mLabel1 = new QLabel("Urządzenia zapisane w systemie", this);
-  mLabel1->setObjectName("Label1");
-  mLabel1->setGeometry(kLewaPrawejCzesci, 16, 393, 17);
-  mLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  auto* naglowek = new QLabel("Urządzenia zapisane w systemie", this);
+  naglowek->setObjectName("Label1");
+  naglowek->setGeometry(kLewaPrawejCzesci, 16, 393, 17);
+  naglowek->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
   mImageOLVBrak = new QLabel(this);
   mImageOLVBrak->setObjectName("ImageOLVBrak");

@@ -36,11 +36,9 @@
 
 class QCheckBox;
 class QLabel;
-class QPushButton;
 
 namespace olv {
 
-class cImageButton;
 class cMessageWindow;
 class TFormPasekPostepu;
 class TFormProszeCzekac;
@@ -191,7 +189,7 @@ class TForm1 : public QWidget {
   bool mDebug = false;
   uint32_t mStartowyTick = 0;
   cLogFile mLog;
-  bool mPierwszePokazanie = false;
+  bool mPierwszePokazanie = true;
   std::unique_ptr<cUserList> mUserList;
   std::unique_ptr<cDevList> mDevList;
   std::unique_ptr<cKolejkaZadan> mKolejka;
@@ -208,9 +206,6 @@ class TForm1 : public QWidget {
   std::string mRaportSynchronizacji;
   std::function<void()> mObslugaKoncaSynchronizacji;
 
-  std::array<cImageButton*, 5> mObrazkowePrzyciski{};
-  std::array<QPushButton*, 5> mPrzyciski{};
-  QLabel* mLabel1 = nullptr;
   std::array<cSlot, kLiczbaSlotow> mSloty{};
   QLabel* mImageOLVBrak = nullptr;
   QLabel* mImageOLVJest = nullptr;
