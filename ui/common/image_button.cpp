@@ -25,11 +25,6 @@ cImageButton::cImageButton(const QString& caption, const QPixmap& picture, QWidg
   setMouseTracking(true);
 }
 
-void cImageButton::SetPicture(const QPixmap& picture) {
-  mPicture = picture;
-  update();
-}
-
 QSize cImageButton::sizeHint() const {
   const QFontMetrics metrics(font());
   const int picture_width = mPicture.isNull() ? 0 : mPicture.width() + kPadding * 2;

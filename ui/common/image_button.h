@@ -16,7 +16,6 @@ class cImageButton : public QAbstractButton {
   explicit cImageButton(const QString& caption, const QPixmap& picture = QPixmap(),
                         QWidget* parent = nullptr);
 
-  void SetPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return mPicture; }
   // True while the mouse is over the button.
   bool IsHighlighted() const { return mHighlighted; }

@@ -24,13 +24,6 @@ void ApplyWindowLook(QWidget* window, const cWindowLook& look) {
   window->setFont(look.Font());
 }
 
-void SetBackground(QWidget* window, const QColor& colour) {
-  QPalette palette = window->palette();
-  palette.setColor(QPalette::Window, colour);
-  window->setPalette(palette);
-  window->setAutoFillBackground(true);
-}
-
 void CentreOnScreen(QWidget* window) {
   QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;

@@ -31,8 +31,6 @@ const cWindowLook& WindowLook();
 
 // Background, font and input colours on window and all its children.
 void ApplyWindowLook(QWidget* window, const cWindowLook& look = WindowLook());
-// Fills the window's background with colour (the main window turns red in debug mode).
-void SetBackground(QWidget* window, const QColor& colour);
 // An input's background: the invalid highlight when invalid, white otherwise.
 void MarkInput(QWidget* input, bool invalid, const cWindowLook& look = WindowLook());
 // Centres window on the screen it is on (the primary screen before it is shown).
