@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/plan_synchronizacji.h"
 #include "common/files.h"
@@ -291,6 +292,12 @@ void TForm1::WczytajDane() {
   // A damaged line is skipped, not lost: the operator learns where the whole
   // file was kept.
   for (const auto& [path, wynik] : {std::pair{urzadzenia, wynik_urzadzen}, std::pair{uzytkownicy, wynik_uzytkownikow}}) {
+    if (!wynik.Wczytano && (FileExists(path) || DirectoryExists(path))) {
+      mNieczytelnePliki.push_back(path);
+      mKomunikaty.Information("Nie można odczytać pliku " + path +
+                              ". Program nie zapisze w nim zmian, aby nie utracić jego zawartości.");
+      continue;
+    }
     if (wynik.KopiaPliku.empty()) continue;
     mKomunikaty.Information("Nie wszystkie wiersze pliku " + path + " dało się odczytać (pominięto: " +
                             std::to_string(wynik.PominieteLinie) + "). Kopia pliku została zapisana jako " +
@@ -311,11 +318,21 @@ void TForm1::OdswiezUrzadzenia(bool wszystkie_aktywne) {
 }
 
 bool TForm1::ZapiszUzytkownikow(const std::string& path, std::string* error) {
-  return ::olv::ZapiszUzytkownikow(path, *mUserList, error);
+  return !CzyNieczytelny(path, error) && ::olv::ZapiszUzytkownikow(path, *mUserList, error);
 }
 
 bool TForm1::ZapiszUrzadzenia(const std::string& path, std::string* error) {
-  return ::olv::ZapiszUrzadzenia(path, *mDevList, error);
+  return !CzyNieczytelny(path, error) && ::olv::ZapiszUrzadzenia(path, *mDevList, error);
+}
+
+bool TForm1::CzyNieczytelny(const std::string& path, std::string* error) {
+  if (std::find(mNieczytelnePliki.begin(), mNieczytelnePliki.end(), path) == mNieczytelnePliki.end()) {
+    return false;
+  }
+  const std::string message = "plik " + path + " nie został odczytany przy starcie programu";
+  Log("Form1: Zapisz: nie zapisuję, bo " + message);
+  if (error) *error = message;
+  return true;
 }
 
 void TForm1::UsunNieistniejacychZDostepow() { ::olv::UsunNieistniejacychZDostepow(*mDevList, *mUserList); }

@@ -76,7 +76,9 @@ class TForm1 : public QWidget {
   cKolejkaZadan& Kolejka() { return *mKolejka; }
   cSterownikWPP& Sterownik() { return *mSterownik; }
   // Write the master lists to path; false (file untouched) on failure, and
-  // error then says why in Polish.
+  // error then says why in Polish. A data file that was there at start-up but
+  // could not be read is never written over: the lists in memory do not hold
+  // what it holds.
   bool ZapiszUzytkownikow(const std::string& path, std::string* error = nullptr);
   bool ZapiszUrzadzenia(const std::string& path, std::string* error = nullptr);
   // Takes out of every device's access list each entry that names no user.
@@ -162,6 +164,8 @@ class TForm1 : public QWidget {
   void UtworzFoldery();
   void TimerStartTimer();
   void WczytajDane();
+  // True (and error says why) when path is a data file that could not be read.
+  bool CzyNieczytelny(const std::string& path, std::string* error);
   void PoSprawdzeniuNaStarcie();
   void ZglosNiepowodzeniaSzukania();
   // The user, device and access editor actions: check, then queue kind.
@@ -190,6 +194,8 @@ class TForm1 : public QWidget {
   uint32_t mStartowyTick = 0;
   cLogFile mLog;
   bool mPierwszePokazanie = true;
+  // Data files that exist but could not be read at start-up.
+  std::vector<std::string> mNieczytelnePliki;
   std::unique_ptr<cUserList> mUserList;
   std::unique_ptr<cDevList> mDevList;
   std::unique_ptr<cKolejkaZadan> mKolejka;

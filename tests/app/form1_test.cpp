@@ -280,6 +280,22 @@ TEST_F(Form1Test, DamagedDataFileIsToldWithWhereTheWholeFileWasKept) {
   EXPECT_TRUE(FileExists(path + ".bad"));
 }
 
+TEST_F(Form1Test, DataFileThatCannotBeReadIsToldAndNeverWrittenOver) {
+  WriteDevices({"Brama"});
+  // Something that exists under the name but cannot be read as a file.
+  const std::string path = folder + "data/users.txt";
+  ASSERT_TRUE(CreateDirectory(path));
+  auto form = Make();
+  StartUp(*form);
+  ASSERT_GE(messages.Informations().size(), 1u);
+  EXPECT_NE(messages.Informations()[0].find("Nie można odczytać pliku " + path), std::string::npos);
+  std::string error;
+  EXPECT_FALSE(form->ZapiszUzytkownikow(path, &error));
+  EXPECT_NE(error.find(path), std::string::npos);
+  EXPECT_TRUE(DirectoryExists(path));
+  EXPECT_TRUE(form->ZapiszUrzadzenia(folder + "data/devices.txt"));
+}
+
 TEST_F(Form1Test, SavesTheMasterListsWhereAsked) {
   WriteDevices({"Brama", "Biuro"});
   auto form = Make();
