@@ -23,9 +23,6 @@ namespace olv {
 std::string LongTimeText(double datetime);
 // program_folder + "log/log" + tick + ".txt"; program_folder ends with "/".
 std::string LogFilePath(const std::string& program_folder, uint32_t tick);
-// text in CP1250; a character the code page cannot hold (or a byte that is not
-// UTF-8) becomes "?", so a log line is never lost for one odd character.
-std::string LogTextToCp1250(const std::string& text);
 
 class cLogFile {
  public:
@@ -34,7 +31,9 @@ class cLogFile {
 
   cLogFile(std::string path, const cClock& clock) : mPath(std::move(path)), mClock(clock) {}
 
-  // Appends time, space and text; false when the line could not be written.
+  // Appends time, space and text in CP1250; a character the code page lacks
+  // becomes "?", so a line is never lost for one odd character. False when the
+  // line could not be written.
   bool Zapisz(const std::string& text);
   void UstawObslugeBledu(FailureHandler handler) { mObslugaBledu = std::move(handler); }
   const std::string& Sciezka() const { return mPath; }

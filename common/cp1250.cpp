@@ -103,6 +103,26 @@ std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
   return out;
 }
 
+std::string Utf8ToCp1250Replacing(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    char32_t c = 0;
+    const size_t start = pos;
+    if (ReadUtf8(utf8, pos, c)) {
+      const int b = EncodeOne(c);
+      out += b < 0 ? '?' : static_cast<char>(b);
+      continue;
+    }
+    out += '?';
+    // One "?" for the broken sequence, not one for each of its bytes.
+    pos = start + 1;
+    while (pos < utf8.size() && (static_cast<uint8_t>(utf8[pos]) & 0xC0) == 0x80) ++pos;
+  }
+  return out;
+}
+
 bool FitsCp1250(std::string_view utf8) { return Utf8ToCp1250(utf8).has_value(); }
 
 }  // namespace olv

@@ -17,6 +17,9 @@ namespace olv {
 std::string Cp1250ToUtf8(std::string_view cp1250);
 // Empty when the text is not valid UTF-8 or holds a character outside CP1250.
 std::optional<std::string> Utf8ToCp1250(std::string_view utf8);
+// For texts that must be written whatever they hold (the log): every character
+// the code page lacks, and every byte that is not valid UTF-8, becomes "?".
+std::string Utf8ToCp1250Replacing(std::string_view utf8);
 // True when Utf8ToCp1250 would succeed.
 bool FitsCp1250(std::string_view utf8);
 

@@ -35,13 +35,6 @@ TEST_F(LogFileTest, LinesAreTimeSpaceTextInCp1250WithCrLfAppendedInOrder) {
             "earlier\r\n13:45:21 Form1: Za\xBF\xF3\xB3\xE6\r\n13:45:23 \r\n");
 }
 
-TEST_F(LogFileTest, CharacterOutsideTheCodePageBecomesAQuestionMark) {
-  EXPECT_EQ(LogTextToCp1250("a€b"), "a\x80" "b");
-  EXPECT_EQ(LogTextToCp1250("x☃y"), "x?y");
-  EXPECT_EQ(LogTextToCp1250("x\xFFy"), "x?y");
-  EXPECT_EQ(LogTextToCp1250("x\xC5"), "x?");
-}
-
 TEST_F(LogFileTest, UnwritableLogIsReportedOnceAndLaterLinesAreStillTried) {
   // A folder path that runs through a regular file cannot hold a log, even for root.
   ASSERT_TRUE(WriteFileAtomically(folder + "log", "not a folder"));

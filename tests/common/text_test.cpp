@@ -46,6 +46,13 @@ TEST(Cp1250, RefusesWhatItCannotHoldOrBrokenUtf8) {
   EXPECT_TRUE(FitsCp1250("Żółć €"));
 }
 
+TEST(Cp1250, ReplacingEncoderTurnsWhatItCannotHoldIntoAQuestionMark) {
+  EXPECT_EQ(Utf8ToCp1250Replacing("a€b"), "a\x80" "b");
+  EXPECT_EQ(Utf8ToCp1250Replacing("x☃y"), "x?y");
+  EXPECT_EQ(Utf8ToCp1250Replacing("x\xFFy"), "x?y");
+  EXPECT_EQ(Utf8ToCp1250Replacing("x\xC5"), "x?");
+}
+
 TEST(Base64, KnownVectorsAndRoundTrip) {
   EXPECT_EQ(Base64Encode(""), "");
   EXPECT_EQ(Base64Encode("f"), "Zg==");
