@@ -539,10 +539,11 @@ void cSterownikWPP::ZapiszSciagnietyPlik(const std::string& cel, const std::stri
     return;
   }
   std::string blad;
-  if (!WriteFileAtomically(cel, dane, &blad)) {
+  eBladPliku rodzaj = eBladPliku::kInny;
+  if (!WriteFileAtomically(cel, dane, &blad, &rodzaj)) {
     Log("Sterownik WPP: ZapiszSciagnietyPlik: nie udało się zapisać \"" + cel + "\": " + blad);
     mNiepowodzenia.push_back({mBiezacyPort, mBiezaceId, Cp1250ToUtf8(mBiezacyPlik),
-                              "Nie można zapisać pliku: " + blad});
+                              "Nie można zapisać pliku: " + OpisBleduPliku(rodzaj)});
   }
   ZakonczZadanie();
 }

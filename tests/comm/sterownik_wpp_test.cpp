@@ -263,6 +263,19 @@ TEST_F(SterownikTest, HeaderAnnouncingAnotherSizeThanTheListIsAskedAgainThenRepo
             cSterownikWPP::kMaksPonowienSciagania + 1);
 }
 
+TEST_F(SterownikTest, FileThatCannotBeStoredIsReportedInPolishWithTheSystemsWordsInTheLog) {
+  AddDevice(2);
+  PutOnCard(2, "DIR.CSV", "1");
+  std::filesystem::create_directories(Mirror(2, "DIR.CSV"));
+  ASSERT_TRUE(Download({"DIR.CSV"}, {1}));
+  ASSERT_EQ(driver->Niepowodzenia().size(), 1u);
+  EXPECT_EQ(driver->Niepowodzenia()[0].Powod,
+            "Nie można zapisać pliku: plik jest używany lub w jego miejscu stoi folder");
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
+    return line.find("Is a directory") != std::string::npos;
+  }));
+}
+
 // Devices that keep a task busy without bringing anything: each is ended
 // within its bound and reported, and the job goes on.
 TEST_F(SterownikTest, DevicesThatBringNothingNewAreEndedWithinTheBoundAndReported) {
