@@ -105,6 +105,13 @@ int64_t cSterownikWPP::SumujRozmiarPlikowNaLiscieDoSciagniecia() {
   return suma;
 }
 
+std::optional<cSterownikWPP::cPonawianie> cSterownikWPP::PonawianePobieranie() const {
+  if (mPobierane == nullptr || mPonowienia == 0) return std::nullopt;
+  cPonawianie ponawianie = mUrzadzeniePobierania;
+  ponawianie.Ponowienie = mPonowienia;
+  return ponawianie;
+}
+
 uint32_t cSterownikWPP::LimitCzasuPobieraniaMs(uint64_t rozmiar) {
   const uint64_t bajty_na_sekunde = kPredkosc / 10;
   const uint64_t ms = 30000 + std::min(rozmiar, kNajwiekszyRozmiarDoLimitu) * 4 * 1000 / bajty_na_sekunde;
@@ -465,6 +472,7 @@ void cSterownikWPP::SciagnijPlik(cZadanie& zadanie) {
     mPoczatekPobierania = mClock.GetTickCount();
     mRozmiarZListy = konfiguracja ? -1 : WezRozmiarZListy(mBiezacyPort, mBiezaceId, mBiezacyPlik);
     mPowodPonowienia.clear();
+    mUrzadzeniePobierania = {mBiezacyPort, mBiezaceId, 0};
   }
   std::string cel;
   if (konfiguracja) {
