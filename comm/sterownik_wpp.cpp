@@ -114,8 +114,8 @@ std::optional<cSterownikWPP::cPonawianie> cSterownikWPP::PonawianePobieranie() c
 
 uint32_t cSterownikWPP::LimitCzasuPobieraniaMs(uint64_t rozmiar) {
   const uint64_t bajty_na_sekunde = kPredkosc / 10;
-  const uint64_t ms = 30000 + std::min(rozmiar, kNajwiekszyRozmiarDoLimitu) * 4 * 1000 / bajty_na_sekunde;
-  return static_cast<uint32_t>(ms);
+  const uint64_t czas_linii_ms = std::min(rozmiar, kNajwiekszyRozmiarDoLimitu) * 1000 / bajty_na_sekunde;
+  return static_cast<uint32_t>(30000 + 4 * czas_linii_ms);
 }
 
 int cSterownikWPP::ZwrocIloscPlikowNaLiscieDoSciagniecia() {
@@ -453,8 +453,9 @@ int64_t cSterownikWPP::WezRozmiarZListy(const std::string& port, int id, const s
 }
 
 bool cSterownikWPP::UzbrojLimitPobierania() {
-  uint64_t rozmiar = mRozmiarZListy >= 0 ? static_cast<uint64_t>(mRozmiarZListy)
-                                         : std::max<uint64_t>(mWPP.RozmiarPobieranego(), kRozmiarNieznanegoPliku);
+  const uint64_t rozmiar =
+      mRozmiarZListy >= 0 ? static_cast<uint64_t>(mRozmiarZListy)
+                          : std::max<uint64_t>(mWPP.RozmiarPobieranego(), kRozmiarNieznanegoPliku);
   const uint32_t minelo = mClock.GetTickCount() - mPoczatekPobierania;
   const uint32_t limit = LimitCzasuPobieraniaMs(rozmiar);
   if (minelo >= limit) return false;

@@ -1,8 +1,8 @@
 // The progress window: a status text and a drawn bar with the percentage of a
 // long transfer, and under the bar a second line that tells what holds the
-// transfer up (a device being retried), empty otherwise. While it is shown, Timer1 calls the installed tick function
-// every 100 ms, through which the owner feeds it (for example from the device
-// driver's progress). It has no system buttons: only its owner closes it.
+// transfer up (a device being retried), empty otherwise. While it is shown,
+// Timer1 calls the installed tick function every 100 ms, through which the
+// owner feeds it (for example from the device driver's progress). It has no system buttons: only its owner closes it.
 //
 // Callers must guarantee: a QApplication exists; the tick function stays valid
 // until Zamknij.
