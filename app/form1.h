@@ -208,8 +208,13 @@ class TForm1 : public QWidget {
   std::mt19937 mLosowe{std::random_device{}()};
   std::unique_ptr<cTimer> mTimerPytania;
   std::unique_ptr<cTimer> mTimerKoncaSynchronizacji;
-  // What the operator is told when the synchronisation ends.
+  // What the operator is told when the synchronisation ends: the failures
+  // of the flow, and of the downloads a summary with the full list.
   std::string mRaportSynchronizacji;
+  std::string mRaportPobierania;
+  std::string mSzczegolyPobierania;
+  // Files asked for in the download job under way.
+  int mIloscPobieranychPlikow = 0;
   std::function<void()> mObslugaKoncaSynchronizacji;
 
   std::array<cSlot, kLiczbaSlotow> mSloty{};

@@ -15,8 +15,6 @@ namespace olv {
 
 namespace {
 
-const char* const kOdmowaSynchronizacji =
-    "Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami.";
 const char* const kTekstPostepu = "Trwa pobieranie danych z urządzeń...";
 
 }  // namespace
@@ -27,11 +25,20 @@ void TForm1::Synchronizuj() {
 }
 
 void TForm1::PoSprawdzeniuPrzedSynchronizacja() {
+  // The slots show what this search found, before the operator is told.
+  OdswiezUrzadzenia(false);
   if (WszystkieUrzadzeniaObecne()) {
     F_SciagnijListyPlikowZUrzadzen();
   } else {
     ZamknijProszeCzekac();
-    mKomunikaty.Information(kOdmowaSynchronizacji);
+    std::vector<std::string> nieobecne;
+    const int ile = mDevList->CountDevices();
+    for (int i = 0; i < ile; ++i) {
+      const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
+      if (urzadzenie && !UrzadzenieOdpowiada(*urzadzenie))
+        nieobecne.push_back(OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->Polaczenie.Port, urzadzenie->ID));
+    }
+    mKomunikaty.Information(TekstOdmowySynchronizacji(nieobecne));
     ZglosNiepowodzeniaSzukania();
     ZakonczSynchronizacjePozniej("");
   }
@@ -89,8 +96,16 @@ void TForm1::ZapytajOSciagniecie() {
     return;
   }
   UstawTekstPostepu(kTekstPostepu);
-  UstawFunkcjeTaktuPostepu([this] { UstawPostepZeSterownika(); });
+  UstawFunkcjeTaktuPostepu([this] {
+    UstawPostepZeSterownika();
+    const auto ponawiane = mSterownik->PonawianePobieranie();
+    mFormPasekPostepu->UstawTekstPodPaskiem(
+        ponawiane ? TekstPonawiania(NazwaUrzadzenia(ponawiane->Port, ponawiane->Id), ponawiane->Id,
+                                    ponawiane->Ponowienie, cSterownikWPP::kMaksPonowienSciagania)
+                  : "");
+  });
   PokazPasekPostepuPozniej();
+  mIloscPobieranychPlikow = ilosc;
   mSterownik->SciagnijPliki();
   const double teraz = mClock.Now();
   const int ile = mDevList->CountDevices();
@@ -111,14 +126,14 @@ void TForm1::PoSciagnieciuPlikow() {
   Log("Form1: PoSciagnieciuPlikow");
   mPasekPostepuZamowiony = false;
   ZamknijPasekPostepu();
-  std::string raport;
   if (!mSterownik->Niepowodzenia().empty()) {
-    raport = TekstNiepowodzen("Nie udało się pobrać tych plików z urządzeń:", mSterownik->Niepowodzenia(),
-                              [this](const std::string& port, int id) { return NazwaUrzadzenia(port, id); }) +
-             "\nPozostałe pliki zostały pobrane.";
+    const auto nazwa = [this](const std::string& port, int id) { return NazwaUrzadzenia(port, id); };
+    mRaportPobierania = PodsumowanieNiepowodzen(mIloscPobieranychPlikow, mSterownik->Niepowodzenia(), nazwa);
+    mSzczegolyPobierania = TekstNiepowodzen("Nie udało się pobrać tych plików z urządzeń:",
+                                            mSterownik->Niepowodzenia(), nazwa);
     mSterownik->WyczyscNiepowodzenia();
   }
-  ZakonczSynchronizacjePozniej(raport);
+  ZakonczSynchronizacjePozniej("");
 }
 
 void TForm1::ZakonczSynchronizacjePozniej(const std::string& raport) {
@@ -130,7 +145,13 @@ void TForm1::KoniecSynchronizacji() {
   mTimerKoncaSynchronizacji->Stop();
   const std::string raport = std::move(mRaportSynchronizacji);
   mRaportSynchronizacji.clear();
+  const std::string pobieranie = std::move(mRaportPobierania);
+  const std::string szczegoly = std::move(mSzczegolyPobierania);
+  mRaportPobierania.clear();
+  mSzczegolyPobierania.clear();
   if (!raport.empty()) mKomunikaty.Information(raport);
+  // A report of many files: its summary stays short, the list scrolls.
+  if (!pobieranie.empty()) mKomunikaty.InformationWithDetails(pobieranie, szczegoly);
   if (mObslugaKoncaSynchronizacji) mObslugaKoncaSynchronizacji();
 }
 

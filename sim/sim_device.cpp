@@ -57,6 +57,7 @@ cSimDevice::cSimDevice(cClock& clock, int bus_id, std::string card_folder,
     OnQuiet();
   });
   mDelayTimer = mClock.CreateTimer(1, [this] { SendDelayed(); });
+  mListTimer = mClock.CreateTimer(1, [this] { RepeatFileList(); });
 }
 
 cSimDevice::~cSimDevice() = default;
@@ -170,6 +171,7 @@ void cSimDevice::AbandonTransfer(const char* why) {
   }
   mMode = eMode::kIdle;
   mQuietTimer->Stop();
+  mListTimer->Stop();
   mDownloadData.clear();
   mUploadData.clear();
   mUploadParser.Reset();
@@ -181,6 +183,7 @@ void cSimDevice::HandleFrame(const sHostFrame& frame) {
   const bool for_me = frame.kind == eHostFrame::kScan || mActive ||
                       (frame.kind == eHostFrame::kActivation && frame.address == mBusId);
   if (for_me) Note("<- " + std::string(FrameName(frame.kind)) + ": " + DumpBytes(frame.raw));
+  mListTimer->Stop();
   switch (frame.kind) {
     case eHostFrame::kScan:
       mScanTimer->Start();
@@ -221,8 +224,23 @@ void cSimDevice::AnswerFileList(const sHostFrame& frame) {
   } else {
     Note("wrong password, file list refused");
   }
-  Send(BuildFileListReply(static_cast<uint8_t>(mBusId), password_ok, lines));
+  std::string reply = BuildFileListReply(static_cast<uint8_t>(mBusId), password_ok, lines);
+  if (!mEndlessFileList || !password_ok) {
+    Send(std::move(reply));
+    return;
+  }
+  reply.pop_back();  // the end mark
+  const size_t header = 4;
+  mRepeatedList = reply.substr(header);
+  Note("file list without its end mark, repeated");
+  Send(std::move(reply));
+  // Again once the lines have left at the line rate, so the line never rests.
+  const size_t ms = mRepeatedList.size() * 10 * 1000 / 115200 + 1;
+  mListTimer->SetInterval(static_cast<uint32_t>(ms));
+  mListTimer->Start();
 }
+
+void cSimDevice::RepeatFileList() { Send(mRepeatedList); }
 
 // Download: the device sends.
 
@@ -252,7 +270,9 @@ void cSimDevice::StartDownload(const sHostFrame& frame) {
 void cSimDevice::SendDownloadFrame() {
   const size_t offset = mDownloadFrame * wire::kMaxFramePayload;
   const std::string_view payload =
-      std::string_view(mDownloadData).substr(offset, wire::kMaxFramePayload);
+      mEmptyFrames && mDownloadFrame > 0
+          ? std::string_view()
+          : std::string_view(mDownloadData).substr(offset, wire::kMaxFramePayload);
   Send(BuildDownloadFrame(static_cast<uint8_t>(mDownloadFrame), payload));
 }
 
@@ -392,6 +412,7 @@ void cSimDevice::ApplyConfiguration(std::string_view text, const std::string& so
   std::vector<std::string> problems;
   mConfig.Apply(text, &problems);
   for (const std::string& problem : problems) Note(source + ": " + problem);
+  SetClock(source);
   WriteKonfout();
   if (mConfig.rsid == mBusId) {
     Note("configuration from " + source + " applied");
@@ -403,6 +424,28 @@ void cSimDevice::ApplyConfiguration(std::string_view text, const std::string& so
   Note("configuration from " + source + " applied: bus ID " + std::to_string(old_id) + " -> " +
        std::to_string(mBusId));
   if (mIdChanged) mIdChanged(old_id, mBusId);
+}
+
+void cSimDevice::SetClock(const std::string& source) {
+  if (!mConfig.clock_date && !mConfig.clock_time) return;
+  // A line missing leaves that part of the device's clock as it was.
+  cDateTimeFields now = DecodeDateTime(Now());
+  if (mConfig.clock_date) {
+    now.year = mConfig.clock_date->year;
+    now.month = mConfig.clock_date->month;
+    now.day = mConfig.clock_date->day;
+  }
+  if (mConfig.clock_time) {
+    now.hour = mConfig.clock_time->hour;
+    now.minute = mConfig.clock_time->minute;
+    now.second = mConfig.clock_time->second;
+    now.millisecond = 0;
+  }
+  mClockOffset = EncodeDateTime(now.year, now.month, now.day, now.hour, now.minute, now.second,
+                                now.millisecond) -
+                 mClock.Now();
+  Note("clock set from " + source + ": " + FormatDate(Now()) + " " + std::to_string(now.hour) + ":" +
+       std::to_string(now.minute) + ":" + std::to_string(now.second));
 }
 
 void cSimDevice::LoadUsers(std::string_view bytes, const std::string& source) {
@@ -434,7 +477,7 @@ void cSimDevice::OnQuiet() {
 bool cSimDevice::RecordEvent(int user_id, int reader, bool by_pin) {
   sDeviceEvent event;
   event.user_id = user_id;
-  event.when = DecodeDateTime(mClock.Now());
+  event.when = DecodeDateTime(Now());
   event.reader = reader == 1 ? 1 : 0;
   event.by_pin = by_pin;
   event.reader_name = event.reader == 1 ? mConfig.port1 : mConfig.port0;

@@ -12,7 +12,9 @@
 // and kept.
 //
 // Faults a test or a demo can switch on: silence, a late answer (every reply
-// leaves later), and a line cut after a number of bytes.
+// leaves later), a line cut after a number of bytes, download frames without
+// payload after the first, and a file list sent over and over without its
+// end mark.
 //
 // Callers must guarantee: the clock outlives the device; Start() succeeded
 // before bytes are fed; the transmit function does not destroy the device.
@@ -69,8 +71,12 @@ class cSimDevice : public cLogujacy {
   // The users of the last USERS.txt that could be read.
   const std::vector<sCardUser>& Users() const { return mUsers; }
 
+  // The device's own clock: the host's local time until a configuration sets
+  // it ("data:" and "time:" of konfig.txt), then kept as an offset from it.
+  double Now() const { return mClock.Now() + mClockOffset; }
+
   // A card or PIN presented at reader 0 or 1: the event is added to the
-  // day's event file, stamped with the clock's local time. User 0 stands for
+  // day's event file, stamped with the device's clock. User 0 stands for
   // nobody recognised. False (and logged) when the card cannot take it.
   bool RecordEvent(int user_id, int reader, bool by_pin);
 
@@ -82,6 +88,12 @@ class cSimDevice : public cLogujacy {
   // that reply is lost. With stay_silent the device says nothing more;
   // otherwise its later replies go out whole.
   void CutLineAfter(uint64_t bytes, bool stay_silent);
+  // Every download frame after the first, sent after '{' or again after 'd',
+  // carries no payload.
+  void SetEmptyFrames(bool on) { mEmptyFrames = on; }
+  // The file list's lines are sent again and again, never followed by the
+  // end mark, until the PC sends another frame.
+  void SetEndlessFileList(bool on) { mEndlessFileList = on; }
 
   // Reports whenever the device's bus ID changes (old, new), so the bus can
   // tell about two devices answering to one ID.
@@ -121,11 +133,13 @@ class cSimDevice : public cLogujacy {
   void TakeUploadFrame();
   void FinishUpload();
   void ApplyConfiguration(std::string_view text, const std::string& source);
+  void SetClock(const std::string& source);
   void LoadUsers(std::string_view bytes, const std::string& source);
   bool WriteKonfout();
 
   void Send(std::string bytes);
   void SendNow(std::string_view bytes);
+  void RepeatFileList();
   void SendDelayed();
   void Note(const std::string& text) const;
   bool PasswordOk(const sHostFrame& frame) const;
@@ -134,6 +148,8 @@ class cSimDevice : public cLogujacy {
   int mBusId;
   cSdCard mCard;
   cDeviceConfig mConfig;
+  // Days the device's clock is ahead of the host's.
+  double mClockOffset = 0;
   std::vector<sCardUser> mUsers;
   TransmitFunction mTransmit;
   std::function<void(int, int)> mIdChanged;
@@ -161,11 +177,16 @@ class cSimDevice : public cLogujacy {
   bool mCutArmed = false;
   uint64_t mCutRemaining = 0;
   bool mSilentAfterCut = false;
+  bool mEmptyFrames = false;
+  bool mEndlessFileList = false;
+  // The lines the endless file list repeats.
+  std::string mRepeatedList;
   std::deque<std::pair<uint32_t, std::string>> mDelayed;
 
   std::unique_ptr<cTimer> mScanTimer;
   std::unique_ptr<cTimer> mQuietTimer;
   std::unique_ptr<cTimer> mDelayTimer;
+  std::unique_ptr<cTimer> mListTimer;
 };
 
 }  // namespace olv
