@@ -1,7 +1,6 @@
 #include "model/konfout.h"
 
 #include "common/cp1250.h"
-#include "common/files.h"
 #include "common/strings.h"
 #include "model/device_folder.h"
 
@@ -37,16 +36,11 @@ std::string KonfiguracjaFabryczna() {
 
 std::string ZapiszPlikFabryczny(const std::string& program_folder, int32_t bus_id,
                                 std::string* error) {
-  const std::string folder = program_folder + "data/extSD/";
-  const std::string path = folder + NazwaFolderuUrzadzenia(bus_id);
   std::string why;
-  if (!(CreateDirectory(program_folder + "data") && CreateDirectory(folder))) {
-    why = "nie można utworzyć folderu \"" + folder + "\"";
-  } else if (WriteFileAtomically(path, KonfiguracjaFabryczna(), &why)) {
-    return path;
-  }
-  if (error) *error = "Nie zapisano pliku \"" + path + "\": " + why;
-  return {};
+  const std::string path = ZapiszDoFolderuWyslanych(program_folder, bus_id, NazwaFolderuUrzadzenia(bus_id),
+                                                    KonfiguracjaFabryczna(), why);
+  if (path.empty() && error) *error = why;
+  return path;
 }
 
 }  // namespace olv

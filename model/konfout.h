@@ -31,10 +31,11 @@ cKonfout OdczytajKonfout(std::string_view cp1250);
 // port0=wejście, button=off, RSID=1.
 std::string KonfiguracjaFabryczna();
 
-// Writes the factory configuration for the device at bus_id as
-// program_folder + "data/extSD/" + the bus ID in 8 digits (no extension: the
-// device takes that name as its factory file) and returns the path; "" on
-// failure, with the reason in Polish in error.
+// Writes the factory configuration for the device at bus_id into its sent
+// folder, data/extSD/<bus ID in 8 digits>/sent/, under the bus ID in 8 digits
+// with no extension (the name the device takes as its factory file), and
+// returns the path; "" on failure, with the reason in Polish in error. The
+// name cannot stand in data/extSD/ itself: the device's folder has it.
 std::string ZapiszPlikFabryczny(const std::string& program_folder, int32_t bus_id,
                                 std::string* error = nullptr);
 

@@ -1,10 +1,12 @@
 #include "app/form1.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "common/files.h"
 #include "common/strings.h"
@@ -17,6 +19,7 @@
 #include "ui/common/image_button.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/scripted_message_window.h"
+#include "ui/devices/form_edytor_urzadzen.h"
 #include "ui/devices/form_pasek_postepu.h"
 #include "ui/devices/form_prosze_czekac.h"
 
@@ -403,9 +406,20 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
   Find<QPushButton>(*form, "Button1")->click();
   ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 2; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[1], "3 z parametrem \"nah\"");
+  // The device editor opens read-only, and is closed here as soon as it is up.
+  QTimer close_editor;
+  QObject::connect(&close_editor, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() == &form->FormEdytorUrzadzen()) form->FormEdytorUrzadzen().reject();
+  });
+  close_editor.start(10);
+  const std::string read_only =
+      "Nie udało połączyć się z urządzeniami. Edytor urządzeń zostanie uruchomiony w trybie \"Tylko do odczytu\".";
   Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click();
-  ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 3; }, 20000));
+  ASSERT_TRUE(RunUntil(
+      [&] { return !messages.Informations().empty() && !form->FormEdytorUrzadzen().isVisible(); }, 20000));
+  ASSERT_EQ(HandledTasks(*form).size(), 3u);
   EXPECT_EQ(HandledTasks(*form)[2], "4 z parametrem \"nah\"");
+  EXPECT_EQ(messages.Informations().back(), read_only);
   Find<cImageButton>(*form, "ImageEdytorDostepow")->click();
   ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 4; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[3], "19 z parametrem \"nah\"");

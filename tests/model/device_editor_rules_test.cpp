@@ -63,8 +63,10 @@ TEST(Konfout, ReadsKeysAtLineStartsLastLineWinsAndOnlyTheWholeLineButtonOnSetsTh
 TEST(Konfout, TheFactoryFileGoesUnderExtSdWithTheEightDigitNameAndReadsAsANewDevice) {
   Folder folder;
   std::string error;
+  // data/extSD/00000003 is the device's own folder, made at start-up.
+  ASSERT_TRUE(UtworzFolderWyslanychPlikow(folder.Path(), 3));
   const std::string path = ZapiszPlikFabryczny(folder.Path(), 3, &error);
-  EXPECT_EQ(path, folder.Path() + "data/extSD/00000003") << error;
+  EXPECT_EQ(path, folder.Path() + "data/extSD/00000003/sent/00000003") << error;
   EXPECT_EQ(ReadWholeFile(path),
             Cp1250("DeviceID=Rejestrator OLV\r\nport1=wyjście\r\nport0=wejście\r\nbutton=off\r\nRSID=1\r\n"));
   const cKonfout factory = OdczytajKonfout(*ReadWholeFile(path));
