@@ -62,14 +62,13 @@ class TFormEdytorUrzadzen : public QDialog {
   // refused (a device still has ID 1).
   bool Zapisz();
 
+  // Closing (also Escape and the close box): refused while a device is to
+  // keep ID 1; with changes, asks whether to save them.
+  void reject() override;
+
   cDevList& RoboczaLista() { return *mRobocza; }
   TFormEdytujUrzadzenie& FormEdytujUrzadzenie() { return *mFormEdytujUrzadzenie; }
   TFormWyszukaneUrzadzenia& FormWyszukaneUrzadzenia() { return *mFormWyszukaneUrzadzenia; }
-
- protected:
-  // Closing: refused while a device is to keep ID 1; with changes, asks
-  // whether to save them.
-  void reject() override;
 
  private:
   int32_t KluczWiersza(int wiersz) const;

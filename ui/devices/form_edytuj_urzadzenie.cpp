@@ -73,6 +73,7 @@ TFormEdytujUrzadzenie::TFormEdytujUrzadzenie(cUslugiUrzadzen& uslugi, cMessageWi
   auto* przywroc = new QPushButton("przywróć obecne", this);
   przywroc->setObjectName("ButtonPrzywrocObecne");
   przywroc->setGeometry(kLewaPol + 72, top, 140, 24);
+  przywroc->setAutoDefault(false);
   top += 30;
   auto* uwaga = new QLabel(
       "Przed zmianą ID upewnij się, że żadne urządzenie nie pracuje na wybranym ID. Konflikt ID "
@@ -107,6 +108,7 @@ TFormEdytujUrzadzenie::TFormEdytujUrzadzenie(cUslugiUrzadzen& uslugi, cMessageWi
   auto* polaczenie = new QPushButton("Ustawienia połączenia z OLVem", this);
   polaczenie->setObjectName("ButtonPolaczenie");
   polaczenie->setGeometry(kLewaPol, kWysokosc - 84, 230, 26);
+  polaczenie->setAutoDefault(false);
   auto* zapisz = new cImageButton("Edytuj urządzenie", Picture(ePicture::kOk), this);
   zapisz->setObjectName("ButtonEdytuj");
   zapisz->setGeometry(kLewaPol, kWysokosc - 44, 160, 26);

@@ -1,5 +1,6 @@
 #include "ui/devices/form_wyszukane_urzadzenia.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -58,6 +59,8 @@ TFormWyszukaneUrzadzenia::TFormWyszukaneUrzadzenia(cUslugiUrzadzen& uslugi, cMes
   mButton3->setObjectName("Button3");
   mButton3->setGeometry(16, 290, 190, 26);
   mButton3->setVisible(mUslugi.Debug());
+  // Enter never resets a device by mistake (see keyPressEvent).
+  mButton3->setAutoDefault(false);
 
   connect(mImageZarejestruj, &QAbstractButton::clicked, mButton1, &QAbstractButton::click);
   connect(zamknij, &QAbstractButton::clicked, button2, &QAbstractButton::click);
@@ -197,6 +200,19 @@ void TFormWyszukaneUrzadzenia::Button3Click() {
   sterownik.FunkcjaPoWyslaniuPlikow = [this] { mTimerPoResecie->Start(); };
   sterownik.WyslijPliki();
   mUslugi.PokazProszeCzekacPozniej();
+}
+
+void TFormWyszukaneUrzadzenia::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the focused button, elsewhere it registers the chosen device.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (auto* przycisk = qobject_cast<QAbstractButton*>(focusWidget())) {
+      przycisk->click();
+    } else if (mButton1->isEnabled()) {
+      mButton1->click();
+    }
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TFormWyszukaneUrzadzenia::PoResecieFabrycznym() {

@@ -53,6 +53,9 @@ class TFormWyszukaneUrzadzenia : public QDialog {
   void F_ZarejestrujUrzadzeniaNaPodstawieKonfout(const std::string& nazwa,
                                                  const std::optional<std::string>& dane);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   const cZnalezioneUrzadzenie* Wybrane() const;
   void PokazOpis();
