@@ -195,6 +195,11 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsFoundRegisteredGivenItsIdNamesA
     EXPECT_EQ(list->item(0)->text(), "Rejestrator OLV");
     EXPECT_EQ(Text(found, "LabelOpis"), "Port: " + Link() + ", ID: 1\nMożesz zarejestrować to urządzenie");
     EXPECT_FALSE(Find<QPushButton>(found, "Button3")->isVisible());
+    list->setCurrentRow(-1);
+    EXPECT_EQ(Text(found, "LabelOpis"), "(nie wybrano żadnego urządzenia)");
+    Find<cImageButton>(found, "ImageZarejestruj")->click();
+    EXPECT_EQ(messages.Informations().back(), "Proszę wybrać urządzenie.");
+    list->setCurrentRow(0);
     Find<cImageButton>(found, "ImageZarejestruj")->click();
   });
   s.Krok("the registration", [&] { return ModalEditor() && editor.RoboczaLista().CountDevices() == 1; }, [&] {
@@ -375,6 +380,15 @@ TEST_F(Form1UrzadzeniaTest, ADeletedDevicesFilesStayUntilTheDeletionIsSaved) {
   cScenariusz s;
   s.Krok("the main window", [] { return true; }, open_editor);
   s.Krok("the editor", [&] { return ModalEditor(); }, [&] {
+    // "Informacje": the help on devices.
+    std::string topic;
+    QTimer::singleShot(0, [&topic] {
+      QWidget* help = QApplication::activeModalWidget();
+      topic = help->findChild<QListWidget*>("ListBox1")->currentItem()->text().toStdString();
+      help->findChild<QAbstractButton*>("ButtonZamknij")->click();
+    });
+    Trigger(editor, "MenuInformacje");
+    EXPECT_EQ(topic, "Urządzenia");
     delete_biuro();
     EXPECT_EQ(messages.Questions().back().text, "Czy jesteś pewien, że chcesz usunąć urządzenie?");
     EXPECT_EQ(messages.Questions().back().first, "Tak, usuń");

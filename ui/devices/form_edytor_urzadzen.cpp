@@ -37,7 +37,7 @@ TFormEdytorUrzadzen::TFormEdytorUrzadzen(cUslugiUrzadzen& uslugi, cMessageWindow
   setObjectName("FormEdytorUrzadzen");
   setWindowTitle("Edytor Urządzeń");
   ApplyWindowLook(this);
-  setFixedSize(600, 350);
+  setFixedSize(680, 350);
 
   auto* menu = new QMenuBar(this);
   menu->setObjectName("MainMenu1");
@@ -73,7 +73,7 @@ TFormEdytorUrzadzen::TFormEdytorUrzadzen(cUslugiUrzadzen& uslugi, cMessageWindow
 
   auto* szczegoly = new QGroupBox(this);
   szczegoly->setObjectName("GroupBoxSzczegoly");
-  szczegoly->setGeometry(250, 46, 334, 288);
+  szczegoly->setGeometry(250, 46, 414, 288);
   const struct {
     const char* podpis;
     const char* nazwa;
@@ -94,7 +94,7 @@ TFormEdytorUrzadzen::TFormEdytorUrzadzen(cUslugiUrzadzen& uslugi, cMessageWindow
     podpis->setGeometry(12, top, 136, 24);
     *wiersz.wartosc = new QLabel("-", szczegoly);
     (*wiersz.wartosc)->setObjectName(wiersz.nazwa);
-    (*wiersz.wartosc)->setGeometry(152, top, 172, 24);
+    (*wiersz.wartosc)->setGeometry(152, top, 252, 24);
     QFont pogrubiona = (*wiersz.wartosc)->font();
     pogrubiona.setBold(true);
     (*wiersz.wartosc)->setFont(pogrubiona);
@@ -188,6 +188,8 @@ void TFormEdytorUrzadzen::PokazSzczegoly(int32_t unique) {
   mLabelNazwaCzytnika2->setText(Q(urzadzenie->Czytnik1.Nazwa));
   mLabelTrybCzytnika2->setText(Q(urzadzenie->Czytnik1.GetTrybJakoTekst()));
   mLabelPolaczenie->setText(Q(urzadzenie->Polaczenie.Port));
+  // A long port path is cut at the label's edge; the whole of it shows here.
+  mLabelPolaczenie->setToolTip(Q(urzadzenie->Polaczenie.Port));
 }
 
 void TFormEdytorUrzadzen::UruchomTimerPomocy() { mTimerPokazHelp4->Start(); }

@@ -149,7 +149,9 @@ void TFormEdytujUrzadzenie::Wczytaj(cDevList& lista, int32_t unique) {
     return;
   }
   mEditNazwa->setText(Q(urzadzenie->Nazwa));
-  mEditID->setText(Q(urzadzenie->GetIDString()));
+  // A pending new ID is shown, so that saving other changes keeps it;
+  // "przywróć obecne" gives the current one.
+  mEditID->setText(QString::number(DoceloweID(*urzadzenie)));
   mUnique = urzadzenie->Unique;
   mEditNazwaCzytnika0->setText(Q(urzadzenie->Czytnik0.Nazwa));
   mComboBoxTrybCzytnika0->setCurrentIndex(IndeksTrybuCzytnika(urzadzenie->Czytnik0.Tryb));
@@ -195,6 +197,10 @@ void TFormEdytujUrzadzenie::Zapisz() {
     mKomunikaty.Information("Nie znaleziono urządzenia, które miało zostać zmienione.");
     return;
   }
+  // The ID it answers to already is no pending change: saving an unchanged
+  // device leaves it equal to the master list's.
+  cUrzadzenie* urzadzenie = mLista->GetDeviceByUnique(mUnique);
+  if (urzadzenie->NoweID == urzadzenie->ID) urzadzenie->NoweID = 0;
   const cUrzadzenie* pod_id = mLista->GetDeviceByID(id);
   mWynik = pod_id ? pod_id->Unique : 0;
   done(QDialog::Accepted);

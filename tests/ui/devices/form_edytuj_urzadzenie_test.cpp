@@ -112,7 +112,7 @@ TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldAndKeepsANeutralReaderNeutralWhe
   EXPECT_EQ(form.Wynik(), brama->Unique);
   EXPECT_EQ(brama->Czytnik0, cCzytnik("Hol", cCzytnik::kNeutralny));
   EXPECT_EQ(brama->Czytnik1, cCzytnik("Wyjście", cCzytnik::kWyjscie));
-  EXPECT_EQ(brama->NoweID, 3);
+  EXPECT_EQ(brama->NoweID, 0);
   EXPECT_EQ(brama->ID, 3);
 }
 
@@ -169,11 +169,17 @@ TEST_F(FormEdytujUrzadzenieTest, ChecksTheIdAndTheNamesAndReportsAConflictFirst)
   EXPECT_EQ(brama->Nazwa, "Brama główna");
   EXPECT_EQ(list.GetDeviceByID(3), brama);
 
-  // "przywróć obecne" gives back the ID the device answers to.
+  // The dialog opens on the pending ID; "przywróć obecne" gives back the ID
+  // the device answers to, and saving it drops the pending one: the device is
+  // chosen again.
   form.Wczytaj(list, u);
-  Edit("EditID")->setText("7");
+  EXPECT_EQ(Edit("EditID")->text(), "5");
   Click("ButtonPrzywrocObecne");
   EXPECT_EQ(Edit("EditID")->text(), "3");
+  Click("ButtonEdytuj");
+  EXPECT_EQ(form.Wynik(), u);
+  EXPECT_EQ(brama->NoweID, 0);
+  form.Wczytaj(list, u);
   Click("ButtonAnuluj");
   EXPECT_EQ(form.Wynik(), 0);
 }
