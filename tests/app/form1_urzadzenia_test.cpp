@@ -200,6 +200,7 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsFoundRegisteredGivenItsIdNamesA
     Find<cImageButton>(found, "ImageZarejestruj")->click();
     EXPECT_EQ(messages.Informations().back(), "Proszę wybrać urządzenie.");
     list->setCurrentRow(0);
+    found.grab().save(OLV_BINARY_DIR "/form_wyszukane_urzadzenia.png");
     Find<cImageButton>(found, "ImageZarejestruj")->click();
   });
   s.Krok("the registration", [&] { return ModalEditor() && editor.RoboczaLista().CountDevices() == 1; }, [&] {

@@ -23,8 +23,8 @@ namespace {
 constexpr int kSzerokosc = 706;
 constexpr int kWysokosc = 400;
 constexpr int kLewaPodpisow = 212;
-constexpr int kLewaPol = 384;
-constexpr int kSzerokoscPol = 306;
+constexpr int kLewaPol = 370;
+constexpr int kSzerokoscPol = 326;
 
 const char* const kKonfliktID = "Urządzenie o takim ID jest już zarejestrowane";
 const char* const kNazwaPozaCp1250 =

@@ -121,6 +121,7 @@ TEST_F(FormEdytujUrzadzenieTest, ButtonModeHidesReaderOneAndChangesTheBackground
   form.show();
   form.Wczytaj(list, brama->Unique);
   const QImage button_background = form.findChild<QLabel*>("ImageTlo")->pixmap().toImage();
+  form.grab().save(OLV_BINARY_DIR "/form_edytuj_urzadzenie_przycisk.png");
   EXPECT_EQ(Combo("ComboBoxTrybPracyUrzadzenia")->currentIndex(), 1);
   for (const char* name : {"LabelNazwaCzytnika1", "EditNazwaCzytnika1", "LabelTrybCzytnika1", "ComboBoxTrybCzytnika1"})
     EXPECT_FALSE(form.findChild<QWidget*>(name)->isVisible()) << name;
