@@ -6,7 +6,8 @@
 // It owns the master lists, its own task queue (whose tasks open the editors),
 // the function launcher and the WPP driver. Every action first checks which
 // registered devices answer, with the please-wait window shown meanwhile.
-// The synchronisation with the devices lives in form1_synchronizacja.cpp.
+// The synchronisation with the devices lives in form1_synchronizacja.cpp, the
+// side of the device windows in form1_urzadzenia.cpp.
 //
 // Callers must guarantee: a QApplication exists; the clock and the message
 // window outlive the window; program_folder ends with "/".
