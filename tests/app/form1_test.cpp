@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -408,8 +409,14 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
   EXPECT_EQ(HandledTasks(*form)[1], "3 z parametrem \"nah\"");
   // The device editor opens read-only, and is closed here as soon as it is up.
   QTimer close_editor;
+  std::vector<bool> enabled;
   QObject::connect(&close_editor, &QTimer::timeout, [&] {
-    if (QApplication::activeModalWidget() == &form->FormEdytorUrzadzen()) form->FormEdytorUrzadzen().reject();
+    TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
+    if (QApplication::activeModalWidget() != &editor) return;
+    for (const char* action : {"MenuWyszukajUrzadzenie", "MenuEdytujUrzadzenie", "MenuUsunUrzadzenie", "MenuZapisz",
+                               "MenuResetuj", "MenuInformacje"})
+      enabled.push_back(editor.findChild<QAction*>(action)->isEnabled());
+    editor.reject();
   });
   close_editor.start(10);
   const std::string read_only =
@@ -420,6 +427,8 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
   ASSERT_EQ(HandledTasks(*form).size(), 3u);
   EXPECT_EQ(HandledTasks(*form)[2], "4 z parametrem \"nah\"");
   EXPECT_EQ(messages.Informations().back(), read_only);
+  // Only looking and the help are left.
+  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, false, true}));
   Find<cImageButton>(*form, "ImageEdytorDostepow")->click();
   ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 4; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[3], "19 z parametrem \"nah\"");
