@@ -6,7 +6,8 @@
 // It owns the master lists, its own task queue (whose tasks open the editors),
 // the function launcher and the WPP driver. Every action first checks which
 // registered devices answer, with the please-wait window shown meanwhile.
-// The synchronisation with the devices lives in form1_synchronizacja.cpp.
+// The synchronisation with the devices lives in form1_synchronizacja.cpp, the
+// side of the device windows in form1_urzadzenia.cpp.
 //
 // Callers must guarantee: a QApplication exists; the clock and the message
 // window outlive the window; program_folder ends with "/".
@@ -33,6 +34,7 @@
 #include "model/wlasciwosci_polaczenia.h"
 #include "ui/common/window_look.h"
 #include "ui/devices/form_wybierz_polaczenie.h"
+#include "ui/devices/uslugi_urzadzen.h"
 
 class QCheckBox;
 class QLabel;
@@ -40,6 +42,7 @@ class QLabel;
 namespace olv {
 
 class cMessageWindow;
+class TFormEdytorUrzadzen;
 class TFormPasekPostepu;
 class TFormProszeCzekac;
 
@@ -145,6 +148,13 @@ class TForm1 : public QWidget {
   std::string ZapiszUsersUrzadzenia(int32_t unique, std::string* error = nullptr);
   std::string ZapiszKonfigUrzadzenia(int32_t unique, std::string* error = nullptr);
 
+  // The device editor (form1_urzadzenia.cpp), opened as the task handler
+  // does: read-only unless mozna_synchronizowac; returns when it is closed.
+  void F_PokazFormEdytorUrzadzen(bool mozna_synchronizowac);
+  TFormEdytorUrzadzen& FormEdytorUrzadzen() { return *mFormEdytorUrzadzen; }
+  // Saves a picture of the device editor showing the first device by name.
+  bool ZapiszZdjecieEdytoraUrzadzen(const std::string& path);
+
   TFormWybierzPolaczenie& FormWybierzPolaczenie() { return *mFormWybierzPolaczenie; }
   TFormPasekPostepu& FormPasekPostepu() { return *mFormPasekPostepu; }
   TFormProszeCzekac& FormProszeCzekac() { return *mFormProszeCzekac; }
@@ -153,6 +163,8 @@ class TForm1 : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  friend class cUslugiUrzadzenFormy1;
+
   struct cSlot {
     QLabel* obraz = nullptr;
     QLabel* nazwa = nullptr;
@@ -162,6 +174,7 @@ class TForm1 : public QWidget {
   void UtworzPrzyciski();
   void UtworzSloty();
   void UtworzFoldery();
+  void UtworzOknaUrzadzen();
   void TimerStartTimer();
   void WczytajDane();
   // True (and error says why) when path is a data file that could not be read.
@@ -227,6 +240,8 @@ class TForm1 : public QWidget {
   TFormWybierzPolaczenie* mFormWybierzPolaczenie = nullptr;
   TFormPasekPostepu* mFormPasekPostepu = nullptr;
   TFormProszeCzekac* mFormProszeCzekac = nullptr;
+  std::unique_ptr<cUslugiUrzadzen> mUslugiUrzadzen;
+  TFormEdytorUrzadzen* mFormEdytorUrzadzen = nullptr;
   std::function<void()> mObslugaKoncaStartu;
 };
 

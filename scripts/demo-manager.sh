@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The manager on a simulated bus: a fresh demo home under build/demo (OLV8_HOME)
 # with a dozen users and three devices, olv8-sim serving those devices (their
-# SD cards holding six weeks of events) on a pseudo-terminal linked as
+# SD cards holding six weeks of events) and a new, unregistered device at ID 1
+# (the device editor's "Wyszukaj urządzenie" finds it) on a pseudo-terminal linked as
 # build/demo/ttyOLV8, and the manager started on that home. Closing the manager
 # stops the simulator.
 #
 # Without a display the manager runs on Qt's offscreen platform, saves a
-# picture of its main window after start-up to build/demo/main.png and exits.
+# picture of its main window after start-up to build/demo/main.png and one of
+# the device editor to build/demo/devices.png, and exits.
 # With OLV8_PORT set to a serial port (COM3, /dev/ttyUSB0, ...), no simulator
 # is started and the devices are registered on that port.
 set -euo pipefail
@@ -89,27 +91,30 @@ else
     exit 1
   fi
   export OLV8_EXTRA_PORTS="$link${OLV8_EXTRA_PORTS:+:$OLV8_EXTRA_PORTS}"
-  echo "demo: olv8-sim serves three devices on $(head -n 1 "$demo/sim.out"), linked as $link"
+  echo "demo: olv8-sim serves three devices and a new one at ID 1 on $(head -n 1 "$demo/sim.out"), linked as $link"
   echo "demo: the simulator's frames are logged in $demo/sim.log"
 fi
 
 export OLV8_HOME=$demo
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   picture=$demo/main.png
-  echo "demo: no display; the main window's picture goes to $picture"
+  devices_picture=$demo/devices.png
+  echo "demo: no display; the main window's picture goes to $picture, the device editor's to $devices_picture"
   status=0
-  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture
+  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_DEVICES_SCREENSHOT=$devices_picture
   # A manager that never finishes its start-up must not hold the demo forever.
   run_manager timeout 120 || status=$?
   if [ "$status" -ne 0 ]; then
     echo "demo: the manager ended with status $status" >&2
     exit 1
   fi
-  if [ ! -s "$picture" ]; then
-    echo "demo: the manager saved no picture to $picture" >&2
-    exit 1
-  fi
-  echo "demo: saved $picture"
+  for saved in "$picture" "$devices_picture"; do
+    if [ ! -s "$saved" ]; then
+      echo "demo: the manager saved no picture to $saved" >&2
+      exit 1
+    fi
+    echo "demo: saved $saved"
+  done
 else
   echo "demo: starting the manager on $demo"
   run_manager

@@ -41,7 +41,7 @@ cDeviceConfig ConfigOf(const cUrzadzenie& device) {
   return config;
 }
 
-// KONFOUT.TXT and USERS.txt of every device.
+// KONFOUT.TXT and USERS.txt of every device, and the card of a new device.
 bool WriteCardSetUp(const std::string& cards, const cDevList& devices, const cUserList& users,
                     uint32_t seed, std::string* error) {
   std::mt19937 random(seed);
@@ -56,6 +56,13 @@ bool WriteCardSetUp(const std::string& cards, const cDevList& devices, const cUs
         !card.Store("USERS.txt", *users_file, &why)) {
       return Fail(error, card.Folder() + ": " + why);
     }
+  }
+  // A factory-fresh device, registered nowhere, waits at ID 1 for the operator
+  // to try registering it.
+  cSdCard fresh(cards + "/" + NazwaFolderuUrzadzenia(1));
+  std::string why;
+  if (!fresh.Prepare(&why) || !fresh.Store("KONFOUT.TXT", cDeviceConfig::Factory(1).ToKonfout(), &why)) {
+    return Fail(error, fresh.Folder() + ": " + why);
   }
   return true;
 }

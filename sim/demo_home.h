@@ -4,7 +4,8 @@
 // card folder is given, an SD card per device as olv8-sim --cards reads them
 // (subfolder 0000000N): KONFOUT.TXT stating the device's name, readers and
 // bus ID, USERS.txt with the users it admits (as if the manager had sent it),
-// and weeks of event files (sim/demo_events.h).
+// and weeks of event files (sim/demo_events.h); and the card of one
+// factory-fresh device at ID 1 that is not registered, for trying registration.
 //
 // Data files already in the folder are kept unless overwriting is asked for,
 // so a real installation is never replaced by mistake.

@@ -1,10 +1,13 @@
 #include "app/form1.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "common/files.h"
 #include "common/strings.h"
@@ -17,6 +20,7 @@
 #include "ui/common/image_button.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/scripted_message_window.h"
+#include "ui/devices/form_edytor_urzadzen.h"
 #include "ui/devices/form_pasek_postepu.h"
 #include "ui/devices/form_prosze_czekac.h"
 
@@ -403,9 +407,28 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
   Find<QPushButton>(*form, "Button1")->click();
   ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 2; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[1], "3 z parametrem \"nah\"");
+  // The device editor opens read-only, and is closed here as soon as it is up.
+  QTimer close_editor;
+  std::vector<bool> enabled;
+  QObject::connect(&close_editor, &QTimer::timeout, [&] {
+    TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
+    if (QApplication::activeModalWidget() != &editor) return;
+    for (const char* action : {"MenuWyszukajUrzadzenie", "MenuEdytujUrzadzenie", "MenuUsunUrzadzenie", "MenuZapisz",
+                               "MenuResetuj", "MenuInformacje"})
+      enabled.push_back(editor.findChild<QAction*>(action)->isEnabled());
+    editor.reject();
+  });
+  close_editor.start(10);
+  const std::string read_only =
+      "Nie udało połączyć się z urządzeniami. Edytor urządzeń zostanie uruchomiony w trybie \"Tylko do odczytu\".";
   Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click();
-  ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 3; }, 20000));
+  ASSERT_TRUE(RunUntil(
+      [&] { return !messages.Informations().empty() && !form->FormEdytorUrzadzen().isVisible(); }, 20000));
+  ASSERT_EQ(HandledTasks(*form).size(), 3u);
   EXPECT_EQ(HandledTasks(*form)[2], "4 z parametrem \"nah\"");
+  EXPECT_EQ(messages.Informations().back(), read_only);
+  // Only looking and the help are left.
+  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, false, true}));
   Find<cImageButton>(*form, "ImageEdytorDostepow")->click();
   ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 4; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[3], "19 z parametrem \"nah\"");

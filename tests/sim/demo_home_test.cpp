@@ -93,6 +93,18 @@ TEST_F(DemoHome, CardsStateTheRegisteredDevicesAndAdmitTheirAccessList) {
   }
 }
 
+TEST_F(DemoHome, ANewUnregisteredDeviceWaitsAtIdOneWithTheFactoryConfiguration) {
+  EXPECT_EQ(mDevices.GetDeviceByID(1), nullptr);
+  cSimBus bus(mClock);
+  std::string error;
+  ASSERT_TRUE(bus.AddDevice(1, Card(1), &error)) << error;
+  const cDeviceConfig& config = bus.FindDevice(1)->Config();
+  EXPECT_EQ(config.device_id, "Rejestrator OLV");
+  EXPECT_EQ(config.rsid, 1);
+  EXPECT_FALSE(config.button);
+  EXPECT_TRUE(ListFiles(Card(1), ".CSV").empty());
+}
+
 TEST_F(DemoHome, EventLinesStandWhereTheManagerReadsThemWithTheReadersOfDevicesTxt) {
   int files = 0, lines = 0;
   for (int i = 0; i < mDevices.CountDevices(); ++i) {

@@ -2,7 +2,8 @@
 // compiles them into the executable as Qt resources. Usage:
 //   olv_draw_pictures <output folder>
 // Every picture is drawn on a 100 x 100 grid (the device pictures on 104 x 60)
-// and scaled to its size, so the shapes stay crisp at the small sizes used.
+// and scaled to its size, so the shapes stay crisp at the small sizes used; the
+// backgrounds of the edit-device dialog are drawn at their own size.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -180,6 +181,76 @@ Draw Cross() {
   };
 }
 
+// The edit-device dialog's background, 706 x 400: the window's colour, and on
+// the left a panel with the device and what its two ports carry: reader 0 at
+// the top, reader 1 or a push button at the bottom, each joined to the device
+// by its cable.
+Draw DeviceBackground(bool button) {
+  return [button](QPainter& p) {
+    p.fillRect(QRectF(0, 0, 706, 400), QColor(232, 241, 255));
+    p.setPen(QPen(QColor(196, 212, 238), 1.5));
+    p.setBrush(QColor(218, 231, 252));
+    p.drawRoundedRect(QRectF(8, 8, 186, 384), 12, 12);
+
+    const QColor edge(28, 44, 76);
+    const QColor cable(90, 98, 112);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(cable, 4, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath cables;
+    cables.moveTo(62, 96);
+    cables.cubicTo(62, 130, 100, 130, 100, 158);
+    cables.moveTo(100, 254);
+    cables.cubicTo(100, 282, 62, 282, 62, 300);
+    p.drawPath(cables);
+
+    // The device: a case with a display and a state lamp.
+    p.setPen(QPen(edge, 2.5));
+    p.setBrush(QColor(58, 84, 128));
+    p.drawRoundedRect(QRectF(56, 156, 90, 100), 10, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(196, 222, 250));
+    p.drawRoundedRect(QRectF(68, 170, 66, 34), 4, 4);
+    p.setBrush(QColor(60, 220, 80));
+    p.drawEllipse(QPointF(101, 232), 7, 7);
+
+    // A reader: a tall case with the card symbol and a keypad.
+    const auto reader = [&p, edge](double x, double y) {
+      p.setPen(QPen(edge, 2));
+      p.setBrush(QColor(238, 242, 248));
+      p.drawRoundedRect(QRectF(x, y, 48, 70), 7, 7);
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(QColor(40, 90, 170), 2.5, Qt::SolidLine, Qt::RoundCap));
+      for (int r = 5; r <= 13; r += 4) p.drawArc(QRectF(x + 20 - r, y + 22 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(150, 160, 176));
+      for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 3; ++col) p.drawRoundedRect(QRectF(x + 8 + col * 12, y + 44 + row * 10, 8, 6), 1.5, 1.5);
+    };
+    reader(38, 26);
+    if (button) {
+      // A push button on its wall plate.
+      p.setPen(QPen(edge, 2));
+      p.setBrush(QColor(238, 242, 248));
+      p.drawRoundedRect(QRectF(34, 300, 56, 56), 7, 7);
+      p.setBrush(QColor(200, 50, 50));
+      p.drawEllipse(QPointF(62, 328), 17, 17);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(240, 130, 120));
+      p.drawEllipse(QPointF(57, 322), 6, 5);
+    } else {
+      reader(38, 300);
+    }
+
+    p.setPen(QColor(28, 44, 76));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(92, 50, 100, 20), Qt::AlignLeft, QStringLiteral("port 0"));
+    p.drawText(QRectF(98, 320, 94, 20), Qt::AlignLeft, QStringLiteral("port 1"));
+  };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -200,5 +271,7 @@ int main(int argc, char** argv) {
   ok &= Save(folder, "statystyka.png", kIcon, kIcon, 100, 100, Statistics());
   ok &= Save(folder, "ok.png", kIcon, kIcon, 100, 100, Tick());
   ok &= Save(folder, "anuluj.png", kIcon, kIcon, 100, 100, Cross());
+  ok &= Save(folder, "tlo_czytniki.png", 706, 400, 706, 400, DeviceBackground(false));
+  ok &= Save(folder, "tlo_przycisk.png", 706, 400, 706, 400, DeviceBackground(true));
   return ok ? 0 : 1;
 }

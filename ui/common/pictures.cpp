@@ -20,6 +20,8 @@ const char* FileName(ePicture picture) {
     case ePicture::kStatystyka: return "statystyka.png";
     case ePicture::kOk: return "ok.png";
     case ePicture::kAnuluj: return "anuluj.png";
+    case ePicture::kTloCzytniki: return "tlo_czytniki.png";
+    case ePicture::kTloPrzycisk: return "tlo_przycisk.png";
   }
   return "";
 }

@@ -1,5 +1,5 @@
-// The program's pictures: the device slot pictures and the pictures of the
-// action buttons, drawn for this program by ui/common/draw_pictures.cpp at build
+// The program's pictures: the device slot pictures, the pictures of the
+// action buttons and the backgrounds of the edit-device dialog, drawn for this program by ui/common/draw_pictures.cpp at build
 // time and built into the executable as Qt resources.
 //
 // Callers must guarantee: a QApplication exists.
@@ -19,6 +19,8 @@ enum class ePicture {
   kStatystyka,
   kOk,
   kAnuluj,
+  kTloCzytniki,  // the edit-device dialog's background, 706 x 400: two readers
+  kTloPrzycisk,  // the same with a push button in place of reader 1
 };
 
 // Null only when the resources are missing from the build.

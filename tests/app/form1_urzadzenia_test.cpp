@@ -1,0 +1,435 @@
+// The device windows from the main window, in real time against olv8-sim on a
+// pseudo-terminal with the message window scripted: searching all ports,
+// registering a factory-fresh device and giving it its ID, names and button
+// mode; the factory reset; a device that does not get its settings; and the
+// local files of a deleted device, which go only when the deletion is saved.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+
+#include "app/form1.h"
+#include "comm/com_socket.h"
+#include "common/cp1250.h"
+#include "common/files.h"
+#include "common/virtual_clock.h"
+#include "gtest/gtest.h"
+#include "model/data_files.h"
+#include "model/device_folder.h"
+#include "tests/sim/olv8_sim_process.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/image_button.h"
+#include "ui/common/qt_clock.h"
+#include "ui/common/scripted_message_window.h"
+#include "ui/devices/form_edytor_urzadzen.h"
+#include "ui/devices/form_edytuj_urzadzenie.h"
+#include "ui/devices/form_prosze_czekac.h"
+#include "ui/devices/form_wyszukane_urzadzenia.h"
+
+namespace olv {
+namespace {
+
+using test::RunUntil;
+
+const char* const kID1 = "Jedno z urządzeń posiada ID 1. Przez zapisaniem zmian musisz wybrać inne ID.";
+
+// Steps run one after the other, each once its condition holds. An action runs
+// from its own zero timer, so a modal window it opens does not stop the script.
+// Past the time limit every modal window is closed, so a failing test ends.
+class cScenariusz {
+ public:
+  void Krok(std::string opis, std::function<bool()> warunek, std::function<void()> akcja = [] {}) {
+    mKroki.push_back({std::move(opis), std::move(warunek), std::move(akcja)});
+  }
+  // True when every step ran (and its action returned) within limit_ms.
+  bool Wykonaj(int limit_ms) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (elapsed.elapsed() > limit_ms) {
+        mPrzekroczono = true;
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(0);
+        return;
+      }
+      if (mNastepny >= mKroki.size() || !mKroki[mNastepny].warunek()) return;
+      std::function<void()> akcja = mKroki[mNastepny++].akcja;
+      ++mTrwajace;
+      QTimer::singleShot(0, [this, akcja] {
+        akcja();
+        --mTrwajace;
+      });
+    });
+    poll.start(10);
+    RunUntil([&] { return (mNastepny == mKroki.size() && mTrwajace == 0) || mPrzekroczono; }, limit_ms + 60000);
+    return !mPrzekroczono && mNastepny == mKroki.size();
+  }
+  // The step that was waited for, for the failure message.
+  std::string Czekano() const { return mNastepny < mKroki.size() ? mKroki[mNastepny].opis : "(koniec)"; }
+
+ private:
+  struct cKrok {
+    std::string opis;
+    std::function<bool()> warunek;
+    std::function<void()> akcja;
+  };
+  std::vector<cKrok> mKroki;
+  size_t mNastepny = 0;
+  int mTrwajace = 0;
+  bool mPrzekroczono = false;
+};
+
+class Form1UrzadzeniaTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(CreateDirectory(folder + "cards")); }
+  void TearDown() override { unsetenv("OLV8_EXTRA_PORTS"); }
+
+  std::unique_ptr<TForm1> Make(const std::vector<std::string>& arguments = {}) {
+    return std::make_unique<TForm1>(clock, messages, arguments, folder, std::make_unique<TCOMSocket>());
+  }
+  std::string Card(int id) const { return folder + "cards/" + std::to_string(id); }
+  std::string Link() const { return folder + "ttyOLV"; }
+  // olv8-sim with these devices (ID and card) behind the link; the link, which
+  // every search of all ports also looks at.
+  std::string StartSimulator(const std::vector<int>& ids, const std::vector<std::string>& more = {}) {
+    std::vector<std::string> args{"--link", Link()};
+    for (int id : ids) {
+      args.push_back("--device");
+      args.push_back(std::to_string(id) + ":" + Card(id));
+    }
+    args.insert(args.end(), more.begin(), more.end());
+    if (simulator.Start(args).empty()) return "";
+    setenv("OLV8_EXTRA_PORTS", Link().c_str(), 1);
+    return Link();
+  }
+  void WriteDevices(const std::vector<std::pair<std::string, int>>& devices, const std::string& port) {
+    cVirtualClock unique_clock;
+    cDevList list(unique_clock);
+    for (const auto& [name, id] : devices) {
+      ASSERT_TRUE(list.DodajUrzadzenie(name, id, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
+                                       cWlasciwosciPolaczenia{port, 115200}));
+      unique_clock.AdvanceMs(1);
+    }
+    ASSERT_TRUE(CreateDirectory(folder + "data"));
+    ASSERT_TRUE(olv::ZapiszUrzadzenia(folder + "data/devices.txt", list));
+  }
+  void StartUp(TForm1& form) {
+    bool started = false;
+    form.UstawObslugeKoncaStartu([&] { started = true; });
+    form.show();
+    ASSERT_TRUE(RunUntil([&] { return started; }, 20000));
+  }
+  static bool Modal(const char* name) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal->objectName() == name;
+  }
+  static bool ModalEditor() { return Modal("FormEdytorUrzadzen"); }
+  template <typename T>
+  static T* Find(QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  static std::string Text(QWidget& window, const char* name) { return Find<QLabel>(window, name)->text().toStdString(); }
+  static void Trigger(QWidget& window, const char* action) { Find<QAction>(window, action)->trigger(); }
+  bool Told(const std::string& text) const {
+    const auto& all = messages.Informations();
+    return std::find(all.begin(), all.end(), text) != all.end();
+  }
+  bool ToldStarting(const std::string& start) const {
+    for (const std::string& text : messages.Informations())
+      if (text.rfind(start, 0) == 0) return true;
+    return false;
+  }
+  // Selects the editor's row whose text is name.
+  static void Choose(TFormEdytorUrzadzen& editor, const char* name) {
+    auto* list = Find<QListWidget>(editor, "ListBoxListaUrzadzen");
+    const auto items = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name;
+    list->setCurrentItem(items[0]);
+  }
+  std::string KonfoutOf(int card) const {
+    return Cp1250ToUtf8(ReadWholeFile(Card(card) + "/KONFOUT.TXT").value_or(""));
+  }
+
+  test::cTemporaryFolder temporary;
+  std::string folder = temporary.Path();
+  cQtClock clock;
+  cScriptedMessageWindow messages;
+  test::cOlv8SimProcess simulator;
+};
+
+TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsFoundRegisteredGivenItsIdNamesAndButtonModeAndSaved) {
+  // An empty card: the device answers to 1 with the factory configuration.
+  ASSERT_FALSE(StartSimulator({1}).empty());
+  auto form = Make();
+  StartUp(*form);
+  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "brak zapisanych urządzeń");
+  TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
+  TFormWyszukaneUrzadzenia& found = editor.FormWyszukaneUrzadzenia();
+  TFormEdytujUrzadzenie& edit = editor.FormEdytujUrzadzenie();
+  const std::string log_path = form->SciezkaLogu();
+  const auto logged = [&](const std::string& text) {
+    return ReadWholeFile(log_path).value_or("").find(text) != std::string::npos;
+  };
+
+  cScenariusz s;
+  s.Krok("the main window", [] { return true; }, [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
+  // No device registered: the help on adding devices opens by itself.
+  s.Krok("the help on adding devices", [&] { return Modal("FormHelp"); }, [&] {
+    QWidget* help = QApplication::activeModalWidget();
+    EXPECT_EQ(Find<QListWidget>(*help, "ListBox1")->currentItem()->text(), "Dodawanie urządzeń");
+    EXPECT_TRUE(editor.isVisible());
+    Find<QAbstractButton>(*help, "ButtonZamknij")->click();
+  });
+  s.Krok("the editor", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuWyszukajUrzadzenie"); });
+  s.Krok("the found devices", [&] { return Modal("FormWyszukaneUrzadzenia"); }, [&] {
+    auto* list = Find<QListWidget>(found, "ListBox1");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Rejestrator OLV");
+    EXPECT_EQ(Text(found, "LabelOpis"), "Port: " + Link() + ", ID: 1\nMożesz zarejestrować to urządzenie");
+    EXPECT_FALSE(Find<QPushButton>(found, "Button3")->isVisible());
+    list->setCurrentRow(-1);
+    EXPECT_EQ(Text(found, "LabelOpis"), "(nie wybrano żadnego urządzenia)");
+    Find<cImageButton>(found, "ImageZarejestruj")->click();
+    EXPECT_EQ(messages.Informations().back(), "Proszę wybrać urządzenie.");
+    list->setCurrentRow(0);
+    found.grab().save(OLV_BINARY_DIR "/form_wyszukane_urzadzenia.png");
+    Find<cImageButton>(found, "ImageZarejestruj")->click();
+  });
+  s.Krok("the registration", [&] { return ModalEditor() && editor.RoboczaLista().CountDevices() == 1; }, [&] {
+    EXPECT_FALSE(found.isVisible());
+    EXPECT_TRUE(Told("Urządzenie zostało zarejestrowane pomyslnie."));
+    EXPECT_TRUE(Told("Zarejestrowano nowe urządzenie. Proszę zmienić jego ID. ID 1 jest zarezerwowane dla "
+                     "nowych urządzeń."));
+    EXPECT_EQ(Text(editor, "LabelNazwa"), "Rejestrator OLV");
+    EXPECT_EQ(Text(editor, "LabelID"), "1");
+    EXPECT_EQ(Text(editor, "LabelNazwaCzytnika1"), "wejście");
+    EXPECT_EQ(Text(editor, "LabelTrybCzytnika2"), "wyjście");
+    EXPECT_EQ(Text(editor, "LabelTrybPrzycisku"), "nie");
+    EXPECT_EQ(Text(editor, "LabelPolaczenie"), Link());
+    // ID 1 blocks both saving and closing.
+    Trigger(editor, "MenuZapisz");
+    Trigger(editor, "MenuZamknij");
+    EXPECT_EQ(std::count(messages.Informations().begin(), messages.Informations().end(), kID1), 2);
+    EXPECT_TRUE(editor.isVisible());
+    Choose(editor, "Rejestrator OLV");
+    Trigger(editor, "MenuEdytujUrzadzenie");
+  });
+  s.Krok("the edit dialog", [&] { return Modal("FormEdytujUrzadzenie"); }, [&] {
+    Find<QLineEdit>(edit, "EditID")->setText("4");
+    Find<QLineEdit>(edit, "EditNazwa")->setText("Magazyn");
+    Find<QLineEdit>(edit, "EditNazwaCzytnika0")->setText("Wejście z rampy");
+    Find<QComboBox>(edit, "ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(1);
+    Find<QLineEdit>(edit, "EditNazwaCzytnika1")->setText("Dzwonek");
+    Find<cImageButton>(edit, "ButtonEdytuj")->click();
+  });
+  s.Krok("the editor after the edit", [&] { return ModalEditor() && !edit.isVisible(); }, [&] {
+    // The ID is pending: nothing is chosen until the device is clicked.
+    EXPECT_EQ(Text(editor, "LabelNazwa"), "-");
+    Choose(editor, "Magazyn");
+    EXPECT_EQ(Text(editor, "LabelID"), "4");
+    EXPECT_EQ(Text(editor, "LabelTrybPrzycisku"), "tak");
+    Trigger(editor, "MenuZapisz");
+  });
+  s.Krok("the editor after saving", [&] { return ModalEditor() && form->DevList().CountDevices() == 1; },
+         [&] { Trigger(editor, "MenuZamknij"); });
+  s.Krok("the main window again", [&] { return !editor.isVisible() && !QApplication::activeModalWidget(); });
+  ASSERT_TRUE(s.Wykonaj(60000)) << s.Czekano();
+
+  const cUrzadzenie* magazyn = form->DevList().GetDeviceByIndex(0);
+  ASSERT_NE(magazyn, nullptr);
+  EXPECT_EQ(magazyn->ID, 4);
+  EXPECT_EQ(magazyn->NoweID, 0);
+  EXPECT_EQ(magazyn->Nazwa, "Magazyn");
+  EXPECT_TRUE(magazyn->Przycisk);
+  cVirtualClock unique_clock;
+  cDevList stored(unique_clock);
+  ASSERT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", stored).Wczytano);
+  ASSERT_EQ(stored.CountDevices(), 1);
+  EXPECT_EQ(stored.GetDeviceByIndex(0)->ID, 4);
+  // The device took its settings: it answers to 4 and reports them.
+  EXPECT_EQ(KonfoutOf(1), "DeviceID=Magazyn\r\nport0=Wejście z rampy\r\nport1=Dzwonek\r\nbutton=on\r\nRSID=4\r\n");
+  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Magazyn");
+  EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "aktywne");
+  EXPECT_EQ(messages.Unscripted(), 0);
+  EXPECT_TRUE(logged("TFormWyszukaneUrzadzenia: F_ZarejestrujUrzadzeniaNaPodstawieKonfout"));
+  EXPECT_TRUE(logged("Form1: F_PokazFormEdytorUrzadzen"));
+  // The configuration was read in memory: no file of it was left anywhere.
+  EXPECT_FALSE(FileExists(folder + "tempfile.temp"));
+}
+
+TEST_F(Form1UrzadzeniaTest, AFactoryResetInDebugModeMakesTheDeviceANewOneAtIdOne) {
+  ASSERT_FALSE(StartSimulator({3}).empty());
+  WriteDevices({{"Brama", 3}}, Link());
+  auto form = Make({"debug"});
+  StartUp(*form);
+  TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
+  TFormWyszukaneUrzadzenia& found = editor.FormWyszukaneUrzadzenia();
+
+  cScenariusz s;
+  s.Krok("the main window", [] { return true; }, [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
+  s.Krok("the editor", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuWyszukajUrzadzenie"); });
+  s.Krok("the found devices", [&] { return Modal("FormWyszukaneUrzadzenia"); }, [&] {
+    EXPECT_EQ(Text(found, "LabelOpis"),
+              "Port: " + Link() + ", ID: 3\nUrządzenie jest zarejestrowane i możesz nim zarządzać");
+    EXPECT_FALSE(Find<cImageButton>(found, "ImageZarejestruj")->isEnabled());
+    ASSERT_TRUE(Find<QPushButton>(found, "Button3")->isVisible());
+    Find<QPushButton>(found, "Button3")->click();
+  });
+  s.Krok("the reset", [&] { return Modal("FormWyszukaneUrzadzenia") && messages.Informations().size() == 1; },
+         [&] { Find<cImageButton>(found, "ImageZamknijOkno")->click(); });
+  s.Krok("the editor again", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuZamknij"); });
+  s.Krok("the main window again", [&] { return !QApplication::activeModalWidget(); });
+  ASSERT_TRUE(s.Wykonaj(60000)) << s.Czekano();
+
+  EXPECT_EQ(messages.Informations()[0], "Urządzenie otrzymało ustawienia fabryczne i odpowiada teraz na ID 1.");
+  EXPECT_EQ(Cp1250ToUtf8(ReadWholeFile(folder + "data/extSD/00000003/sent/00000003").value_or("")),
+            "DeviceID=Rejestrator OLV\r\nport1=wyjście\r\nport0=wejście\r\nbutton=off\r\nRSID=1\r\n");
+  EXPECT_EQ(KonfoutOf(3), "DeviceID=Rejestrator OLV\r\nport0=wejście\r\nport1=wyjście\r\nbutton=off\r\nRSID=1\r\n");
+  // The file went under its own name, without an extension.
+  EXPECT_TRUE(FileExists(Card(3) + "/00000003"));
+}
+
+TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNewOnePendingAndIsTold) {
+  ASSERT_FALSE(StartSimulator({2, 3}).empty());
+  WriteDevices({{"Brama", 2}, {"Magazyn", 3}}, Link());
+  auto form = Make();
+  StartUp(*form);
+  TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
+  TFormEdytujUrzadzenie& edit = editor.FormEdytujUrzadzenie();
+  const auto change_id = [&](const char* name, const char* id) {
+    Choose(editor, name);
+    QTimer::singleShot(0, [&edit, id] {
+      edit.findChild<QLineEdit*>("EditID")->setText(id);
+      edit.findChild<cImageButton*>("ButtonEdytuj")->click();
+    });
+    Trigger(editor, "MenuEdytujUrzadzenie");
+  };
+
+  cScenariusz s;
+  s.Krok("the main window", [] { return true; }, [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
+  s.Krok("the editor", [&] { return ModalEditor(); }, [&] {
+    change_id("Brama", "5");
+    change_id("Magazyn", "6");
+    // Magazyn falls silent before the save.
+    simulator.Stop(SIGTERM);
+    ASSERT_FALSE(StartSimulator({2, 3}, {"--silent", "3"}).empty());
+    Trigger(editor, "MenuZapisz");
+  });
+  s.Krok("the save", [&] { return ModalEditor() && ToldStarting("Nie udało się wysłać ustawień do urządzeń:"); },
+         [&] {
+           Choose(editor, "Magazyn");
+           EXPECT_EQ(Text(editor, "LabelID"), "6");
+           Trigger(editor, "MenuZamknij");
+         });
+  s.Krok("the main window again", [&] { return !QApplication::activeModalWidget(); });
+  ASSERT_TRUE(s.Wykonaj(90000)) << s.Czekano();
+
+  const std::string told = messages.Informations().back();
+  EXPECT_NE(told.find("Magazyn (port " + Link() + ", ID 3)"), std::string::npos) << told;
+  EXPECT_EQ(told.find("Brama"), std::string::npos) << told;
+  EXPECT_NE(told.find("nadal odpowiadają na swoje dotychczasowe ID"), std::string::npos) << told;
+  const cUrzadzenie* brama = form->DevList().GetDeviceByIndex(0);
+  const cUrzadzenie* magazyn = form->DevList().GetDeviceByIndex(1);
+  EXPECT_EQ(brama->ID, 5);
+  EXPECT_EQ(brama->NoweID, 0);
+  EXPECT_EQ(magazyn->ID, 3);
+  EXPECT_EQ(magazyn->NoweID, 6);
+  cVirtualClock unique_clock;
+  cDevList stored(unique_clock);
+  ASSERT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", stored).Wczytano);
+  EXPECT_EQ(stored.GetDeviceByIndex(0)->ID, 5);
+  EXPECT_EQ(stored.GetDeviceByIndex(1)->ID, 3);
+  EXPECT_NE(KonfoutOf(2).find("RSID=5\r\n"), std::string::npos);
+  EXPECT_NE(KonfoutOf(3).find("RSID=3\r\n"), std::string::npos);
+  // Brama answers to its new ID; Magazyn is silent.
+  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Brama");
+  EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "aktywne");
+  EXPECT_EQ(Text(*form, "LabelOLV2Aktywnosc"), "nieaktywne");
+}
+
+TEST_F(Form1UrzadzeniaTest, ADeletedDevicesFilesStayUntilTheDeletionIsSaved) {
+  WriteDevices({{"Brama", 2}, {"Biuro", 4}}, "/dev/olv-no-such-port");
+  for (int id : {2, 4}) {
+    ASSERT_TRUE(UtworzFolderWyslanychPlikow(folder, id));
+    ASSERT_TRUE(WriteFileAtomically(FolderUrzadzenia(folder, id) + "26110101.CSV", "events"));
+    ASSERT_TRUE(WriteFileAtomically(FolderWyslanychPlikow(folder, id) + "konfig.txt", "old"));
+  }
+  // In debug mode the editor is writable though the devices are not there.
+  auto form = Make({"DEBUG"});
+  StartUp(*form);
+  TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
+  const auto files_of_4 = [&] {
+    return ListFiles(FolderUrzadzenia(folder, 4)).size() + ListFiles(FolderWyslanychPlikow(folder, 4)).size();
+  };
+  const auto delete_biuro = [&] {
+    Choose(editor, "Biuro");
+    messages.Answer(kOdpowiedzTak);
+    Trigger(editor, "MenuUsunUrzadzenie");
+    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 1);
+    EXPECT_EQ(files_of_4(), 2u);
+  };
+  const auto open_editor = [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); };
+
+  cScenariusz s;
+  s.Krok("the main window", [] { return true; }, open_editor);
+  s.Krok("the editor", [&] { return ModalEditor(); }, [&] {
+    // "Informacje": the help on devices.
+    std::string topic;
+    QTimer::singleShot(0, [&topic] {
+      QWidget* help = QApplication::activeModalWidget();
+      topic = help->findChild<QListWidget*>("ListBox1")->currentItem()->text().toStdString();
+      help->findChild<QAbstractButton*>("ButtonZamknij")->click();
+    });
+    Trigger(editor, "MenuInformacje");
+    EXPECT_EQ(topic, "Urządzenia");
+    delete_biuro();
+    EXPECT_EQ(messages.Questions().back().text, "Czy jesteś pewien, że chcesz usunąć urządzenie?");
+    EXPECT_EQ(messages.Questions().back().first, "Tak, usuń");
+    // Reset brings it back, files and all.
+    messages.Answer(kOdpowiedzTak);
+    Trigger(editor, "MenuResetuj");
+    EXPECT_EQ(messages.Questions().back().first, "Resetuj zmiany");
+    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 2);
+    delete_biuro();
+    // "Nie" at the close prompt drops the deletion.
+    messages.Answer(kOdpowiedzNie);
+    Trigger(editor, "MenuZamknij");
+  });
+  s.Krok("the main window", [&] { return !QApplication::activeModalWidget(); }, [&] {
+    EXPECT_EQ(messages.Questions().back().text, "Czy chcesz zapisać zmiany?");
+    EXPECT_EQ(form->DevList().CountDevices(), 2);
+    EXPECT_EQ(files_of_4(), 2u);
+    open_editor();
+  });
+  s.Krok("the editor again", [&] { return ModalEditor(); }, [&] {
+    delete_biuro();
+    Trigger(editor, "MenuZapisz");
+  });
+  s.Krok("the save", [&] { return ModalEditor() && form->DevList().CountDevices() == 1; },
+         [&] { Trigger(editor, "MenuZamknij"); });
+  s.Krok("the main window at the end", [&] { return !QApplication::activeModalWidget(); });
+  ASSERT_TRUE(s.Wykonaj(60000)) << s.Czekano();
+
+  EXPECT_EQ(files_of_4(), 0u);
+  EXPECT_TRUE(DirectoryExists(FolderWyslanychPlikow(folder, 4)));
+  EXPECT_EQ(ReadWholeFile(FolderUrzadzenia(folder, 2) + "26110101.CSV"), "events");
+  cVirtualClock unique_clock;
+  cDevList stored(unique_clock);
+  ASSERT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", stored).Wczytano);
+  ASSERT_EQ(stored.CountDevices(), 1);
+  EXPECT_EQ(stored.GetDeviceByIndex(0)->Nazwa, "Brama");
+  // Brama could not be sent its settings (no such port): it is told.
+  EXPECT_TRUE(ToldStarting("Nie udało się wysłać ustawień do urządzeń:"));
+  EXPECT_EQ(messages.Unscripted(), 0);
+}
+
+}  // namespace
+}  // namespace olv

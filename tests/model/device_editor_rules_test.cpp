@@ -1,0 +1,218 @@
+// KONFOUT.TXT, the factory file, registration, and the device editor's rules:
+// reader-mode items, ID conflicts over current and pending IDs, and which
+// local files go with a deleted device.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "common/cp1250.h"
+#include "common/files.h"
+#include "common/virtual_clock.h"
+#include "model/device_folder.h"
+#include "model/edycja_urzadzen.h"
+#include "model/konfout.h"
+#include "model/rejestracja_urzadzenia.h"
+
+namespace olv {
+namespace {
+
+std::string Cp1250(const std::string& utf8) { return *Utf8ToCp1250(utf8); }
+
+class Folder {
+ public:
+  Folder() {
+    char pattern[] = "/tmp/olv-editor-XXXXXX";
+    path_ = std::string(mkdtemp(pattern)) + "/";
+  }
+  ~Folder() { std::filesystem::remove_all(path_); }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+TEST(Konfout, ReadsKeysAtLineStartsLastLineWinsAndOnlyTheWholeLineButtonOnSetsTheButton) {
+  struct Case {
+    std::string file;
+    cKonfout expected;
+  };
+  const Case cases[] = {
+      {Cp1250("DeviceID=Wejście główne\r\nport0=wejście\r\nport1=wyjście\r\nbutton=on\r\nRSID=1\r\n"),
+       {"Wejście główne", "wejście", "wyjście", true}},
+      // A trailing blank, another letter case, or a later "off" leave it off.
+      {"DeviceID=A\r\nbutton=on \r\n", {"A", "", "", false}},
+      {"DeviceID=A\r\nbutton=ON\r\n", {"A", "", "", false}},
+      {"button=on\r\nbutton=off\r\n", {"", "", "", false}},
+      {"button=off\r\nbutton=on", {"", "", "", true}},
+      // Keys count only at the start of a line and in their own letter case.
+      {"deviceid=x\r\n DeviceID=y\r\nport0=a\r\nport0=b\r\nxport1=c\r\n", {"", "b", "", false}},
+      // LF or CR alone end lines too; a value keeps its blanks.
+      {"DeviceID= Brama \nport0=1\rport1=2", {" Brama ", "1", "2", false}},
+      {"", {}},
+  };
+  for (const Case& c : cases) {
+    const cKonfout got = OdczytajKonfout(c.file);
+    EXPECT_EQ(got.Nazwa, c.expected.Nazwa) << c.file;
+    EXPECT_EQ(got.Czytnik0, c.expected.Czytnik0) << c.file;
+    EXPECT_EQ(got.Czytnik1, c.expected.Czytnik1) << c.file;
+    EXPECT_EQ(got.Przycisk, c.expected.Przycisk) << c.file;
+  }
+}
+
+TEST(Konfout, TheFactoryFileGoesUnderExtSdWithTheEightDigitNameAndReadsAsANewDevice) {
+  Folder folder;
+  std::string error;
+  // data/extSD/00000003 is the device's own folder, made at start-up.
+  ASSERT_TRUE(UtworzFolderWyslanychPlikow(folder.Path(), 3));
+  const std::string path = ZapiszPlikFabryczny(folder.Path(), 3, &error);
+  EXPECT_EQ(path, folder.Path() + "data/extSD/00000003/sent/00000003") << error;
+  EXPECT_EQ(ReadWholeFile(path),
+            Cp1250("DeviceID=Rejestrator OLV\r\nport1=wyjście\r\nport0=wejście\r\nbutton=off\r\nRSID=1\r\n"));
+  const cKonfout factory = OdczytajKonfout(*ReadWholeFile(path));
+  EXPECT_EQ(factory.Nazwa, "Rejestrator OLV");
+  EXPECT_EQ(factory.Czytnik0, "wejście");
+  EXPECT_EQ(factory.Czytnik1, "wyjście");
+  EXPECT_FALSE(factory.Przycisk);
+
+  // A folder that cannot be made is told, and nothing is returned.
+  Folder blocked;
+  ASSERT_TRUE(WriteFileAtomically(blocked.Path() + "data", "not a folder"));
+  EXPECT_EQ(ZapiszPlikFabryczny(blocked.Path(), 3, &error), "");
+  EXPECT_NE(error.find("00000003"), std::string::npos) << error;
+}
+
+class DeviceEditorRulesTest : public ::testing::Test {
+ protected:
+  cUrzadzenie* Add(cDevList& list, const std::string& name, int id, const std::string& port = "/dev/ttyUSB0") {
+    EXPECT_TRUE(list.DodajUrzadzenie(name, id, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
+                                     cWlasciwosciPolaczenia{port, 115200}));
+    clock.AdvanceMs(1);
+    return list.GetDeviceByIndex(list.CountDevices() - 1);
+  }
+
+  cVirtualClock clock;
+  cDevList list{clock};
+};
+
+TEST_F(DeviceEditorRulesTest, RegistrationTakesANewDeviceAtIdOneAndRefusesBadDataAndEveryIdConflict) {
+  Add(list, "Brama", 2);
+  cUrzadzenie* magazyn = Add(list, "Magazyn", 3);
+  magazyn->NoweID = 5;
+  const cKonfout konfout{"Rejestrator OLV", "wejście", "wyjście", true};
+
+  const cWynikRejestracji nowe = ZarejestrujUrzadzenie(list, "/dev/pts/7", 1, konfout);
+  EXPECT_EQ(nowe.Kod, 6);
+  EXPECT_EQ(nowe.Konflikt, 0);
+  const cUrzadzenie* dodane = list.GetDeviceByUnique(nowe.Unique);
+  ASSERT_NE(dodane, nullptr);
+  EXPECT_EQ(dodane->ID, 1);
+  EXPECT_EQ(dodane->Nazwa, "Rejestrator OLV");
+  EXPECT_EQ(dodane->Czytnik0, cCzytnik("wejście", cCzytnik::kWejscie));
+  EXPECT_EQ(dodane->Czytnik1, cCzytnik("wyjście", cCzytnik::kWyjscie));
+  EXPECT_TRUE(dodane->Przycisk);
+  EXPECT_EQ(dodane->Polaczenie, (cWlasciwosciPolaczenia{"/dev/pts/7", 115200}));
+  EXPECT_TRUE(CzyUrzadzenieZarejestrowane(list, "/dev/pts/7", 1));
+  EXPECT_FALSE(CzyUrzadzenieZarejestrowane(list, "/dev/pts/8", 1));
+
+  struct Refused {
+    int id;
+    cKonfout konfout;
+    int kod;
+    int konflikt;
+  };
+  const Refused refused[] = {
+      {1, konfout, 6, 1},                     // a second new device
+      {2, konfout, 0, 1},                     // Brama answers to 2
+      {5, konfout, 0, 1},                     // Magazyn is to answer to 5
+      {4, {"", "a", "b", false}, 1, 0},       // no DeviceID line
+      {4, {"X", "a", "", false}, 3, 0},       // no port1 line
+      {0, konfout, 5, 0},                     // an answer without an ID
+  };
+  for (const Refused& r : refused) {
+    const int before = list.CountDevices();
+    const cWynikRejestracji wynik = ZarejestrujUrzadzenie(list, "/dev/pts/9", r.id, r.konfout);
+    EXPECT_EQ(wynik.Kod, r.kod) << r.id;
+    EXPECT_EQ(wynik.Konflikt, r.konflikt) << r.id;
+    EXPECT_EQ(wynik.Unique, 0) << r.id;
+    EXPECT_EQ(list.CountDevices(), before) << r.id;
+  }
+  EXPECT_NE(ZarejestrujUrzadzenie(list, "/dev/pts/9", 4, konfout).Unique, 0);
+}
+
+TEST_F(DeviceEditorRulesTest, ConflictsCountCurrentAndPendingIdsOfOtherDevicesAndIdOneCountsByTheIdToBe) {
+  cUrzadzenie* a = Add(list, "A", 3);
+  cUrzadzenie* b = Add(list, "B", 4);
+  a->NoweID = 5;
+  for (int id = 0; id <= 10; ++id) {
+    const bool held_by_other_than_b = id == 3 || id == 5;
+    EXPECT_EQ(SprawdzKonfliktID(list, id, b->Unique), held_by_other_than_b ? 1 : 0) << id;
+    EXPECT_EQ(SprawdzKonfliktID(list, id, a->Unique), id == 4 ? 1 : 0) << id;
+    EXPECT_EQ(SprawdzKonfliktID(list, id, 0), (id == 3 || id == 4 || id == 5) ? 1 : 0) << id;
+  }
+  // The list's own check sees only current IDs, so both could be sent 5.
+  EXPECT_EQ(list.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(5, b->Unique), 0);
+
+  EXPECT_FALSE(CzyUrzadzenieZID1(list));
+  cUrzadzenie* fresh = Add(list, "Rejestrator OLV", 1);
+  EXPECT_TRUE(CzyUrzadzenieZID1(list));
+  fresh->NoweID = 6;
+  EXPECT_FALSE(CzyUrzadzenieZID1(list));
+  EXPECT_EQ(DoceloweID(*fresh), 6);
+
+  // Only the devices that got their settings take their new IDs.
+  ZastosujNoweID(list, [&](const cUrzadzenie& u) { return u.Unique == a->Unique; });
+  EXPECT_EQ(a->ID, 3);
+  EXPECT_EQ(a->NoweID, 5);
+  EXPECT_EQ(fresh->ID, 6);
+  EXPECT_EQ(fresh->NoweID, 0);
+  EXPECT_EQ(b->ID, 4);
+}
+
+TEST(ReaderModeItems, EveryModeShowsItsItemAndEveryItemGivesBackAModeThatShowsIt) {
+  EXPECT_EQ(IndeksTrybuCzytnika(1), 0);
+  EXPECT_EQ(IndeksTrybuCzytnika(2), 1);
+  EXPECT_EQ(IndeksTrybuCzytnika(0), 2);
+  for (int mode = -128; mode <= 127; ++mode) {
+    const int item = IndeksTrybuCzytnika(static_cast<int8_t>(mode));
+    const int8_t back = TrybCzytnikaZIndeksu(item);
+    EXPECT_EQ(back, (mode == 1 || mode == 2) ? mode : 0) << mode;
+    EXPECT_EQ(cCzytnik("", back).GetTrybJakoTekst(), cCzytnik("", static_cast<int8_t>(mode)).GetTrybJakoTekst());
+  }
+  EXPECT_EQ(TrybCzytnikaZIndeksu(-1), cCzytnik::kNeutralny);
+  EXPECT_EQ(TrybCzytnikaZIndeksu(3), cCzytnik::kNeutralny);
+}
+
+TEST_F(DeviceEditorRulesTest, ADeletedDevicesFilesGoOnlyWhenNoRemainingDeviceAnswersToItsId) {
+  Folder folder;
+  Add(list, "Brama", 2);
+  const cUrzadzenie* biuro = Add(list, "Biuro", 4);
+  const cUrzadzenie* magazyn = Add(list, "Magazyn", 5);
+  cDevList working(clock);
+  list.CopySelfTo(working);
+  working.UsunUrzadzeniePoUnique(biuro->Unique);
+  working.UsunUrzadzeniePoUnique(magazyn->Unique);
+  // Magazyn was registered again (a new record) and still answers to 5.
+  Add(working, "Magazyn", 5);
+  EXPECT_EQ(IDUsunietychUrzadzen(list, working), std::vector<int32_t>{4});
+  EXPECT_TRUE(IDUsunietychUrzadzen(list, list).empty());
+
+  for (int id : {2, 4}) {
+    ASSERT_TRUE(UtworzFolderWyslanychPlikow(folder.Path(), id));
+    for (const char* name : {"26110101.CSV", "KONFOUT.TXT"})
+      ASSERT_TRUE(WriteFileAtomically(FolderUrzadzenia(folder.Path(), id) + name, "x"));
+    ASSERT_TRUE(WriteFileAtomically(FolderWyslanychPlikow(folder.Path(), id) + "konfig.txt", "x"));
+  }
+  std::string error;
+  EXPECT_TRUE(UsunPlikiUrzadzenia(folder.Path(), 4, &error)) << error;
+  EXPECT_TRUE(ListFiles(FolderUrzadzenia(folder.Path(), 4)).empty());
+  EXPECT_TRUE(ListFiles(FolderWyslanychPlikow(folder.Path(), 4)).empty());
+  EXPECT_TRUE(DirectoryExists(FolderWyslanychPlikow(folder.Path(), 4)));
+  EXPECT_EQ(ListFiles(FolderUrzadzenia(folder.Path(), 2)).size(), 2u);
+  EXPECT_EQ(ListFiles(FolderWyslanychPlikow(folder.Path(), 2)).size(), 1u);
+  // A device that never had files has nothing to delete.
+  EXPECT_TRUE(UsunPlikiUrzadzenia(folder.Path(), 7, &error));
+}
+
+}  // namespace
+}  // namespace olv

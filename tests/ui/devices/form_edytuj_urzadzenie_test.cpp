@@ -1,0 +1,202 @@
+// The edit-device dialog: loading a device into its controls (the reader-mode
+// items, the button-mode layout), the checks with their messages in order,
+// the pending new ID, and the connection settings.
+#include "ui/devices/form_edytuj_urzadzenie.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "comm/com_socket.h"
+#include "common/virtual_clock.h"
+#include "gtest/gtest.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/qt_clock.h"
+#include "ui/common/scripted_message_window.h"
+#include "ui/devices/uslugi_urzadzen.h"
+
+namespace olv {
+namespace {
+
+const char* const kNeutralny = "neutralny (nie uwzględniaj jako wejście/wyjście)";
+const char* const kZakres = "ID powinno być cyfrą z zakresu 2-9.";
+const char* const kKonflikt = "Urządzenie o takim ID jest już zarejestrowane";
+
+// Only the connection dialog is asked for: it answers what the test set.
+class cUslugiTestowe : public cUslugiUrzadzen {
+ public:
+  void Log(const std::string&) override {}
+  const std::string& FolderProgramu() const override { return folder; }
+  double Teraz() override { return 0; }
+  bool Debug() const override { return false; }
+  cDevList& GlownaListaUrzadzen() override { return glowna; }
+  cSterownikWPP& Sterownik() override { return sterownik; }
+  void PokazProszeCzekac() override {}
+  void PokazProszeCzekacPozniej() override {}
+  void ZamknijProszeCzekac() override {}
+  void SzukajWszystkichUrzadzen(std::function<void()>) override {}
+  void OdswiezUrzadzenia() override {}
+  cWlasciwosciPolaczenia WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne) override {
+    pytano_o = obecne;
+    return wybrane;
+  }
+  std::string ZapiszKonfigUrzadzenia(const cDevList&, int32_t, std::string*) override { return ""; }
+  bool ZapiszUrzadzenia(std::string*) override { return false; }
+  std::string TekstNiepowodzen(const std::string& naglowek, const std::vector<cNieudaneZadanie>&,
+                               const cDevList&) override {
+    return naglowek;
+  }
+  void PokazPomoc(int) override {}
+
+  std::string folder = "/nonexistent/";
+  cVirtualClock clock;
+  cDevList glowna{clock};
+  cQtClock qt_clock;
+  cSterownikWPP sterownik{qt_clock, std::make_unique<TCOMSocket>(), folder};
+  cWlasciwosciPolaczenia pytano_o;
+  cWlasciwosciPolaczenia wybrane;
+};
+
+class FormEdytujUrzadzenieTest : public ::testing::Test {
+ protected:
+  cUrzadzenie* Add(const std::string& name, int id, cCzytnik czytnik0, cCzytnik czytnik1, bool przycisk) {
+    EXPECT_TRUE(list.DodajUrzadzenie(name, id, czytnik0, czytnik1, przycisk, {"/dev/ttyUSB0", 57600}));
+    clock.AdvanceMs(1);
+    return list.GetDeviceByIndex(list.CountDevices() - 1);
+  }
+  QLineEdit* Edit(const char* name) { return form.findChild<QLineEdit*>(name); }
+  QComboBox* Combo(const char* name) { return form.findChild<QComboBox*>(name); }
+  void Click(const char* name) { form.findChild<QAbstractButton*>(name)->click(); }
+  // Presses "Edytuj urządzenie" with the dialog loaded for unique; the
+  // message shown, "" when it saved.
+  std::string Save(int32_t unique, const std::string& id, const std::string& name = "X") {
+    form.Wczytaj(list, unique);
+    form.setResult(QDialog::Rejected);
+    Edit("EditID")->setText(QString::fromStdString(id));
+    Edit("EditNazwa")->setText(QString::fromStdString(name));
+    const size_t before = messages.Informations().size();
+    Click("ButtonEdytuj");
+    if (messages.Informations().size() == before) return form.result() == QDialog::Accepted ? "" : "(open)";
+    EXPECT_NE(form.result(), QDialog::Accepted);
+    return messages.Informations().back();
+  }
+
+  cVirtualClock clock;
+  cDevList list{clock};
+  cUslugiTestowe uslugi;
+  cScriptedMessageWindow messages;
+  TFormEdytujUrzadzenie form{uslugi, messages};
+};
+
+TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldAndKeepsANeutralReaderNeutralWhenSavedUnchanged) {
+  EXPECT_EQ(form.windowTitle(), "Edytuj Urzadzenie");
+  ASSERT_EQ(Combo("ComboBoxTrybCzytnika0")->count(), 3);
+  EXPECT_EQ(Combo("ComboBoxTrybCzytnika1")->itemText(0), "uwzględnij jako wejście");
+  EXPECT_EQ(Combo("ComboBoxTrybCzytnika1")->itemText(1), "uwzględnij jako wyjście");
+  EXPECT_EQ(Combo("ComboBoxTrybPracyUrzadzenia")->itemText(1), "tryb przycisku (użyj przycisku zamiast czytnika 1)");
+
+  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("Hol", cCzytnik::kNeutralny), cCzytnik("Wyjście", 2), false);
+  form.Wczytaj(list, brama->Unique);
+  EXPECT_EQ(Edit("EditNazwa")->text(), "Brama");
+  EXPECT_EQ(Edit("EditID")->text(), "3");
+  EXPECT_EQ(Edit("EditNazwaCzytnika0")->text(), "Hol");
+  EXPECT_EQ(Combo("ComboBoxTrybCzytnika0")->currentText(), kNeutralny);
+  EXPECT_EQ(Combo("ComboBoxTrybCzytnika1")->currentIndex(), 1);
+  EXPECT_EQ(Combo("ComboBoxTrybPracyUrzadzenia")->currentIndex(), 0);
+  EXPECT_EQ(form.Polaczenie(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
+
+  Click("ButtonEdytuj");
+  EXPECT_TRUE(messages.Informations().empty());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(form.Wynik(), brama->Unique);
+  EXPECT_EQ(brama->Czytnik0, cCzytnik("Hol", cCzytnik::kNeutralny));
+  EXPECT_EQ(brama->Czytnik1, cCzytnik("Wyjście", cCzytnik::kWyjscie));
+  EXPECT_EQ(brama->NoweID, 0);
+  EXPECT_EQ(brama->ID, 3);
+}
+
+TEST_F(FormEdytujUrzadzenieTest, ButtonModeHidesReaderOneAndChangesTheBackground) {
+  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("We", 1), cCzytnik("Przycisk", 2), true);
+  form.show();
+  form.Wczytaj(list, brama->Unique);
+  const QImage button_background = form.findChild<QLabel*>("ImageTlo")->pixmap().toImage();
+  form.grab().save(OLV_BINARY_DIR "/form_edytuj_urzadzenie_przycisk.png");
+  EXPECT_EQ(Combo("ComboBoxTrybPracyUrzadzenia")->currentIndex(), 1);
+  for (const char* name : {"LabelNazwaCzytnika1", "EditNazwaCzytnika1", "LabelTrybCzytnika1", "ComboBoxTrybCzytnika1"})
+    EXPECT_FALSE(form.findChild<QWidget*>(name)->isVisible()) << name;
+
+  Combo("ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(0);
+  for (const char* name : {"LabelNazwaCzytnika1", "EditNazwaCzytnika1", "LabelTrybCzytnika1", "ComboBoxTrybCzytnika1"})
+    EXPECT_TRUE(form.findChild<QWidget*>(name)->isVisible()) << name;
+  const QImage readers_background = form.findChild<QLabel*>("ImageTlo")->pixmap().toImage();
+  EXPECT_FALSE(button_background.isNull());
+  EXPECT_FALSE(readers_background.isNull());
+  EXPECT_NE(button_background, readers_background);
+  form.grab().save(OLV_BINARY_DIR "/form_edytuj_urzadzenie.png");
+
+  // Reader 1 needs its name in button mode too.
+  Combo("ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(1);
+  Edit("EditNazwaCzytnika1")->clear();
+  Click("ButtonEdytuj");
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0], "Brak nazwy dla czytnika 1");
+  form.hide();
+}
+
+TEST_F(FormEdytujUrzadzenieTest, ChecksTheIdAndTheNamesAndReportsAConflictFirst) {
+  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("We", 1), cCzytnik("Wy", 2), false);
+  cUrzadzenie* magazyn = Add("Magazyn", 4, cCzytnik("We", 1), cCzytnik("Wy", 2), false);
+  magazyn->NoweID = 6;
+  const int32_t u = brama->Unique;
+  EXPECT_EQ(Save(u, "0"), kZakres);
+  EXPECT_EQ(Save(u, "10"), kZakres);
+  EXPECT_EQ(Save(u, "a"), kZakres);
+  EXPECT_EQ(Save(u, ""), kZakres);
+  EXPECT_EQ(Save(u, "1"), "ID 1 jest zarezerwowane dla nowych urządzeń. Wybierz z zakresu 2-9.");
+  EXPECT_EQ(Save(u, "4", ""), kKonflikt);
+  // Magazyn is to answer to 6 once its settings are sent.
+  EXPECT_EQ(Save(u, "6"), kKonflikt);
+  EXPECT_EQ(Save(u, "5", "  "), "Brak nazwy urządzenia");
+  EXPECT_EQ(Save(u, "5", "Brama ☃"),
+            "Nazwa urządzenia lub czytnika zawiera znak, którego nie da się zapisać w pamięci urządzenia.");
+  EXPECT_EQ(brama->NoweID, 0);
+
+  // A new ID stays pending: no device answers to it yet, so nothing is chosen.
+  EXPECT_EQ(Save(u, " 5 ", " Brama główna "), "");
+  EXPECT_EQ(form.Wynik(), 0);
+  EXPECT_EQ(brama->ID, 3);
+  EXPECT_EQ(brama->NoweID, 5);
+  EXPECT_EQ(brama->Nazwa, "Brama główna");
+  EXPECT_EQ(list.GetDeviceByID(3), brama);
+
+  // The dialog opens on the pending ID; "przywróć obecne" gives back the ID
+  // the device answers to, and saving it drops the pending one: the device is
+  // chosen again.
+  form.Wczytaj(list, u);
+  EXPECT_EQ(Edit("EditID")->text(), "5");
+  Click("ButtonPrzywrocObecne");
+  EXPECT_EQ(Edit("EditID")->text(), "3");
+  Click("ButtonEdytuj");
+  EXPECT_EQ(form.Wynik(), u);
+  EXPECT_EQ(brama->NoweID, 0);
+  form.Wczytaj(list, u);
+  Click("ButtonAnuluj");
+  EXPECT_EQ(form.Wynik(), 0);
+}
+
+TEST_F(FormEdytujUrzadzenieTest, TheConnectionChangesOnlyWhenAPortWasChosen) {
+  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("We", 1), cCzytnik("Wy", 2), false);
+  form.Wczytaj(list, brama->Unique);
+  uslugi.wybrane = {};
+  Click("ButtonPolaczenie");
+  EXPECT_EQ(uslugi.pytano_o, (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
+  EXPECT_EQ(form.Polaczenie(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
+  uslugi.wybrane = {"/dev/ttyS1", 115200};
+  Click("ButtonPolaczenie");
+  Click("ButtonEdytuj");
+  EXPECT_EQ(brama->Polaczenie, (cWlasciwosciPolaczenia{"/dev/ttyS1", 115200}));
+}
+
+}  // namespace
+}  // namespace olv
