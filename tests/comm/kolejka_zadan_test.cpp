@@ -71,9 +71,6 @@ TEST_F(KolejkaTest, EmptyEntryInFrontRunsTheInsertedTasksThenTheCurrentAgain) {
       queue.WcisnijZadanieNaPoczatekKolejki(eRodzajZadania::AktywujUrzadzenie, "B", true);
       queue.WcisnijZadanieNaPoczatekKolejki(eRodzajZadania::OtworzPort, "A", true);
       queue.WcisnijZadanieNaPoczatekKolejki(nullptr);
-      EXPECT_EQ(queue.WypiszKolejke(),
-                (std::vector<std::string>{"HOPELESS ERROR AT 0", "zadanie 5, A", "zadanie 6, B",
-                                          "zadanie 9, T", "zadanie 11, after"}));
       queue.ZakonczObecneZadanie();
     } else if (z.Parametr == "T") {
       queue.ZakonczObecneZadanie();

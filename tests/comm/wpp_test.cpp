@@ -27,9 +27,18 @@ class WppTest : public test::SimLineTest {
   std::vector<std::vector<std::string>> found;
 };
 
-TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeouts) {
-  int opened = 0;
+TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeoutsAndAFailedOpenLeavesNoPortBehind) {
+  int opened = 0, failed = 0;
   wpp->OnPortOpened = [&] { ++opened; };
+  wpp->OnPortOpenFailed = [&] { ++failed; };
+  EXPECT_FALSE(wpp->OtworzPort("LPT1", 115200));
+  EXPECT_FALSE(wpp->OtworzPort("COM7", 115200));  // no such port
+  // A port whose driver refuses the settings is not left open behind the
+  // failure, so the next attempt can open it.
+  mLink->SetSettingsRefused(true);
+  EXPECT_FALSE(wpp->OtworzPort("COM3", 115200));
+  EXPECT_FALSE(mLink->IsOpen());
+  mLink->SetSettingsRefused(false);
   ASSERT_TRUE(wpp->OtworzPort("COM3", 115200));
   EXPECT_TRUE(opened == 1 && wpp->ObecnyPort() == "COM3");
   const cLineSettings& line = mLink->LineSettings();
@@ -42,21 +51,6 @@ TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeouts) {
                 t.WriteTotalTimeoutMultiplier + t.WriteTotalTimeoutConstant,
             50u);
   EXPECT_EQ(mLink->InputQueueSize(), 4096u);
-}
-
-TEST_F(WppTest, FailedOpensReportAndLeaveNoPortBehind) {
-  int failed = 0;
-  wpp->OnPortOpenFailed = [&] { ++failed; };
-  EXPECT_FALSE(wpp->OtworzPort("LPT1", 115200));
-  EXPECT_FALSE(wpp->OtworzPort("COM7", 115200));  // no such port
-
-  // A port whose driver refuses the settings is not left open behind the
-  // failure, so the next attempt can open it.
-  mLink->SetSettingsRefused(true);
-  EXPECT_FALSE(wpp->OtworzPort("COM3", 115200));
-  EXPECT_FALSE(mLink->IsOpen());
-  mLink->SetSettingsRefused(false);
-  EXPECT_TRUE(wpp->OtworzPort("COM3", 115200));
 
   // Opening again while open fails, and the open port stays open.
   EXPECT_FALSE(wpp->OtworzPort("COM1", 115200));

@@ -116,7 +116,7 @@ TEST_F(DevListTest, AddingEditingAndConflictsLookAtCurrentIds) {
   EXPECT_NE(list_.GetNewUnique(), held);
 }
 
-TEST_F(DevListTest, PortsSortingRemovalsAndLoadingSkipsEmptyLines) {
+TEST_F(DevListTest, UsedPortsSortingAndRemovals) {
   Add("zeta", 2, "COM3");
   Add("Alfa", 3, "com10");
   Add("Ćwiek", 4, "COM3");
@@ -135,16 +135,6 @@ TEST_F(DevListTest, PortsSortingRemovalsAndLoadingSkipsEmptyLines) {
   list_.UsunUrzadzenie(3);
   ASSERT_EQ(list_.CountDevices(), 1);
   EXPECT_EQ(list_.GetDeviceByIndex(0)->ID, 2);
-
-  cDevList copy(clock_);
-  std::vector<std::string> lines;
-  list_.ZapiszBazeDoPliku(lines);
-  lines.insert(lines.begin(), "");
-  lines.push_back("Krótka,6");
-  copy.WczytajBazeZPliku(lines);
-  ASSERT_EQ(copy.CountDevices(), 2);
-  EXPECT_TRUE(copy.GetDeviceByIndex(0)->RowneUrzadzeniu(*list_.GetDeviceByIndex(0)));
-  EXPECT_EQ(copy.GetDeviceByIndex(1)->Nazwa, "Krótka");
 }
 
 TEST_F(DevListTest, AccessEntriesThatNameNoUserAreRemoved) {

@@ -136,7 +136,6 @@ TEST_F(DeviceFilesTest, WritesTheUsersOfTheAccessListIntoTheSentFolderOfTheDevic
   ASSERT_EQ(records.size(), 2u);
   EXPECT_TRUE(records[0].Nazwa == "Ala" && records[0].ID == "0007" && records[0].PIN == "");
   EXPECT_TRUE(records[1].Nazwa == "Ćma" && records[1].PIN == "4321");
-  EXPECT_EQ(records[1].PoleKarty, Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x20, 0x20, 0x20}));
 }
 
 TEST_F(DeviceFilesTest, AnUnwritableUserIsReportedAndTheOldFileKept) {
