@@ -9,7 +9,7 @@
 namespace olv {
 namespace {
 
-TEST(KartaRFID, ControlNumbersMakeTheShortAndFullNumberAndItsTexts) {
+TEST(KartaRFID, ControlNumbersMakeTheShortAndFullNumberAndItsTextsAndReplaceTheirBitsOnly) {
   cKartaRFID karta;
   karta.UstawTrzeciBajt(123);
   karta.UstawOstatnieDwaBajty(12345);
@@ -20,10 +20,8 @@ TEST(KartaRFID, ControlNumbersMakeTheShortAndFullNumberAndItsTexts) {
   // Above 40 bits the hexadecimal text grows past ten digits.
   karta.UstawWartosc(karta.MaksymalnaWartosc() + 1);
   EXPECT_EQ(karta.GetHex(), "10000000000");
-}
 
-TEST(KartaRFID, ReplacingAPartKeepsTheOtherBitsAndCutsWhatDoesNotFit) {
-  cKartaRFID karta;
+  // Replacing a part keeps the other bits and cuts what does not fit.
   karta.UstawWartosc(0xAB12345678ULL);
   karta.UstawTrzeciBajt(300);
   karta.UstawOstatnieDwaBajty(0x0102);
