@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "comm/odpalacz_funkcji.h"
 #include "common/virtual_clock.h"
@@ -33,16 +30,7 @@ class KolejkaTest : public ::testing::Test {
   std::function<void(cZadanie&)> on_task;
 };
 
-TEST_F(KolejkaTest, StartingAnEmptyQueueStopsItAgain) {
-  queue.ZacznijRobicNastepne();
-  EXPECT_TRUE(queue.CosSieRobi());
-  clock.AdvanceMs(5);
-  EXPECT_FALSE(queue.CosSieRobi());
-  EXPECT_EQ(Count("Queue: TimerZacznijNastepneTimer: kolejka zatrzymana z powodu, ze brak zadań"), 1);
-  EXPECT_TRUE(handled.empty());
-}
-
-TEST_F(KolejkaTest, TasksThatEndAtOnceRunOnePerTimerTurn) {
+TEST_F(KolejkaTest, TasksThatEndAtOnceRunOnePerTimerTurnThenTheEmptyQueueStops) {
   queue.DodajZadanie(eRodzajZadania::UstawPostep, "A", true);
   queue.DodajZadanie(eRodzajZadania::UstawPostep, "B", true);
   queue.ZacznijRobicNastepne();
@@ -56,7 +44,7 @@ TEST_F(KolejkaTest, TasksThatEndAtOnceRunOnePerTimerTurn) {
   clock.AdvanceMs(10);
   EXPECT_TRUE(queue.CzyPusta());
   EXPECT_FALSE(queue.CosSieRobi());
-  EXPECT_EQ(Count("Queue: DodajZadanie(eRodzajZadania, AnsiString, bool)"), 2);
+  EXPECT_EQ(Count("Queue: TimerZacznijNastepneTimer: kolejka zatrzymana z powodu, ze brak zadań"), 1);
 }
 
 TEST_F(KolejkaTest, ATaskRunsUntilItsEndIsReported) {
@@ -83,9 +71,6 @@ TEST_F(KolejkaTest, EmptyEntryInFrontRunsTheInsertedTasksThenTheCurrentAgain) {
       queue.WcisnijZadanieNaPoczatekKolejki(eRodzajZadania::AktywujUrzadzenie, "B", true);
       queue.WcisnijZadanieNaPoczatekKolejki(eRodzajZadania::OtworzPort, "A", true);
       queue.WcisnijZadanieNaPoczatekKolejki(nullptr);
-      EXPECT_EQ(queue.WypiszKolejke(),
-                (std::vector<std::string>{"HOPELESS ERROR AT 0", "zadanie 5, A", "zadanie 6, B",
-                                          "zadanie 9, T", "zadanie 11, after"}));
       queue.ZakonczObecneZadanie();
     } else if (z.Parametr == "T") {
       queue.ZakonczObecneZadanie();
@@ -98,23 +83,17 @@ TEST_F(KolejkaTest, EmptyEntryInFrontRunsTheInsertedTasksThenTheCurrentAgain) {
 }
 
 TEST_F(KolejkaTest, LateEndReportWhileIdleRemovesNothingAndAStrayEmptyEntryIsSkipped) {
+  queue.UstawPrefiksLogu("[dev] ");
   queue.DodajZadanie(eRodzajZadania::SciagnijListePlikow, "waiting", true);
   queue.ZakonczObecneZadanie();
   clock.AdvanceMs(5);
   EXPECT_EQ(queue.IloscWpisow(), 1);
-  EXPECT_EQ(Count("Queue: ZakonczObecneZadanie: nic sie nie robi, ignoruje"), 1);
+  EXPECT_EQ(Count("[dev] Queue: ZakonczObecneZadanie: nic sie nie robi, ignoruje"), 1);
   queue.WcisnijZadanieNaPoczatekKolejki(nullptr);
   queue.ZacznijRobicNastepne();
   clock.AdvanceMs(10);
   EXPECT_EQ(handled, std::vector<std::string>{"waiting"});
   EXPECT_TRUE(queue.CzyPusta());
-}
-
-TEST_F(KolejkaTest, LogPrefixGoesInFrontOfEveryLine) {
-  queue.UstawPrefiksLogu("[dev] ");
-  queue.DodajZadanie(std::make_unique<cZadanie>(eRodzajZadania::Czekaj, "100", false));
-  EXPECT_EQ(log.back(), "[dev] Queue: DodajZadanie(cZadanie*)");
-  EXPECT_EQ(log.front(), "Queue: UstawFunkcjeLogujaca");
 }
 
 TEST(OdpalaczFunkcjiTest, DefersOneCallAndDropsTheSecond) {

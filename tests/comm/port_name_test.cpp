@@ -4,8 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "comm/port_list.h"
 
@@ -14,21 +12,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(PortNameTest, ComNamesAndDevicePaths) {
+TEST(PortNameTest, ComNamesDevicePathsAndTheOrderByClosingNumber) {
   for (const char* bad : {"COM0", "COMx", "com3", "LPT1", "", "COM", "COM-2", "ttyUSB0"}) {
     EXPECT_FALSE(ParsePortName(bad)) << bad;
   }
   const auto com12 = ParsePortName("COM12");
   ASSERT_TRUE(com12);
-  EXPECT_EQ(com12->Number, 12);
-  EXPECT_EQ(com12->DevicePath, "/dev/ttyS11");
+  EXPECT_TRUE(com12->Number == 12 && com12->DevicePath == "/dev/ttyS11");
   const auto usb = ParsePortName("/dev/ttyUSB3");
   ASSERT_TRUE(usb);
-  EXPECT_EQ(usb->DevicePath, "/dev/ttyUSB3");
-  EXPECT_EQ(usb->Number, 3);
-}
+  EXPECT_TRUE(usb->Number == 3 && usb->DevicePath == "/dev/ttyUSB3");
 
-TEST(PortNameTest, SortsByClosingNumber) {
   std::vector<std::string> names{"COM10", "/dev/ttyUSB10", "COM9", "/dev/ttyUSB2", "COM2", "/dev/x"};
   SortByClosingNumber(names);
   EXPECT_EQ(names, (std::vector<std::string>{"/dev/x", "/dev/ttyUSB2", "COM2", "COM9",
@@ -55,8 +49,10 @@ class PortListTest : public ::testing::Test {
   fs::path root;
 };
 
-TEST_F(PortListTest, DevicesWithHardwareBehindThemPlusExtras) {
+TEST_F(PortListTest, DevicesWithHardwareBehindThemPlusExtrasAndNoneGiveAnEmptyList) {
+  EXPECT_TRUE(ListSerialPorts((root / "missing").string(), "").empty());
   AddTty("tty1", false);
+  EXPECT_TRUE(ListSerialPorts(root.string(), "").empty());
   AddTty("ttyS0", true, "4");
   AddTty("ttyS1", true, "0");  // a placeholder without a UART
   AddTty("ttyUSB10", true);
@@ -64,12 +60,6 @@ TEST_F(PortListTest, DevicesWithHardwareBehindThemPlusExtras) {
   const auto ports = ListSerialPorts(root.string(), "/dev/pts/7::/dev/ttyUSB2: /tmp/olv-sim ");
   EXPECT_EQ(ports, (std::vector<std::string>{"/dev/ttyS0", "/tmp/olv-sim", "/dev/ttyUSB2",
                                              "/dev/pts/7", "/dev/ttyUSB10"}));
-}
-
-TEST_F(PortListTest, NoSerialPortsGiveAnEmptyList) {
-  AddTty("tty0", false);
-  EXPECT_TRUE(ListSerialPorts(root.string(), "").empty());
-  EXPECT_TRUE(ListSerialPorts((root / "missing").string(), "").empty());
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <string>
-#include <vector>
 
 namespace olv {
 namespace {
@@ -34,21 +32,14 @@ class ReplyReceiverTest : public ::testing::Test {
   int end_events = 0;
 };
 
-TEST_F(ReplyReceiverTest, ScanAnswerLosesItsFirstCharacterAndNoiseBeforeItDoesNotShiftIt) {
-  Feed(Bytes{0x00, 0x13, 'z'});
-  Feed(ScanAnswer(3, "x1234"));
-  Feed(ScanAnswer(4, ""));
-  EXPECT_EQ(receiver.FoundDeviceLines(), (std::vector<std::string>{"3:1234", "4:"}));
-}
-
-TEST_F(ReplyReceiverTest, BackToBackAnswersOfSeveralDevicesAreAllRead) {
-  Bytes all;
+TEST_F(ReplyReceiverTest, BackToBackScanAnswersLoseTheirFirstCharacterAndNoiseDoesNotShiftThem) {
+  Bytes all{0x00, 0x13, 'z'};
   for (uint8_t id : {2, 5, 9}) {
-    const Bytes one = ScanAnswer(id, "xdev" + std::to_string(id));
+    const Bytes one = ScanAnswer(id, id == 9 ? "" : "xdev" + std::to_string(id));
     all.insert(all.end(), one.begin(), one.end());
   }
   Feed(all);
-  EXPECT_EQ(receiver.FoundDeviceLines(), (std::vector<std::string>{"2:dev2", "5:dev5", "9:dev9"}));
+  EXPECT_EQ(receiver.FoundDeviceLines(), (std::vector<std::string>{"2:dev2", "5:dev5", "9:"}));
   EXPECT_EQ(headers.size(), 3u);
 }
 
@@ -72,23 +63,19 @@ TEST_F(ReplyReceiverTest, LongLineIsCutTo240BytesLessTheLineEnd) {
   EXPECT_EQ(receiver.FileListLines()[1], "B");
 }
 
-TEST_F(ReplyReceiverTest, BadHeaderCheckIsOnlyNotReported) {
+TEST_F(ReplyReceiverTest, ABadHeaderCheckIsOnlyNotReportedAndZerujForgetsAHalfReadReply) {
   Feed({0xFF, 0x02, 0x01, 0x00, 'X', 0x0D, 0x0A, 0x15});
   EXPECT_TRUE(headers.empty());
   EXPECT_EQ(receiver.FileListLines(), std::vector<std::string>{"X"});
-}
-
-TEST_F(ReplyReceiverTest, ZerujForgetsAHalfReadReply) {
   Feed({0xFF, 0x02, 0x01, 0x3A, 'h', 'a', 'l', 'f'});
   receiver.Zeruj();
   Feed({0xFF, 0x02, 0x01, 0x3A, 'B', 0x0D, 0x0A});
-  EXPECT_EQ(receiver.FileListLines(), std::vector<std::string>{"B"});
+  EXPECT_EQ(receiver.FileListLines().back(), "B");
 }
 
 TEST_F(ReplyReceiverTest, StormsAndEndlessRepliesStayBounded) {
   Feed(Bytes(100000, 0xFF));
-  EXPECT_TRUE(receiver.FileListLines().empty());
-  EXPECT_TRUE(receiver.FoundDeviceLines().empty());
+  EXPECT_TRUE(receiver.FileListLines().empty() && receiver.FoundDeviceLines().empty());
   receiver.Zeruj();
   Bytes endless{0xFF, 0x02, 0x0A, 0x43};
   endless.insert(endless.end(), 1000000, 'q');
@@ -113,8 +100,7 @@ TEST_F(ReplyReceiverTest, MillionsOfRandomBytesKeepEveryInvariant) {
     }
     receiver.Odbierz(chunk.data(), chunk.size());
     fed += chunk.size();
-    ASSERT_GE(receiver.FramePosition(), 0);
-    ASSERT_LE(receiver.FramePosition(), 4);
+    ASSERT_TRUE(receiver.FramePosition() >= 0 && receiver.FramePosition() <= 4);
     if (random() % 50 == 0) receiver.Zeruj();
   }
   for (const std::string& line : receiver.FileListLines()) ASSERT_LE(line.size(), 238u);
@@ -123,9 +109,7 @@ TEST_F(ReplyReceiverTest, MillionsOfRandomBytesKeepEveryInvariant) {
     ASSERT_NE(colon, std::string::npos);
     ASSERT_LE(line.size() - colon - 1, 239u);
   }
-  EXPECT_GT(line_events, 0);
-  EXPECT_GT(end_events, 0);
-  EXPECT_FALSE(receiver.FoundDeviceLines().empty());
+  EXPECT_TRUE(line_events > 0 && end_events > 0 && !receiver.FoundDeviceLines().empty());
 }
 
 }  // namespace

