@@ -95,6 +95,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mFormWybierzPolaczenie = new TFormWybierzPolaczenie(this);
   mFormPasekPostepu = new TFormPasekPostepu(this);
   mFormProszeCzekac = new TFormProszeCzekac(this);
+  UtworzEdytory();
   mTimerStart = mClock.CreateTimer(1, [this] { TimerStartTimer(); });
   mTimerPytania = mClock.CreateTimer(1, [this] { ZapytajOSciagniecie(); });
   mTimerKoncaSynchronizacji = mClock.CreateTimer(1, [this] { KoniecSynchronizacji(); });
@@ -282,6 +283,7 @@ void TForm1::ObslugujZadanie(cZadanie& zadanie) {
       zadanie.Parametr + "\"");
   ZamknijProszeCzekac();
   ZglosNiepowodzeniaSzukania();
+  OtworzEdytorPozniej(zadanie);
 }
 
 void TForm1::WczytajDane() {
