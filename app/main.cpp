@@ -1,7 +1,8 @@
 // olv8-manager: the program. The one optional argument is "DEBUG" (any case).
 // With OLV8_SCREENSHOT set to a file name, the program saves a picture of the
 // main window once start-up has finished and exits, which is how a machine
-// without a display shows what the program looks like.
+// without a display shows what the program looks like; OLV8_SCREENSHOT_USERS
+// names a second picture, of the user editor with a user selected.
 
 #include <QApplication>
 #include <QPixmap>
@@ -43,6 +44,11 @@ int main(int argc, char** argv) {
       QTimer::singleShot(0, &form, [&form, &exit_code, path] {
         if (!form.grab().save(path, "PNG")) {
           std::fprintf(stderr, "olv8-manager: cannot save %s\n", path.toLocal8Bit().constData());
+          exit_code = 1;
+        }
+        const char* users = std::getenv("OLV8_SCREENSHOT_USERS");
+        if (users && *users && !form.ZapiszObrazEdytoraUzytkownikow(users)) {
+          std::fprintf(stderr, "olv8-manager: cannot save %s\n", users);
           exit_code = 1;
         }
         QApplication::quit();

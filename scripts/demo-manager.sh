@@ -6,7 +6,8 @@
 # stops the simulator.
 #
 # Without a display the manager runs on Qt's offscreen platform, saves a
-# picture of its main window after start-up to build/demo/main.png and exits.
+# picture of its main window after start-up to build/demo/main.png and one of
+# the user editor with a user selected to build/demo/users.png, and exits.
 # With OLV8_PORT set to a serial port (COM3, /dev/ttyUSB0, ...), no simulator
 # is started and the devices are registered on that port.
 set -euo pipefail
@@ -98,7 +99,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   picture=$demo/main.png
   echo "demo: no display; the main window's picture goes to $picture"
   status=0
-  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture
+  users_picture=$demo/users.png
+  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_SCREENSHOT_USERS=$users_picture
   # A manager that never finishes its start-up must not hold the demo forever.
   run_manager timeout 120 || status=$?
   if [ "$status" -ne 0 ]; then
@@ -109,7 +111,11 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "demo: the manager saved no picture to $picture" >&2
     exit 1
   fi
-  echo "demo: saved $picture"
+  if [ ! -s "$users_picture" ]; then
+    echo "demo: the manager saved no picture to $users_picture" >&2
+    exit 1
+  fi
+  echo "demo: saved $picture and $users_picture"
 else
   echo "demo: starting the manager on $demo"
   run_manager
