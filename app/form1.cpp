@@ -95,6 +95,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mFormWybierzPolaczenie = new TFormWybierzPolaczenie(this);
   mFormPasekPostepu = new TFormPasekPostepu(this);
   mFormProszeCzekac = new TFormProszeCzekac(this);
+  UtworzEdytory();
   UtworzOknaUrzadzen();
   mTimerStart = mClock.CreateTimer(1, [this] { TimerStartTimer(); });
   mTimerPytania = mClock.CreateTimer(1, [this] { ZapytajOSciagniecie(); });
@@ -283,10 +284,7 @@ void TForm1::ObslugujZadanie(cZadanie& zadanie) {
       zadanie.Parametr + "\"");
   ZamknijProszeCzekac();
   ZglosNiepowodzeniaSzukania();
-  const bool mozna_synchronizowac = zadanie.Parametr.empty() || mDebug;
-  if (zadanie.Rodzaj == eRodzajZadania::OtworzEdytorUrzadzen) {
-    mOdpalacz->Odpal([this, mozna_synchronizowac] { F_PokazFormEdytorUrzadzen(mozna_synchronizowac); });
-  }
+  OtworzEdytorPozniej(zadanie);
 }
 
 void TForm1::WczytajDane() {

@@ -43,8 +43,12 @@ namespace olv {
 
 class cMessageWindow;
 class TFormEdytorUrzadzen;
+class TFormEdytorDostepow;
+class TFormEdytorUzytkownikow;
+class TFormHelp;
 class TFormPasekPostepu;
 class TFormProszeCzekac;
+class TFormWprowadzPin;
 
 class TForm1 : public QWidget {
  public:
@@ -155,6 +159,27 @@ class TForm1 : public QWidget {
   // Saves a picture of the device editor showing the first device by name.
   bool ZapiszZdjecieEdytoraUrzadzen(const std::string& path);
 
+  // The user and access editors (form1_edytory.cpp). "VCL: WprowadzPinDialog":
+  // the PIN the operator confirmed in the PIN dialog, "" when cancelled.
+  std::string WprowadzPin();
+  void F_PokazFormEdytorUzytkownikow(bool tylko_do_odczytu);
+  void F_PokazFormEdytorDostepow(bool tylko_do_odczytu);
+  // What the editors' "Zapisz i synchronizuj" does once the master list holds
+  // their changes: save the data files, write each device's USERS.txt and send
+  // it with the please-wait window shown. A device that did not get its file
+  // is told to the operator; what was saved stays saved.
+  void ZapiszISynchronizujUzytkownikow();
+  void ZapiszISynchronizujDostepy(const std::vector<int32_t>& urzadzenia);
+  // A picture of the user editor, as it opens, with the first user in name
+  // order selected; false when it cannot be saved.
+  bool ZapiszObrazEdytoraUzytkownikow(const std::string& path);
+  // True when every device of urzadzenia (Unique values) got its USERS.txt.
+  bool WyslijUsersDoUrzadzen(const std::vector<int32_t>& urzadzenia);
+
+  TFormHelp& FormHelp() { return *mFormHelp; }
+  TFormWprowadzPin& FormWprowadzPin() { return *mFormWprowadzPin; }
+  TFormEdytorUzytkownikow& FormEdytorUzytkownikow() { return *mFormEdytorUzytkownikow; }
+  TFormEdytorDostepow& FormEdytorDostepow() { return *mFormEdytorDostepow; }
   TFormWybierzPolaczenie& FormWybierzPolaczenie() { return *mFormWybierzPolaczenie; }
   TFormPasekPostepu& FormPasekPostepu() { return *mFormPasekPostepu; }
   TFormProszeCzekac& FormProszeCzekac() { return *mFormProszeCzekac; }
@@ -185,6 +210,11 @@ class TForm1 : public QWidget {
   void OtworzEdytorPoSprawdzeniu(eRodzajZadania rodzaj);
   void ObslugujZadanie(cZadanie& zadanie);
   void ZglosBladLogu(const std::string& path);
+  void UtworzEdytory();
+  // The user and access editors' tasks open their editor on a later turn.
+  void OtworzEdytorPozniej(const cZadanie& zadanie);
+  // Saves data/users.txt (or data/devices.txt); a failure is told.
+  bool ZapiszDoPliku(bool uzytkownicy);
   // The registered name of the device at port with that ID; "" for none.
   std::string NazwaUrzadzenia(const std::string& port, int id);
 
@@ -242,6 +272,13 @@ class TForm1 : public QWidget {
   TFormProszeCzekac* mFormProszeCzekac = nullptr;
   std::unique_ptr<cUslugiUrzadzen> mUslugiUrzadzen;
   TFormEdytorUrzadzen* mFormEdytorUrzadzen = nullptr;
+  TFormHelp* mFormHelp = nullptr;
+  TFormWprowadzPin* mFormWprowadzPin = nullptr;
+  TFormEdytorUzytkownikow* mFormEdytorUzytkownikow = nullptr;
+  TFormEdytorDostepow* mFormEdytorDostepow = nullptr;
+  std::unique_ptr<cTimer> mTimerEdytora;
+  // USERS.txt files are being sent; the driver's done-handler clears it.
+  bool mWysylanieTrwa = false;
   std::function<void()> mObslugaKoncaStartu;
 };
 

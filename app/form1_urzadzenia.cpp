@@ -16,7 +16,7 @@ namespace olv {
 // The main window as the device windows see it.
 class cUslugiUrzadzenFormy1 : public cUslugiUrzadzen {
  public:
-  explicit cUslugiUrzadzenFormy1(TForm1& form) : mForm(form), mFormHelp(new TFormHelp(&form)) {}
+  explicit cUslugiUrzadzenFormy1(TForm1& form) : mForm(form) {}
 
   void Log(const std::string& text) override { mForm.Log(text); }
   const std::string& FolderProgramu() const override { return mForm.mFolder; }
@@ -71,12 +71,10 @@ class cUslugiUrzadzenFormy1 : public cUslugiUrzadzen {
     });
   }
 
-  void PokazPomoc(int temat) override { mFormHelp->PokazPomoc(temat); }
+  void PokazPomoc(int temat) override { mForm.FormHelp().PokazPomoc(temat); }
 
  private:
   TForm1& mForm;
-  // A child of the main window, which deletes it.
-  TFormHelp* mFormHelp;
 };
 
 void TForm1::UtworzOknaUrzadzen() {

@@ -1,8 +1,9 @@
 // olv8-manager: the program. The one optional argument is "DEBUG" (any case).
 // With OLV8_SCREENSHOT set to a file name, the program saves a picture of the
 // main window once start-up has finished and exits, which is how a machine
-// without a display shows what the program looks like; OLV8_DEVICES_SCREENSHOT
-// adds a picture of the device editor showing its first device.
+// without a display shows what the program looks like. OLV8_DEVICES_SCREENSHOT
+// and OLV8_SCREENSHOT_USERS add pictures of the device editor showing its
+// first device and of the user editor with a user selected.
 
 #include <QApplication>
 #include <QPixmap>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/form1.h"
@@ -46,10 +48,16 @@ int main(int argc, char** argv) {
           std::fprintf(stderr, "olv8-manager: cannot save %s\n", path.toLocal8Bit().constData());
           exit_code = 1;
         }
-        const char* devices = std::getenv("OLV8_DEVICES_SCREENSHOT");
-        if (devices && *devices && !form.ZapiszZdjecieEdytoraUrzadzen(devices)) {
-          std::fprintf(stderr, "olv8-manager: cannot save %s\n", devices);
-          exit_code = 1;
+        const std::pair<const char*, bool (TForm1::*)(const std::string&)> editors[] = {
+            {"OLV8_DEVICES_SCREENSHOT", &TForm1::ZapiszZdjecieEdytoraUrzadzen},
+            {"OLV8_SCREENSHOT_USERS", &TForm1::ZapiszObrazEdytoraUzytkownikow},
+        };
+        for (const auto& [variable, save] : editors) {
+          const char* file = std::getenv(variable);
+          if (file && *file && !(form.*save)(file)) {
+            std::fprintf(stderr, "olv8-manager: cannot save %s\n", file);
+            exit_code = 1;
+          }
         }
         QApplication::quit();
       });

@@ -8,7 +8,8 @@
 #
 # Without a display the manager runs on Qt's offscreen platform, saves a
 # picture of its main window after start-up to build/demo/main.png and one of
-# the device editor to build/demo/devices.png, and exits.
+# the device editor to build/demo/devices.png, one of the user editor with a
+# user selected to build/demo/users.png, and exits.
 # With OLV8_PORT set to a serial port (COM3, /dev/ttyUSB0, ...), no simulator
 # is started and the devices are registered on that port.
 set -euo pipefail
@@ -99,16 +100,18 @@ export OLV8_HOME=$demo
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   picture=$demo/main.png
   devices_picture=$demo/devices.png
-  echo "demo: no display; the main window's picture goes to $picture, the device editor's to $devices_picture"
+  users_picture=$demo/users.png
+  echo "demo: no display; pictures of the main window and the editors go to $demo"
   status=0
-  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_DEVICES_SCREENSHOT=$devices_picture
+  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_DEVICES_SCREENSHOT=$devices_picture \
+    OLV8_SCREENSHOT_USERS=$users_picture
   # A manager that never finishes its start-up must not hold the demo forever.
   run_manager timeout 120 || status=$?
   if [ "$status" -ne 0 ]; then
     echo "demo: the manager ended with status $status" >&2
     exit 1
   fi
-  for saved in "$picture" "$devices_picture"; do
+  for saved in "$picture" "$devices_picture" "$users_picture"; do
     if [ ! -s "$saved" ]; then
       echo "demo: the manager saved no picture to $saved" >&2
       exit 1
