@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
           std::fprintf(stderr, "olv8-manager: cannot save %s\n", path.toLocal8Bit().constData());
           exit_code = 1;
         }
-        const std::pair<const char*, bool (TForm1::*)(const std::string&)> editors[] = {
-            {"OLV8_DEVICES_SCREENSHOT", &TForm1::ZapiszZdjecieEdytoraUrzadzen},
-            {"OLV8_SCREENSHOT_USERS", &TForm1::ZapiszObrazEdytoraUzytkownikow},
+        const std::pair<const char*, bool (olv::TForm1::*)(const std::string&)> editors[] = {
+            {"OLV8_DEVICES_SCREENSHOT", &olv::TForm1::ZapiszZdjecieEdytoraUrzadzen},
+            {"OLV8_SCREENSHOT_USERS", &olv::TForm1::ZapiszObrazEdytoraUzytkownikow},
         };
         for (const auto& [variable, save] : editors) {
           const char* file = std::getenv(variable);
