@@ -22,6 +22,8 @@ bool TimesEqual(double a, double b, double tolerance);
 
 // Splits on CR LF, LF or a lone CR; a final line end does not add an empty line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into text, for large files read once.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 // Every line followed by CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 // Without the blanks (code 1 to 32) at both ends.

@@ -1,0 +1,19 @@
+#include "stats/teksty_czasu.h"
+
+#include <cmath>
+
+#include "common/dates.h"
+
+namespace olv {
+
+std::string TekstPoryDnia(double wartosc) { return FormatDuration(TimeOfDay(wartosc), true); }
+
+std::string TekstCzasuTrwania(double wartosc) { return FormatDuration(wartosc, true); }
+
+std::string TekstDatyICzasu(double wartosc) {
+  return FormatDate(wartosc) + " " + FormatDuration(wartosc - DateOf(wartosc), true);
+}
+
+int64_t WMilisekundach(double wartosc) { return std::llround(wartosc * 86400000.0); }
+
+}  // namespace olv

@@ -1,0 +1,173 @@
+// Punches: the event line by its fixed positions, collecting and reading the
+// mirror folders, the text form, and the views the panels filter.
+#include <gtest/gtest.h>
+
+#include "common/cp1250.h"
+#include "common/files.h"
+#include "model/device_folder.h"
+#include "common/virtual_clock.h"
+#include "stats/linia_zdarzenia.h"
+#include "stats_test_support.h"
+
+namespace olv {
+namespace {
+
+using test::Moment;
+
+TEST(LiniaZdarzenia, ReadsFieldsByPositionAndRefusesAnythingThatIsNoMoment) {
+  struct cCase {
+    const char* line;
+    bool record;
+    int32_t user = 0;
+    const char* when = "";
+    bool p = false;
+    const char* reader = "";
+  };
+  const cCase cases[] = {
+      {"0012, 2024-05-07, 08:01:33,  p, 0,\"Wejście\"", true, 12, "2024-05-07 08:01:33", true,
+       "Wejście"},
+      {"ABCD, 2024-02-29, 23:59:59,   , 1,\"x\"", true, -1, "2024-02-29 23:59:59", false, "x"},
+      {"0000, 2026-11-02, 00:00:00,  p, 1,\"Brama, \"tył\"\"", true, 0, "2026-11-02 00:00:00",
+       true, "Brama, \"tył\""},
+      // No comma after position 32: only the first character goes.
+      {"0007, 2026-11-02, 08:00:00,  q, Xname!", true, 7, "2026-11-02 08:00:00", false, "name"},
+      // Cut after the time: a record without marker and reader.
+      {"0007, 2026-11-02, 08:00:00", true, 7, "2026-11-02 08:00:00", false, ""},
+      {"ID,  Data,       Czas", false},
+      {"", false},
+      {"0001,", false},
+      {"0001, 2026-11-2", false},
+      {"0001, 2026-11-02, 08:00", false},
+      {"0001, 2O26-11-02, 08:00:00,   , 0,\"x\"", false},
+      {"0001, 2026-11-02, 08:0a:00,   , 0,\"x\"", false},
+      {"0001, 2026-13-01, 08:00:00,   , 0,\"x\"", false},
+      {"0001, 2026-11-31, 08:00:00,   , 0,\"x\"", false},
+      {"0001, 2023-02-29, 08:00:00,   , 0,\"x\"", false},
+      {"0001, 2026-11-00, 08:00:00,   , 0,\"x\"", false},
+      {"0001, 2026-11-02, 25:00:00,   , 0,\"x\"", false},
+      {"0001, 2026-11-02, 08:60:00,   , 0,\"x\"", false},
+      {"0001; 2026-11-02, 08:00:00,   , 0,\"x\"", false},
+  };
+  for (const cCase& c : cases) {
+    SCOPED_TRACE(c.line);
+    const std::string bytes = *Utf8ToCp1250(c.line);
+    const auto line = CzytajLinieZdarzenia(bytes);
+    ASSERT_EQ(line.has_value(), c.record);
+    if (!c.record) continue;
+    EXPECT_EQ(line->IDUzytkownika, c.user);
+    EXPECT_EQ(line->Czas, Moment(c.when));
+    EXPECT_EQ(line->p, c.p);
+    EXPECT_EQ(Cp1250ToUtf8(line->NazwaCzytnika), c.reader);
+  }
+}
+
+class FolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    devices_.DodajUrzadzenie(std::make_unique<cUrzadzenie>(
+        "Brama", 2, cCzytnik("Wejście główne", 1), cCzytnik("Wyjście, tył", 2), false,
+        cWlasciwosciPolaczenia{}, 2002));
+    // Both readers bear one name: reader 0's mode wins.
+    devices_.DodajUrzadzenie(std::make_unique<cUrzadzenie>(
+        "Magazyn", 3, cCzytnik("Drzwi", 2), cCzytnik("Drzwi", 1), false,
+        cWlasciwosciPolaczenia{}, 3003));
+  }
+
+  void Write(int bus_id, const std::string& name, const std::string& utf8_lines) {
+    ASSERT_TRUE(UtworzFolderWyslanychPlikow(home_.Path(), bus_id));
+    ASSERT_TRUE(WriteFileAtomically(FolderUrzadzenia(home_.Path(), bus_id) + name,
+                                    *Utf8ToCp1250(utf8_lines)));
+  }
+
+  test::cTempFolder home_;
+  cVirtualClock clock_;
+  cDevList devices_{clock_};
+};
+
+TEST_F(FolderTest, CollectsEveryCsvOfRegisteredDevicesAndSortsOldestFirst) {
+  const std::string day2 =
+      "ID, DATA, CZAS\r\n"
+      "\r\n"
+      "0005, 2026-11-02, 07:55:00,   , 0,\"Wejście główne\"\r\n"
+      "0005, 2026-11-02, 16:05:00,  p, 1,\"Wyjście, tył\"\r\n"
+      "0001,\r\n"
+      "0000, 2026-11-02, 12:00:00,   , 0,\"Nieznany\"\r\n";
+  Write(2, "20261102.CSV", day2);
+  // The same file present twice: every punch twice.
+  Write(2, "kopia.csv", day2);
+  Write(2, "notatki.txt", "0005, 2026-11-02, 09:00:00,   , 0,\"Wejście główne\"\r\n");
+  Write(3, "20261102.Csv", "0005, 2026-11-02, 10:00:00,   , 1,\"Drzwi\"\n"
+                           "0006, 2026-11-01, 10:00:00,   , 1,\"drzwi\"");
+  // Bus ID 5 is no registered device.
+  Write(5, "20261102.CSV", "0005, 2026-11-02, 11:00:00,   , 0,\"Wejście główne\"\r\n");
+
+  cListaOdbic list;
+  list.DodajOdbicie(std::make_unique<cOdbicie>());
+  WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list);
+  std::vector<std::string> text;
+  list.WypiszTekstowo(text);
+  const std::vector<std::string> expected = {
+      "6,\"2026-11-01 10:00:00\",3003,drzwi,0,False",
+      "5,\"2026-11-02 07:55:00\",2002,\"Wejście główne\",1,False",
+      "5,\"2026-11-02 07:55:00\",2002,\"Wejście główne\",1,False",
+      "5,\"2026-11-02 10:00:00\",3003,Drzwi,2,False",
+      "0,\"2026-11-02 12:00:00\",2002,Nieznany,0,False",
+      "0,\"2026-11-02 12:00:00\",2002,Nieznany,0,False",
+      "5,\"2026-11-02 16:05:00\",2002,\"Wyjście, tył\",2,True",
+      "5,\"2026-11-02 16:05:00\",2002,\"Wyjście, tył\",2,True",
+  };
+  EXPECT_EQ(text, expected);
+  EXPECT_TRUE(list.Pliki().empty());
+
+  list.SortujOdNajnowszych();
+  EXPECT_EQ(list.GetOdbicie(0)->Czas, Moment("2026-11-02 16:05:00"));
+  EXPECT_EQ(list.GetOdbicie(7)->Czas, Moment("2026-11-01 10:00:00"));
+  EXPECT_EQ(list.GetOdbicie(8), nullptr);
+  EXPECT_EQ(list.GetOdbicie(-1), nullptr);
+}
+
+TEST_F(FolderTest, AMissingFileOrFolderGivesNothing) {
+  cListaOdbic list;
+  list.DodajPlik(home_.Path() + "data/extSD/00000002/BRAK.CSV");
+  list.DodajPlik("BEZFOLDERU.CSV");
+  list.WczytajPliki(devices_);
+  EXPECT_EQ(list.GetLiczbaOdbic(), 0);
+  WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list);
+  EXPECT_EQ(list.GetLiczbaOdbic(), 0);
+}
+
+TEST(WidokListyOdbic, FiltersByUserAndInclusiveRangeAndSortsDaysNewestFirst) {
+  test::cPunches punches(4);
+  punches.Add("2026-11-03 08:00", 'E').Add("2026-11-02 16:00", 'X').Add("2026-11-02 08:00", 'E');
+  punches.Add("2026-11-03 07:00", 'E').Add("2026-11-04 00:00", 'N');
+  auto other = std::make_unique<cOdbicie>();
+  other->IDUzytkownika = 5;
+  other->Czas = Moment("2026-11-03 09:00");
+  punches.List().DodajOdbicie(std::move(other));
+
+  cWidokListyOdbic view = punches.View();
+  view.ZostawUzytkownika(4);
+  ASSERT_EQ(view.GetLiczbaOdbic(), 5);
+  cWidokListyOdbic days;
+  view.Kopiuj(days);
+  days.SortujDniOdNajnowszych();
+  const char* expected[] = {"2026-11-04 00:00", "2026-11-03 07:00", "2026-11-03 08:00",
+                            "2026-11-02 08:00", "2026-11-02 16:00"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(days.GetOdbicie(i)->Czas, Moment(expected[i])) << i;
+  EXPECT_EQ(days.GetOdbicie(5), nullptr);
+
+  view.SortujOdNajstarszych();
+  cWidokListyOdbic range;
+  view.Kopiuj(range);
+  range.OgraniczDoZakresu(Moment("2026-11-02 16:00"), Moment("2026-11-03 08:00"));
+  EXPECT_EQ(range.GetLiczbaOdbic(), 3);
+  view.Kopiuj(range);
+  range.OgraniczDoZakresu(0, Moment("2026-11-02 23:59"));
+  EXPECT_EQ(range.GetLiczbaOdbic(), 2);
+  view.Kopiuj(range);
+  range.OgraniczDoZakresu(Moment("2026-11-04 00:00"), 0);
+  EXPECT_EQ(range.GetLiczbaOdbic(), 1);
+}
+
+}  // namespace
+}  // namespace olv
