@@ -9,13 +9,10 @@
 namespace olv {
 namespace {
 
-constexpr int kKrokWiersza = cTabela::kWysokoscWiersza + cTabela::kGruboscLinii;
 // Rows a notch of the wheel moves.
 constexpr int kWierszeNaKrokKolka = 3;
 
-// Division rounding toward minus infinity: a point above the first data row
-// must not read as row 0.
-int PodzielWDol(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+QColor Kolor(cKolor kolor) { return QColor(kolor.R, kolor.G, kolor.B); }
 
 }  // namespace
 
@@ -39,7 +36,7 @@ cTabela::cTabela(QWidget* parent) : QWidget(parent), mKomorki(1) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   mPasek = new QScrollBar(Qt::Vertical, this);
   mPasek->setObjectName("PasekPrzewijania");
-  mPasek->setSingleStep(kKrokWiersza);
+  mPasek->setSingleStep(Krok());
   mPasek->hide();
   connect(mPasek, &QScrollBar::valueChanged, this, [this](int pozycja) { UstawPrzewiniecie(pozycja); });
 }
@@ -91,12 +88,20 @@ void cTabela::UsunWiersz(int wiersz) {
   mKomorki.erase(poczatek, poczatek + mKolumny);
 }
 
-void cTabela::UstawWiersze(std::vector<cKomorka> komorki_wiersz_po_wierszu) {
-  mKomorki = std::move(komorki_wiersz_po_wierszu);
-  // A short last row is completed with empty cells.
-  const size_t reszta = mKomorki.size() % static_cast<size_t>(mKolumny);
-  if (reszta != 0) mKomorki.resize(mKomorki.size() + static_cast<size_t>(mKolumny) - reszta);
-  mWcisniety = mWskazany = -1;
+void cTabela::UstawZawartosc(const cZawartoscTabeli& zawartosc) {
+  Resetuj();
+  mKolumny = std::max(1, zawartosc.GetLiczbaKolumn());
+  for (const cKolumnaTabeli& kolumna : zawartosc.Kolumny) mNaglowek.Dodaj(kolumna.Naglowek, kolumna.Szerokosc);
+  const int wiersze = zawartosc.GetLiczbaWierszy();
+  mKomorki.assign(static_cast<size_t>(wiersze) * static_cast<size_t>(mKolumny), cKomorka{});
+  for (int w = 0; w < wiersze; ++w) {
+    for (int k = 0; k < zawartosc.GetLiczbaKolumn(); ++k) {
+      cKomorka& komorka = *Komorka(k, w);
+      komorka.Tekst = zawartosc.Tekst(k, w);
+      komorka.KolorTekstu = Kolor(zawartosc.KolorTekstu(k, w));
+      komorka.Tlo = Kolor(zawartosc.KolorTla(k, w));
+    }
+  }
 }
 
 void cTabela::UstawKolorWiersza(int wiersz, QColor kolor) {
@@ -132,16 +137,16 @@ void cTabela::UsunWypelnienie() {
 }
 
 int cTabela::PozostalaSzerokosc() const {
-  int suma = 0;
+  std::vector<int> szerokosci;
   const int kolumny = mNaglowek.Liczba() - (mWypelnienie ? 1 : 0);
-  for (int k = 0; k < kolumny; ++k) suma += mNaglowek[k].Szerokosc + kGruboscLinii;
-  return SzerokoscObrazu() - suma;
+  for (int k = 0; k < kolumny; ++k) szerokosci.push_back(mNaglowek[k].Szerokosc);
+  return mGeometria.SzerokoscWypelnienia(szerokosci, SzerokoscObrazu());
 }
 
 void cTabela::WypelnijSzerokosc() {
   UsunWypelnienie();
   const int reszta = PozostalaSzerokosc();
-  if (reszta < 1) return;
+  if (reszta == 0) return;
   mNaglowek.Dodaj("", reszta);
   DodajKolumne();
   mWypelnienie = true;
@@ -150,16 +155,15 @@ void cTabela::WypelnijSzerokosc() {
 int cTabela::SzerokoscObrazu() const { return std::max(0, width() - mPasek->sizeHint().width()); }
 
 int cTabela::MaksymalnePrzewiniecie() const {
-  const int widoczna = height() - kKrokWiersza;
-  const int calosc = kKrokWiersza * LiczbaWierszy();
-  return calosc > widoczna ? calosc - widoczna : 0;
+  // The header row covers the top of the image.
+  return mGeometria.MaksymalnePrzewiniecie(LiczbaWierszy(), height() - Krok());
 }
 
 void cTabela::AktualizujPasekPrzewijania() {
   const int maksimum = MaksymalnePrzewiniecie();
   const int szerokosc = mPasek->sizeHint().width();
   mPasek->setGeometry(width() - szerokosc, 0, szerokosc, height());
-  mPasek->setPageStep(std::max(kKrokWiersza, height() - kKrokWiersza));
+  mPasek->setPageStep(std::max(Krok(), height() - Krok()));
   mPasek->setMaximum(maksimum);
   mPasek->setVisible(maksimum != 0);
   UstawPrzewiniecie(mPrzewiniecie);
@@ -176,7 +180,7 @@ void cTabela::UstawPrzewiniecie(int pozycja) {
 void cTabela::Przerysuj() { update(); }
 
 int cTabela::WierszPodPunktem(int y) const {
-  const int wiersz = PodzielWDol(mPrzewiniecie + y - kWysokoscWiersza - kGruboscLinii, kKrokWiersza);
+  const int wiersz = mGeometria.WierszPodPunktem(mPrzewiniecie, y);
   return wiersz < 0 ? -1 : wiersz;
 }
 
@@ -198,17 +202,19 @@ void cTabela::paintEvent(QPaintEvent*) {
 
   painter.setFont(mCzcionka);
   const int wiersze = LiczbaWierszy();
-  for (int w = mPrzewiniecie / kKrokWiersza; w < wiersze; ++w) {
-    const int gora = (w + 1) * kKrokWiersza - mPrzewiniecie;
+  const int krok = Krok();
+  const int wysokosc_wiersza = mGeometria.WysokoscWiersza;
+  for (int w = mGeometria.PierwszyWidocznyWiersz(mPrzewiniecie); w < wiersze; ++w) {
+    const int gora = (w + 1) * krok - mPrzewiniecie;
     if (gora >= wysokosc) break;
     int lewa = 0;
     for (int k = 0; k < mKolumny && lewa < szerokosc; ++k) {
       const int szerokosc_kolumny = mNaglowek.SzerokoscKolumny(k);
       const cKomorka& komorka = *Komorka(k, w);
       const QColor& tlo = w == mWcisniety ? kKolorWcisniety : w == mWskazany ? kKolorWskazany : komorka.Tlo;
-      RysujKomorke(painter, QRect(lewa, gora, szerokosc_kolumny, kWysokoscWiersza), tlo, komorka.KolorTekstu,
+      RysujKomorke(painter, QRect(lewa, gora, szerokosc_kolumny, wysokosc_wiersza), tlo, komorka.KolorTekstu,
                    komorka.Tekst);
-      lewa += szerokosc_kolumny + kGruboscLinii;
+      lewa += szerokosc_kolumny + mGeometria.GruboscLinii;
     }
   }
 
@@ -216,19 +222,19 @@ void cTabela::paintEvent(QPaintEvent*) {
   int lewa = 0;
   for (int k = 0; k < mNaglowek.Liczba() && lewa < szerokosc; ++k) {
     const cKomorkaNaglowka& komorka = mNaglowek[k];
-    RysujKomorke(painter, QRect(lewa, 0, komorka.Szerokosc, kWysokoscWiersza), komorka.Tlo, Qt::black,
+    RysujKomorke(painter, QRect(lewa, 0, komorka.Szerokosc, wysokosc_wiersza), komorka.Tlo, Qt::black,
                  komorka.Tekst);
-    lewa += komorka.Szerokosc + kGruboscLinii;
+    lewa += komorka.Szerokosc + mGeometria.GruboscLinii;
   }
 
   if (MaksymalnePrzewiniecie() == 0) {
-    const int dol = (wiersze + 1) * kKrokWiersza;
+    const int dol = (wiersze + 1) * Krok();
     if (dol < wysokosc) painter.fillRect(0, dol, szerokosc, wysokosc - dol, kKolorDomyslny);
   }
   painter.setPen(kKolorLinii);
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(0, 0, szerokosc - 1, wysokosc - 1);
-  painter.drawLine(0, kWysokoscWiersza, szerokosc - 1, kWysokoscWiersza);
+  painter.drawLine(0, wysokosc_wiersza, szerokosc - 1, wysokosc_wiersza);
 }
 
 void cTabela::resizeEvent(QResizeEvent* event) {
@@ -263,7 +269,7 @@ void cTabela::wheelEvent(QWheelEvent* event) {
     event->ignore();
     return;
   }
-  UstawPrzewiniecie(mPrzewiniecie - kroki * kWierszeNaKrokKolka * kKrokWiersza);
+  UstawPrzewiniecie(mPrzewiniecie - kroki * kWierszeNaKrokKolka * Krok());
 }
 
 }  // namespace olv

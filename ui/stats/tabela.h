@@ -8,7 +8,8 @@
 //
 // The cells are stored row after row in one list (index = row x columns +
 // column). A new grid has one row and one column. Only the rows from the first
-// visible one are drawn, so a long table scrolls as fast as a short one.
+// visible one are drawn, so a long table scrolls as fast as a short one. Where
+// rows, the scrolling range and the filler lie comes from cGeometriaTabeli.
 //
 // Callers must guarantee: a QApplication exists; row and column indexes passed
 // to the grid operations are in range (out of range is ignored).
@@ -19,6 +20,10 @@
 #include <QWidget>
 #include <string>
 #include <vector>
+
+#include "stats/geometria_tabeli.h"
+#include "stats/kolor.h"
+#include "stats/zawartosc_tabeli.h"
 
 class QScrollBar;
 
@@ -53,8 +58,6 @@ class cNaglowek {
 
 class cTabela : public QWidget {
  public:
-  static constexpr int kWysokoscWiersza = 20;
-  static constexpr int kGruboscLinii = 1;
   static inline const QColor kKolorDomyslny{232, 241, 255};
   static inline const QColor kKolorWcisniety{177, 192, 207};
   static inline const QColor kKolorWskazany{225, 255, 239};
@@ -74,9 +77,9 @@ class cTabela : public QWidget {
   void WstawWiersz(int wiersz);
   void WstawKolumne(int kolumna);
   void UsunWiersz(int wiersz);
-  // Takes the rows of cells at once (each row as long as the grid is wide),
-  // replacing all rows: what a panel fills a whole table with.
-  void UstawWiersze(std::vector<cKomorka> komorki_wiersz_po_wierszu);
+  // Replaces the grid and the header with a computed table: its columns with
+  // their widths, every cell's text, text colour and background.
+  void UstawZawartosc(const cZawartoscTabeli& zawartosc);
 
   cNaglowek& Naglowek() { return mNaglowek; }
   void UstawKolorWiersza(int wiersz, QColor kolor);
@@ -99,7 +102,7 @@ class cTabela : public QWidget {
   int PozycjaPrzewijania() const { return mPrzewiniecie; }
   int MaksymalnePrzewiniecie() const;
   void UstawPrzewiniecie(int pozycja);
-  // The data row under the image's y, -1 above the first (the header row).
+  // The data row under the image's y; -1 in the header row.
   int WierszPodPunktem(int y) const;
   int WcisnietyWiersz() const { return mWcisniety; }
   int WskazanyWiersz() const { return mWskazany; }
@@ -120,6 +123,8 @@ class cTabela : public QWidget {
   void RysujKomorke(QPainter& painter, const QRect& prostokat, const QColor& tlo, const QColor& kolor_tekstu,
                     const std::string& tekst);
 
+  int Krok() const { return mGeometria.WysokoscWiersza + mGeometria.GruboscLinii; }
+
   std::vector<cKomorka> mKomorki;
   int mKolumny = 1;
   cNaglowek mNaglowek;
@@ -127,6 +132,7 @@ class cTabela : public QWidget {
   int mPrzewiniecie = 0;
   int mWcisniety = -1;
   int mWskazany = -1;
+  cGeometriaTabeli mGeometria;
   QFont mCzcionka;
   QFont mCzcionkaNaglowka;
   QScrollBar* mPasek = nullptr;

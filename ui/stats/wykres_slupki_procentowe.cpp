@@ -15,56 +15,60 @@ cWykresSlupkiProcentowe::cWykresSlupkiProcentowe(QWidget* parent) : QWidget(pare
 }
 
 void cWykresSlupkiProcentowe::UstawSzerokoscIOdstep(int szerokosc, int odstep) {
-  mUstawienia.SzerokoscSlupka = szerokosc;
-  mUstawienia.Odstep = odstep;
+  mInfo.SzerokoscSlupka = szerokosc;
+  mInfo.OdstepMiedzySlupkami = odstep;
 }
 
 int cWykresSlupkiProcentowe::SzerokoscDlaSlupkow(int n) const {
-  if (n <= 0) return mUstawienia.SzerokoscSlupka;
-  return (width() - 2 * mUstawienia.Margines - (n + 1) * mUstawienia.Odstep) / n;
+  return SzerokoscSlupkaDlaLiczby(mInfo, width(), n);
 }
 
 void cWykresSlupkiProcentowe::UstawLiniePomocnicze(int pozioma, int pionowa) {
-  mUstawienia.LiniaPozioma = pozioma;
-  mUstawienia.LiniaPionowa = pionowa;
+  mInfo.LiniaPomocniczaY = pozioma;
+  mInfo.LiniaPomocniczaX = pionowa;
+}
+
+void cWykresSlupkiProcentowe::UstawZawartosc(const cZawartoscWykresu& zawartosc) {
+  mTytul = zawartosc.Tytul;
+  mSlupki = zawartosc.Slupki;
+  mInfo.Maksimum = zawartosc.Maksimum;
+  mDopasujSzerokosc = zawartosc.DopasujSzerokosc;
+  UstawSzerokoscIOdstep(zawartosc.SzerokoscSlupka, zawartosc.OdstepMiedzySlupkami);
+  AktualizujPasekPrzewijania();
 }
 
 void cWykresSlupkiProcentowe::AktualizujPasekPrzewijania() {
-  const cUstawienia& u = mUstawienia;
-  const int calosc = (u.SzerokoscSlupka + u.Odstep) * static_cast<int>(mSlupki.size()) + u.Odstep;
-  const int dostepna = width() - 2 * u.Margines;
-  mPasek->setGeometry(u.Margines, height() - u.Margines - u.WysokoscPaska, dostepna, u.WysokoscPaska);
-  const bool potrzebny = calosc > dostepna;
-  mPasek->setEnabled(potrzebny);
-  mPasek->setVisible(potrzebny);
-  mPasek->setMaximum(potrzebny ? calosc - dostepna : 0);
+  if (mDopasujSzerokosc) mInfo.SzerokoscSlupka = SzerokoscDlaSlupkow(static_cast<int>(mSlupki.size()));
+  const int maksimum = MaksymalnePrzewiniecieWykresu(mInfo, width(), static_cast<int>(mSlupki.size()));
+  const int dostepna = width() - 2 * mInfo.Margines;
+  mPasek->setGeometry(mInfo.Margines, height() - mInfo.Margines - mInfo.WysokoscPaskaPrzewijania, dostepna,
+                      mInfo.WysokoscPaskaPrzewijania);
+  mPasek->setEnabled(maksimum != 0);
+  mPasek->setVisible(maksimum != 0);
+  mPasek->setMaximum(maksimum);
   mPasek->setPageStep(std::max(1, dostepna));
-  mPasek->setSingleStep(u.SzerokoscSlupka + u.Odstep);
+  mPasek->setSingleStep(mInfo.SzerokoscSlupka + mInfo.OdstepMiedzySlupkami);
   mPasek->setValue(0);
   Rysuj();
 }
 
 QRect cWykresSlupkiProcentowe::ProstokatSlupka(int i) const {
-  const cUstawienia& u = mUstawienia;
-  const int uzyteczna = height() - 2 * u.Margines - u.WysokoscPaska;
-  const double wartosc = mSlupki[static_cast<size_t>(i)].Wartosc;
-  const int wysokosc = u.Maksimum > 0 ? static_cast<int>(uzyteczna * wartosc / u.Maksimum) : 0;
-  int lewa = u.Margines + u.Odstep + (u.Odstep + u.SzerokoscSlupka) * i;
-  if (mPasek->isVisible()) lewa -= mPasek->value();
-  const int stopa = height() - u.Margines - u.WysokoscPaska;
-  return QRect(lewa, stopa - wysokosc, u.SzerokoscSlupka, wysokosc);
+  const int przewiniecie = mPasek->isVisible() ? mPasek->value() : 0;
+  const cProstokatSlupka slupek =
+      ::olv::ProstokatSlupka(mInfo, height(), i, mSlupki[static_cast<size_t>(i)].Wartosc, przewiniecie);
+  return QRect(slupek.Lewo, slupek.Gora, slupek.Szerokosc, slupek.Wysokosc);
 }
 
 void cWykresSlupkiProcentowe::RysujSlupek(QPainter& painter, int i) {
-  const cSlupekWykresu& slupek = mSlupki[static_cast<size_t>(i)];
+  const cSlupek& slupek = mSlupki[static_cast<size_t>(i)];
   const QRect prostokat = ProstokatSlupka(i);
-  if (prostokat.height() > 0) painter.fillRect(prostokat, slupek.Kolor);
+  if (prostokat.height() > 0) painter.fillRect(prostokat, QColor(slupek.Kolor.R, slupek.Kolor.G, slupek.Kolor.B));
   const QFontMetrics miary = painter.fontMetrics();
   const int wysokosc_tekstu = miary.height();
-  const QRect etykieta(prostokat.left() - mUstawienia.Odstep / 2, prostokat.top() - wysokosc_tekstu,
-                       prostokat.width() + mUstawienia.Odstep, wysokosc_tekstu);
+  const QRect etykieta(prostokat.left() - mInfo.OdstepMiedzySlupkami / 2, prostokat.top() - wysokosc_tekstu,
+                       prostokat.width() + mInfo.OdstepMiedzySlupkami, wysokosc_tekstu);
   painter.setPen(kTekstZewnetrzny);
-  painter.drawText(etykieta, Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(slupek.Etykieta));
+  painter.drawText(etykieta, Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(slupek.EtykietaWartosci));
   if (wysokosc_tekstu + 4 < prostokat.height()) {
     painter.setPen(kTekstWewnetrzny);
     const QRect podpis(etykieta.left(), prostokat.bottom() + 1 - 4 - wysokosc_tekstu, etykieta.width(),
@@ -77,22 +81,24 @@ void cWykresSlupkiProcentowe::RysujSlupek(QPainter& painter, int i) {
 }
 
 void cWykresSlupkiProcentowe::paintEvent(QPaintEvent*) {
-  const cUstawienia& u = mUstawienia;
+  const cInfoWykresu& u = mInfo;
   QPainter painter(this);
   painter.fillRect(rect(), kTlo);
   const QRect wnetrze(u.Margines, u.Margines, width() - 2 * u.Margines, height() - 2 * u.Margines);
   // Scrolled bars stay between the side margins; a bar above the maximum may
   // still rise past the plot's top.
   painter.setClipRect(QRect(wnetrze.left(), 0, wnetrze.width(), height()));
-  for (int i = 0; i < static_cast<int>(mSlupki.size()); ++i) RysujSlupek(painter, i);
+  if (u.Maksimum > 0) {
+    for (int i = 0; i < static_cast<int>(mSlupki.size()); ++i) RysujSlupek(painter, i);
+  }
   painter.setClipping(false);
 
   painter.setPen(kLiniePomocnicze);
-  if (u.LiniaPozioma >= wnetrze.top() && u.LiniaPozioma <= wnetrze.bottom()) {
-    painter.drawLine(wnetrze.left(), u.LiniaPozioma, wnetrze.right(), u.LiniaPozioma);
+  if (u.LiniaPomocniczaY >= wnetrze.top() && u.LiniaPomocniczaY <= wnetrze.bottom()) {
+    painter.drawLine(wnetrze.left(), u.LiniaPomocniczaY, wnetrze.right(), u.LiniaPomocniczaY);
   }
-  if (u.LiniaPionowa >= wnetrze.left() && u.LiniaPionowa <= wnetrze.right()) {
-    painter.drawLine(u.LiniaPionowa, wnetrze.top(), u.LiniaPionowa, wnetrze.bottom());
+  if (u.LiniaPomocniczaX >= wnetrze.left() && u.LiniaPomocniczaX <= wnetrze.right()) {
+    painter.drawLine(u.LiniaPomocniczaX, wnetrze.top(), u.LiniaPomocniczaX, wnetrze.bottom());
   }
   painter.setPen(kRamka);
   painter.setBrush(Qt::NoBrush);

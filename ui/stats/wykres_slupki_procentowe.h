@@ -3,10 +3,11 @@
 // usable height. Each bar carries a value label written over it and a caption
 // written inside it when it is tall enough, above the label otherwise. When
 // the bars are wider together than the plot, a horizontal scroll bar appears
-// in the strip at the bottom of the image and moves them sideways.
+// in the strip at the bottom of the image and moves them sideways. Where the
+// bars stand comes from stats/geometria_wykresu.h.
 //
-// The widget is the image area; the window clears the bars, adds them, sets
-// the scale, the bar width and spacing and the title, then asks for a redraw.
+// The widget is the image area; the window gives it a computed chart (title,
+// bars, scale, bar width and spacing), which resets the scroll position.
 //
 // Callers must guarantee: a QApplication exists; the maximum value is above 0
 // (a maximum of 0 or less draws no bars).
@@ -17,29 +18,16 @@
 #include <string>
 #include <vector>
 
+#include "stats/geometria_wykresu.h"
+#include "stats/wykresy_sredniego_czasu.h"
+
 class QScrollBar;
 
 namespace olv {
 
-struct cSlupekWykresu {
-  std::string Etykieta;  // the value label, over the bar
-  std::string Podpis;    // the caption, inside or above the bar
-  double Wartosc = 0;
-  QColor Kolor;
-};
-
 class cWykresSlupkiProcentowe : public QWidget {
  public:
-  struct cUstawienia {
-    double Maksimum = 100.0;
-    int SzerokoscSlupka = 50;
-    int Odstep = 20;
-    int Margines = 20;
-    int WysokoscPaska = 16;
-    // Guide lines, -1 for none: a horizontal line at this y, a vertical one at this x.
-    int LiniaPozioma = -1;
-    int LiniaPionowa = -1;
-  };
+  using cSlupek = cWykresSlupkiProcentowe_Metadane::cJednaDana<double>;
 
   static inline const QColor kTlo{0, 0, 0};
   static inline const QColor kTekstWewnetrzny{0, 0, 0};
@@ -50,15 +38,18 @@ class cWykresSlupkiProcentowe : public QWidget {
   explicit cWykresSlupkiProcentowe(QWidget* parent = nullptr);
 
   void WyczyscSlupki() { mSlupki.clear(); }
-  void DodajSlupek(cSlupekWykresu slupek) { mSlupki.push_back(std::move(slupek)); }
-  const std::vector<cSlupekWykresu>& Slupki() const { return mSlupki; }
-  void UstawMaksimum(double maksimum) { mUstawienia.Maksimum = maksimum; }
+  void DodajSlupek(cSlupek slupek) { mSlupki.push_back(std::move(slupek)); }
+  const std::vector<cSlupek>& Slupki() const { return mSlupki; }
+  void UstawMaksimum(double maksimum) { mInfo.Maksimum = maksimum; }
   void UstawSzerokoscIOdstep(int szerokosc, int odstep);
   // The bar width with which n bars fill the plot, in whole pixels.
   int SzerokoscDlaSlupkow(int n) const;
   void UstawTytul(std::string tytul) { mTytul = std::move(tytul); }
   void UstawLiniePomocnicze(int pozioma, int pionowa);
-  const cUstawienia& Ustawienia() const { return mUstawienia; }
+  const cInfoWykresu& Info() const { return mInfo; }
+  // Takes a computed chart whole: title, bars, maximum, bar width (fitted to
+  // the image when the chart asks) and spacing; then the scroll bar follows.
+  void UstawZawartosc(const cZawartoscWykresu& zawartosc);
 
   // Enables the scroll bar (position 0) when the bars do not fit, hides it otherwise.
   void AktualizujPasekPrzewijania();
@@ -75,9 +66,11 @@ class cWykresSlupkiProcentowe : public QWidget {
  private:
   void RysujSlupek(QPainter& painter, int i);
 
-  cUstawienia mUstawienia;
-  std::vector<cSlupekWykresu> mSlupki;
+  cInfoWykresu mInfo;
+  std::vector<cSlupek> mSlupki;
   std::string mTytul;
+  // The fitting width is kept while the image is resized.
+  bool mDopasujSzerokosc = false;
   QScrollBar* mPasek = nullptr;
 };
 

@@ -12,19 +12,17 @@
 namespace olv {
 namespace {
 
-constexpr int kKrok = cTabela::kWysokoscWiersza + cTabela::kGruboscLinii;
+constexpr int kKrok = 21;
 
 QImage Obraz(cTabela& tabela) { return tabela.grab().toImage(); }
 
 // A table of rows x two columns (widths 100, 80) on a 400 x height image.
 void Wypelnij(cTabela& tabela, int wiersze, int wysokosc) {
-  tabela.Resetuj();
-  tabela.DodajKolumne();
-  tabela.Naglowek().Dodaj("Data", 100);
-  tabela.Naglowek().Dodaj("Czas", 80);
-  std::vector<cKomorka> komorki(static_cast<size_t>(wiersze) * 2);
-  for (int w = 0; w < wiersze; ++w) komorki[static_cast<size_t>(w) * 2].Tekst = std::to_string(w);
-  tabela.UstawWiersze(std::move(komorki));
+  cZawartoscTabeli zawartosc;
+  zawartosc.DodajKolumne("Data", 100);
+  zawartosc.DodajKolumne("Czas", 80);
+  for (int w = 0; w < wiersze; ++w) zawartosc.DodajWiersz().Komorki[0].Tekst = std::to_string(w);
+  tabela.UstawZawartosc(zawartosc);
   tabela.resize(400 + tabela.PasekPrzewijania()->sizeHint().width(), wysokosc);
   tabela.WypelnijSzerokosc();
   tabela.AktualizujPasekPrzewijania();

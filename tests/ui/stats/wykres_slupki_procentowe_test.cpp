@@ -11,6 +11,7 @@ namespace olv {
 namespace {
 
 const QColor kZielony(175, 255, 175);
+const cKolor kZielonyBarwa{175, 255, 175};
 
 bool MaKolorW(const QImage& obraz, const QRect& obszar, const QColor& kolor) {
   for (int y = obszar.top(); y <= obszar.bottom(); ++y)
@@ -23,8 +24,8 @@ TEST(WykresSlupkiProcentowe, AnEightHourBarStandsAtFiveSeventhsOfAMaximumOfOnePo
   cWykresSlupkiProcentowe wykres;
   wykres.resize(400, 300);
   wykres.UstawMaksimum(1.4 * 8 * 3600);
-  wykres.DodajSlupek({"", "", 8 * 3600, kZielony});
-  wykres.DodajSlupek({"", "", 12 * 3600, kZielony});
+  wykres.DodajSlupek({"", "", 8 * 3600, kZielonyBarwa});
+  wykres.DodajSlupek({"", "", 12 * 3600, kZielonyBarwa});
   wykres.AktualizujPasekPrzewijania();
   // Usable height 300 - 2 x 20 - 16 = 244; 244 x 5 / 7 = 174.3.
   const QRect slupek = wykres.ProstokatSlupka(0);
@@ -44,8 +45,8 @@ TEST(WykresSlupkiProcentowe, TheCaptionGoesInsideATallBarAndAboveTheLabelOfAShor
   cWykresSlupkiProcentowe wykres;
   wykres.resize(400, 300);
   wykres.UstawMaksimum(100);
-  wykres.DodajSlupek({"08:00:00", "Pon", 90, kZielony});
-  wykres.DodajSlupek({"00:10:00", "Wt", 2, kZielony});
+  wykres.DodajSlupek({"08:00:00", "Pon", 90, kZielonyBarwa});
+  wykres.DodajSlupek({"00:10:00", "Wt", 2, kZielonyBarwa});
   wykres.AktualizujPasekPrzewijania();
   const QImage obraz = wykres.grab().toImage();
   const int wysokosc_tekstu = QFontMetrics(wykres.font()).height();
@@ -69,13 +70,13 @@ TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {
   wykres.resize(400, 300);
   wykres.show();
   EXPECT_EQ(wykres.SzerokoscDlaSlupkow(7), (400 - 40 - 8 * 20) / 7);
-  for (int i = 0; i < 7; ++i) wykres.DodajSlupek({"", "", 50, kZielony});
+  for (int i = 0; i < 7; ++i) wykres.DodajSlupek({"", "", 50, kZielonyBarwa});
   wykres.UstawSzerokoscIOdstep(wykres.SzerokoscDlaSlupkow(7), 20);
   wykres.AktualizujPasekPrzewijania();
   EXPECT_FALSE(wykres.PasekPrzewijania()->isVisible());
 
   wykres.WyczyscSlupki();
-  for (int i = 0; i < 30; ++i) wykres.DodajSlupek({"", "", 50, kZielony});
+  for (int i = 0; i < 30; ++i) wykres.DodajSlupek({"", "", 50, kZielonyBarwa});
   wykres.UstawSzerokoscIOdstep(60, 10);
   wykres.AktualizujPasekPrzewijania();
   QScrollBar* pasek = wykres.PasekPrzewijania();
