@@ -14,7 +14,8 @@
 namespace olv {
 namespace {
 
-void SetError(std::string* error, const std::string& what) {
+void SetError(std::string* error, const std::string& what, int* error_number = nullptr) {
+  if (error_number) *error_number = errno;
   if (error) *error = what + ": " + std::strerror(errno);
 }
 
@@ -51,26 +52,26 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return out;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error, int* error_number) {
   const std::string temp = path + ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
-    SetError(error, "cannot create " + temp);
+    SetError(error, "cannot create " + temp, error_number);
     return false;
   }
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-    SetError(error, "cannot write " + temp);
+    SetError(error, "cannot write " + temp, error_number);
     ::close(fd);
     ::unlink(temp.c_str());
     return false;
   }
   if (::close(fd) != 0) {
-    SetError(error, "cannot write " + temp);
+    SetError(error, "cannot write " + temp, error_number);
     ::unlink(temp.c_str());
     return false;
   }
   if (::rename(temp.c_str(), path.c_str()) != 0) {
-    SetError(error, "cannot replace " + path);
+    SetError(error, "cannot replace " + path, error_number);
     ::unlink(temp.c_str());
     return false;
   }

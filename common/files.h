@@ -16,9 +16,10 @@ namespace olv {
 
 // Empty when the file cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// On failure returns false and, when error is given, says why in a few words.
+// On failure returns false and, when error is given, says why in a few words;
+// error_number, when given, gets the system's error number (errno).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, int* error_number = nullptr);
 // Appends bytes to the end of the file, creating it when missing.
 bool AppendToFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 
