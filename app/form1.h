@@ -31,6 +31,7 @@
 #include "model/dev_list.h"
 #include "model/user_list.h"
 #include "model/wlasciwosci_polaczenia.h"
+#include "stats/lista_odbic.h"
 #include "ui/common/window_look.h"
 #include "ui/devices/form_wybierz_polaczenie.h"
 
@@ -42,6 +43,7 @@ namespace olv {
 class cMessageWindow;
 class TFormPasekPostepu;
 class TFormProszeCzekac;
+class TFormStatystyka;
 
 class TForm1 : public QWidget {
  public:
@@ -145,6 +147,14 @@ class TForm1 : public QWidget {
   std::string ZapiszUsersUrzadzenia(int32_t unique, std::string* error = nullptr);
   std::string ZapiszKonfigUrzadzenia(int32_t unique, std::string* error = nullptr);
 
+  // The statistics (form1_statystyka.cpp): "Statystyka" reloads the punches
+  // from the mirror folders (WczytajOdbicia) and shows the statistics window
+  // modally on them.
+  void F_PokazFormStatystyka();
+  void WczytajOdbicia();
+  cListaOdbic& ListaOdbic() { return *mListaOdbic; }
+  TFormStatystyka& FormStatystyka() { return *mFormStatystyka; }
+
   TFormWybierzPolaczenie& FormWybierzPolaczenie() { return *mFormWybierzPolaczenie; }
   TFormPasekPostepu& FormPasekPostepu() { return *mFormPasekPostepu; }
   TFormProszeCzekac& FormProszeCzekac() { return *mFormProszeCzekac; }
@@ -162,6 +172,7 @@ class TForm1 : public QWidget {
   void UtworzPrzyciski();
   void UtworzSloty();
   void UtworzFoldery();
+  void UtworzStatystyke();
   void TimerStartTimer();
   void WczytajDane();
   // True (and error says why) when path is a data file that could not be read.
@@ -201,6 +212,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<cKolejkaZadan> mKolejka;
   std::unique_ptr<cOdpalaczFunkcji> mOdpalacz;
   std::unique_ptr<cSterownikWPP> mSterownik;
+  std::unique_ptr<cListaOdbic> mListaOdbic;
   // The please-wait window is wanted: a deferred show still due shows it.
   bool mProszeCzekacZamowione = false;
   bool mPasekPostepuZamowiony = false;
@@ -222,6 +234,7 @@ class TForm1 : public QWidget {
   TFormWybierzPolaczenie* mFormWybierzPolaczenie = nullptr;
   TFormPasekPostepu* mFormPasekPostepu = nullptr;
   TFormProszeCzekac* mFormProszeCzekac = nullptr;
+  TFormStatystyka* mFormStatystyka = nullptr;
   std::function<void()> mObslugaKoncaStartu;
 };
 
