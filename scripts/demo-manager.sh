@@ -6,7 +6,10 @@
 # stops the simulator.
 #
 # Without a display the manager runs on Qt's offscreen platform, saves a
-# picture of its main window after start-up to build/demo/main.png and exits.
+# picture of its main window after start-up to build/demo/main.png, and, with
+# the cards' files in the mirror as a synchronisation leaves them, pictures of
+# the statistics window for the first user on the daily and on the averages
+# panel (build/demo/stats-daily.png, build/demo/stats-averages.png), and exits.
 # With OLV8_PORT set to a serial port (COM3, /dev/ttyUSB0, ...), no simulator
 # is started and the devices are registered on that port.
 set -euo pipefail
@@ -97,8 +100,18 @@ export OLV8_HOME=$demo
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   picture=$demo/main.png
   echo "demo: no display; the main window's picture goes to $picture"
+  # What "Synchronizacja danych" would fetch: every file of each card, in the
+  # mirror folder of its device (the manager created the folders at start-up,
+  # so make them here first).
+  if [ -d "$demo/cards" ]; then
+    for card in "$demo"/cards/*/; do
+      mirror=$demo/data/extSD/$(basename "$card")
+      mkdir -p "$mirror"
+      find "$card" -maxdepth 1 -type f -exec cp -p {} "$mirror/" \;
+    done
+  fi
   status=0
-  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture
+  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_SCREENSHOT_STATS=$demo
   # A manager that never finishes its start-up must not hold the demo forever.
   run_manager timeout 120 || status=$?
   if [ "$status" -ne 0 ]; then
@@ -110,6 +123,15 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 1
   fi
   echo "demo: saved $picture"
+  if [ -d "$demo/cards" ]; then
+    for stats_picture in "$demo/stats-daily.png" "$demo/stats-averages.png"; do
+      if [ ! -s "$stats_picture" ]; then
+        echo "demo: the manager saved no picture to $stats_picture" >&2
+        exit 1
+      fi
+      echo "demo: saved $stats_picture"
+    done
+  fi
 else
   echo "demo: starting the manager on $demo"
   run_manager

@@ -100,6 +100,8 @@ TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, LogF
   mListBoxUzytkownicy = new QListWidget(this);
   mListBoxUzytkownicy->setObjectName("ListBoxUzytkownicy");
   mListBoxUzytkownicy->setFixedWidth(150);
+  mListBoxUzytkownicy->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  mListBoxUzytkownicy->setTextElideMode(Qt::ElideRight);
   lewy->addWidget(mListBoxUzytkownicy, 1);
   // A click, the arrow keys and typing the start of a name all select.
   connect(mListBoxUzytkownicy, &QListWidget::currentRowChanged, this, [this](int wiersz) {

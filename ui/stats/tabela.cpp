@@ -196,6 +196,8 @@ void cTabela::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const int szerokosc = SzerokoscObrazu();
   const int wysokosc = height();
+  // The scroll bar's strip beside the image, while the bar is hidden.
+  painter.fillRect(szerokosc, 0, width() - szerokosc, wysokosc, palette().color(QPalette::Window));
   painter.setClipRect(0, 0, szerokosc, wysokosc);
   UstawKolorNaglowka(kKolorNaglowka);
   painter.fillRect(0, 0, szerokosc, wysokosc, kKolorLinii);

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <filesystem>
@@ -214,6 +215,36 @@ TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOld
   Menu("MenuDoCSV");
   EXPECT_EQ(komunikaty.Informations().back(), "Nie można zapisać pliku " + wybrany + ": folder nie istnieje.");
   EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(FormStatystykaTest, TheSaveDialogStartsEmptyInTheProgramFolderAndAddsTheSuffix) {
+  form.WybierzWiersz(1);
+  Menu("MenuZdarzenia");
+  QString nazwa, folder_dialogu, rozszerzenie, plik;
+  QStringList filtry;
+  WhenModal([&](QWidget* okno) {
+    auto* dialog = qobject_cast<QFileDialog*>(okno);
+    ASSERT_NE(dialog, nullptr);
+    nazwa = dialog->objectName();
+    folder_dialogu = dialog->directory().absolutePath() + "/";
+    rozszerzenie = dialog->defaultSuffix();
+    filtry = dialog->nameFilters();
+    plik = dialog->selectedFiles().value(0);
+    dialog->selectFile(QString::fromStdString(folder.Path()) + "zdarzenia");
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Menu("MenuDoCSV");
+  EXPECT_EQ(nazwa, "SaveDialog1");
+  EXPECT_EQ(folder_dialogu.toStdString(), folder.Path());
+  EXPECT_EQ(rozszerzenie, "csv");
+  EXPECT_EQ(filtry, QStringList{"CSV (*.csv)"});
+  // No name yet: the selection is the folder itself.
+  EXPECT_EQ(plik.toStdString() + "/", folder.Path());
+  // Seven events, each line with the filler's empty cell at its end.
+  const std::string tekst = ReadWholeFile(folder.Path() + "zdarzenia.csv").value_or("");
+  EXPECT_EQ(std::count(tekst.begin(), tekst.end(), '\n'), 7);
+  EXPECT_EQ(tekst.substr(0, 17), "2026-11-17;07:55:");
+  EXPECT_EQ(komunikaty.Informations().back(), "Wyeskportowano dane do pliku.");
 }
 
 }  // namespace
