@@ -1,9 +1,9 @@
 // "Statystyka" on a big installation: 200 users punching four times on every
 // working day for five years, about a million punches in 2 600 event files of
 // two devices. Prints the time from the button to the statistics window being
-// up (target under 1.5 s), the time to switch to each panel and draw it for
-// one user's five years (target under 50 ms), and the time to scroll a table
-// of 2 000 rows and draw it (target under 50 ms).
+// up (target under 1.5 s), the time to switch to each panel and draw the whole
+// window for one user's five years (target under 50 ms), and the time to
+// scroll a table of 2 000 rows and draw it (target under 50 ms).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -139,7 +139,8 @@ int main(int argc, char** argv) {
       QElapsedTimer timer;
       timer.start();
       statystyka.UruchomPanel(panel.panel);
-      statystyka.repaint();
+      // Drawn whole into a picture: the cost of painting every widget of the window.
+      statystyka.grab();
       ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     Report((std::string("switch to ") + panel.what + " (5 years)").c_str(), ms, 50);
@@ -163,7 +164,7 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     timer.start();
     tabela.UstawPrzewiniecie((step * 997) % tabela.MaksymalnePrzewiniecie());
-    tabela.repaint();
+    tabela.grab();
     scroll_ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
   }
   Report("scroll a table of 2000 rows and redraw", scroll_ms, 50);
