@@ -58,10 +58,6 @@ TEST(Tabela, GridOperationsKeepRowsAndColumnsInStep) {
   EXPECT_EQ(tabela.Komorka(4, 2)->Tekst, "h");
   EXPECT_EQ(tabela.Komorka(5, 0), nullptr);
   EXPECT_EQ(tabela.Komorka(0, 3), nullptr);
-  tabela.UstawKolorKolumny(4, Qt::red);
-  tabela.UstawKolorWiersza(2, Qt::green);
-  EXPECT_EQ(tabela.Komorka(4, 1)->Tlo, QColor(Qt::red));
-  EXPECT_EQ(tabela.Komorka(4, 2)->Tlo, QColor(Qt::green));
 
   tabela.Resetuj();
   tabela.UsunWiersz(0);
