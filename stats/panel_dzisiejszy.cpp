@@ -1,5 +1,7 @@
 #include "stats/panel_dzisiejszy.h"
 
+#include <cmath>
+
 #include "common/dates.h"
 #include "stats/dni_pracy.h"
 #include "stats/teksty_czasu.h"
@@ -58,7 +60,10 @@ cPanelDzisiejszy ObliczPanelDzisiejszy(const cWidokListyOdbic& odbicia_uzytkowni
   wymagane = RoundTimeCorrection(wymagane);
   panel.Przepracowano = TekstCzasuTrwania(przepracowano);
   panel.PowinnoByc = TekstCzasuTrwania(wymagane);
-  panel.Roznica = TekstCzasuTrwania(przepracowano - wymagane);
+  // The sign follows the seconds shown, so a millisecond of rounding never
+  // reads "-00:00:00".
+  const double roznica = przepracowano - wymagane;
+  panel.Roznica = (WSekundach(roznica) < 0 ? "-" : "") + TekstCzasuTrwania(std::fabs(roznica));
   return panel;
 }
 

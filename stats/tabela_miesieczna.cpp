@@ -17,10 +17,11 @@ constexpr int kPowinnoByc = 2;
 constexpr int kRoznica = 3;
 
 // "-" and the time missing, or "+" and the time worked over; on target is
-// "-00:00:00". Compared in whole milliseconds, so float noise in a month of
-// sums cannot turn "on target" into a plus.
+// "-00:00:00". The sign follows the seconds shown: the planned time carries
+// the millisecond of the rounding correction, which must not turn a month on
+// target into one short of time.
 std::string TekstRoznicy(double roznica) {
-  const bool nadwyzka = WMilisekundach(roznica) < 0;
+  const bool nadwyzka = WSekundach(roznica) < 0;
   return (nadwyzka ? "+" : "-") + TekstCzasuTrwania(std::fabs(roznica));
 }
 
@@ -60,7 +61,7 @@ cZawartoscTabeli ObliczTabeleMiesieczna(const cWidokListyOdbic& odbicia_uzytkown
   cWierszTabeli& wiersz_sumy = tabela.Wiersze.front();
   wiersz_sumy.Komorki[kData].Tekst = "Suma";
   // Unlike a month, a sum of 0 reads as a (green) plus.
-  const bool brakuje = WMilisekundach(suma) > 0;
+  const bool brakuje = WSekundach(suma) > 0;
   wiersz_sumy.Komorki[kRoznica].Tekst = (brakuje ? "-" : "+") + TekstCzasuTrwania(std::fabs(suma));
   wiersz_sumy.Komorki[kRoznica].KolorTekstu = brakuje ? kKolorCzerwony : kKolorZielony;
   return tabela;

@@ -16,4 +16,6 @@ std::string TekstDatyICzasu(double wartosc) {
 
 int64_t WMilisekundach(double wartosc) { return std::llround(wartosc * 86400000.0); }
 
+int64_t WSekundach(double wartosc) { return WMilisekundach(wartosc) / 1000; }
+
 }  // namespace olv

@@ -21,5 +21,8 @@ std::string TekstDatyICzasu(double wartosc);
 // The value in whole milliseconds, for comparisons that float noise must not
 // tip (a punch at 08:15:00 is not later than a window ending 08:15:00).
 int64_t WMilisekundach(double wartosc);
+// The whole seconds the texts show (milliseconds dropped toward zero), for
+// signs and colours that must agree with the text beside them.
+int64_t WSekundach(double wartosc);
 
 }  // namespace olv

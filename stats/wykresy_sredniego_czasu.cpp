@@ -13,14 +13,12 @@ namespace {
 
 using cSlupek = cWykresSlupkiProcentowe_Metadane::cJednaDana<double>;
 
-int WSekundach(double czas) { return static_cast<int>(WMilisekundach(czas) / 1000); }
-
 cSlupek Slupek(const std::vector<const cPelneInformacjeODniuPracy*>& dni,
                const cCzasyUzytkownika& czasy, int odniesienie, std::string podpis) {
   const cSredniaDnia srednia = SredniaDnia(dni, czasy);
   cSlupek slupek;
   slupek.Podpis = std::move(podpis);
-  slupek.Wartosc = WSekundach(TimeOfDay(srednia.Srednie.CzasPracy));
+  slupek.Wartosc = static_cast<double>(WSekundach(TimeOfDay(srednia.Srednie.CzasPracy)));
   slupek.EtykietaWartosci = TekstPoryDnia(srednia.Srednie.CzasPracy);
   slupek.Kolor = KolorSlupka(static_cast<int>(slupek.Wartosc), odniesienie);
   return slupek;
@@ -41,7 +39,8 @@ cWykresySredniegoCzasu ObliczWykresySredniegoCzasu(const cWidokListyOdbic& odbic
                                                    const cUzytkownik* uzytkownik,
                                                    eTrybZliczania tryb) {
   const cCzasyUzytkownika czasy = uzytkownik ? uzytkownik->CzasyPracy : cCzasyUzytkownika();
-  const int odniesienie = uzytkownik ? WSekundach(czasy.GetDomyslnyCzasPracy()) : 3600;
+  const int odniesienie =
+      uzytkownik ? static_cast<int>(WSekundach(czasy.GetDomyslnyCzasPracy())) : 3600;
   const double maksimum = 1.4 * odniesienie;
 
   cWidokListyOdbic widok;

@@ -1,0 +1,151 @@
+// Work days: the day records in both counting modes, and the today panel.
+#include <gtest/gtest.h>
+
+#include "stats/dni_pracy.h"
+#include "stats/lista_dzienna.h"
+#include "stats/panel_dzisiejszy.h"
+#include "stats/teksty_czasu.h"
+#include "stats_test_support.h"
+
+namespace olv {
+namespace {
+
+using test::Hour;
+
+struct cExpected {
+  const char* first;
+  const char* last;
+  const char* on_site;
+  const char* start;
+  const char* end;
+  const char* worked;
+  const char* pause;
+};
+
+void ExpectDay(const cPelneInformacjeODniuPracy& day, const cExpected& e) {
+  EXPECT_EQ(TekstPoryDnia(day.PierwszeOdbicie), e.first);
+  EXPECT_EQ(TekstPoryDnia(day.OstatnieOdbicie), e.last);
+  EXPECT_EQ(TekstPoryDnia(day.NaObiekcie), e.on_site);
+  EXPECT_EQ(TekstPoryDnia(day.PoczatekPracy), e.start);
+  EXPECT_EQ(TekstPoryDnia(day.KoniecPracy), e.end);
+  EXPECT_EQ(TekstPoryDnia(day.CzasPracy), e.worked);
+  EXPECT_EQ(TekstPoryDnia(day.Przerwa), e.pause);
+}
+
+// One day's punches ("07:50E 12:00X ...") on the given date, in both modes.
+struct cDayCase {
+  const char* date;
+  std::vector<std::string> punches;
+  cExpected entry_exit;
+  cExpected activity;
+};
+
+TEST(DzienPracy, BothCountingModes) {
+  cCzasyUzytkownika settings;
+  settings.PoczatekOd = Hour(8);
+  settings.KoniecDo = Hour(16);
+  const cDayCase cases[] = {
+      {"2026-11-02", {"07:50E", "12:00X", "12:30E", "16:10X"},
+       {"07:50:00", "16:10:00", "08:20:00", "08:00:00", "16:00:00", "07:30:00", "00:30:00"},
+       {"07:50:00", "16:10:00", "08:20:00", "08:00:00", "16:00:00", "08:00:00", "00:00:00"}},
+      // A run of entries counts from its first, a run of exits to its last.
+      {"2026-11-02", {"07:30E", "08:30E", "12:00X", "13:00X", "13:10E", "15:00X"},
+       {"07:30:00", "15:00:00", "07:30:00", "08:00:00", "15:00:00", "06:50:00", "00:10:00"},
+       {"07:30:00", "15:00:00", "07:30:00", "08:00:00", "15:00:00", "07:00:00", "00:00:00"}},
+      // A leading exit and a trailing entry drop; neutral punches do not count.
+      {"2026-11-02", {"06:00X", "06:30N", "09:00E", "14:00X", "20:00E"},
+       {"09:00:00", "14:00:00", "05:00:00", "09:00:00", "14:00:00", "05:00:00", "00:00:00"},
+       {"06:00:00", "20:00:00", "14:00:00", "08:00:00", "16:00:00", "08:00:00", "00:00:00"}},
+      // One punch: a lone entry is trimmed in entry/exit mode.
+      {"2026-11-02", {"08:10E"},
+       {"00:00:00", "00:00:00", "00:00:00", "08:00:00", "00:00:00", "00:00:00", "00:00:00"},
+       {"08:10:00", "08:10:00", "00:00:00", "08:10:00", "08:10:00", "00:00:00", "00:00:00"}},
+      // Only neutral punches: entry/exit mode keeps none.
+      {"2026-11-02", {"08:05N", "15:00N"},
+       {"00:00:00", "00:00:00", "00:00:00", "08:00:00", "00:00:00", "00:00:00", "00:00:00"},
+       {"08:05:00", "15:00:00", "06:55:00", "08:05:00", "15:00:00", "06:55:00", "00:00:00"}},
+      // All before the start window: worked time goes negative.
+      {"2026-11-02", {"06:00E", "07:00X"},
+       {"06:00:00", "07:00:00", "01:00:00", "08:00:00", "07:00:00", "-01:00:00", "00:00:00"},
+       {"06:00:00", "07:00:00", "01:00:00", "08:00:00", "07:00:00", "-01:00:00", "00:00:00"}},
+      // Saturday is no working day: time on site only.
+      {"2026-11-07", {"08:00E", "12:00X", "12:30E", "16:00X"},
+       {"08:00:00", "16:00:00", "08:00:00", "00:00:00", "00:00:00", "00:00:00", "00:00:00"},
+       {"08:00:00", "16:00:00", "08:00:00", "00:00:00", "00:00:00", "00:00:00", "00:00:00"}},
+  };
+  for (const cDayCase& c : cases) {
+    for (const eTrybZliczania mode : {eTrybZliczania::WejscieWyjscie, eTrybZliczania::Aktywnosc}) {
+      SCOPED_TRACE(c.punches.front() + " .. " + c.punches.back() + " mode " +
+                   std::to_string(static_cast<int>(mode)));
+      test::cPunches punches;
+      for (const std::string& p : c.punches) {
+        punches.Add(std::string(c.date) + " " + p.substr(0, 5), p[5]);
+      }
+      const auto days = ObliczDniPracy(punches.View(), settings, mode);
+      ASSERT_EQ(days.size(), 1u);
+      EXPECT_EQ(days[0].Data, test::Moment(std::string(c.date) + " 00:00"));
+      ExpectDay(days[0], mode == eTrybZliczania::WejscieWyjscie ? c.entry_exit : c.activity);
+    }
+  }
+}
+
+TEST(ListaDzienna, DaysComeInTheOrderOfTheirPunches) {
+  test::cPunches punches;
+  punches.Add("2026-11-03 08:00", 'E').Add("2026-11-03 16:00", 'X');
+  punches.Add("2026-11-02 08:00", 'E').Add("2026-11-04 08:00", 'E');
+  cListaDzienna days;
+  days.Zbuduj(punches.View());
+  ASSERT_EQ(days.GetLiczbaDni(), 3);
+  EXPECT_EQ(days.GetDzien(0)->Odbicia.size(), 2u);
+  EXPECT_EQ(days.GetDzien(1)->Data, test::Moment("2026-11-02 00:00"));
+  EXPECT_EQ(days.GetDzien(2)->Data, test::Moment("2026-11-04 00:00"));
+  EXPECT_EQ(days.GetDzien(3), nullptr);
+}
+
+TEST(PanelDzisiejszy, MonthBeforeTodayAgainstPlannedDays) {
+  // November 2026: 2-27 are twenty working days before Monday the 30th; the
+  // 3rd has an hour missing, and October does not count.
+  test::cPunches punches;
+  punches.Add("2026-10-30 08:00", 'E').Add("2026-10-30 16:00", 'X');
+  for (int day = 2; day <= 27; ++day) {
+    const std::string date = "2026-11-" + std::string(day < 10 ? "0" : "") + std::to_string(day);
+    punches.Add(date + " 08:00", 'E').Add(date + (day == 3 ? " 15:00" : " 16:00"), 'X');
+  }
+  punches.Add("2026-11-30 07:40", 'E');
+  const cCzasyUzytkownika settings;
+  const double now = test::Moment("2026-11-30 09:00");
+
+  const cPanelDzisiejszy entry_exit =
+      ObliczPanelDzisiejszy(punches.View(), settings, eTrybZliczania::WejscieWyjscie, now);
+  EXPECT_EQ(entry_exit.GodzinyPracy, "08:00:00 - 16:00:00");
+  // The lone entry is trimmed: the start window's "from", and 00:00.
+  EXPECT_EQ(entry_exit.Przyjscie, "07:50:00");
+  EXPECT_EQ(entry_exit.Wyjscie, "00:00:00");
+  EXPECT_EQ(entry_exit.Przepracowano, "159:00:00");
+  EXPECT_EQ(entry_exit.PowinnoByc, "160:00:00");
+  EXPECT_EQ(entry_exit.Roznica, "-01:00:00");
+
+  const cPanelDzisiejszy activity =
+      ObliczPanelDzisiejszy(punches.View(), settings, eTrybZliczania::Aktywnosc, now);
+  EXPECT_EQ(activity.Przyjscie, "07:50:00");
+  EXPECT_EQ(activity.Wyjscie, "07:40:00");
+
+  // Later the same day without punches of today; then on the first of the
+  // month, a Sunday, with nothing before it.
+  const cPanelDzisiejszy empty = ObliczPanelDzisiejszy(
+      cWidokListyOdbic(), settings, eTrybZliczania::WejscieWyjscie, now);
+  EXPECT_EQ(empty.Przyjscie, "brak zdarzeń");
+  EXPECT_EQ(empty.Wyjscie, "brak zdarzeń");
+  EXPECT_EQ(empty.Roznica, "-160:00:00");
+  const cPanelDzisiejszy first = ObliczPanelDzisiejszy(
+      punches.View(), settings, eTrybZliczania::WejscieWyjscie, test::Moment("2026-11-01 12:00"));
+  EXPECT_EQ(first.GodzinyPracy, "dzisiaj nie pracuje");
+  EXPECT_EQ(first.Przyjscie, "dzisiaj nie pracuje");
+  EXPECT_EQ(first.Wyjscie, "dzisiaj nie pracuje");
+  EXPECT_EQ(first.Przepracowano, "00:00:00");
+  EXPECT_EQ(first.PowinnoByc, "00:00:00");
+  EXPECT_EQ(first.Roznica, "00:00:00");
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,156 @@
+// Period summaries: weeks, months and weekdays, the monthly balance table, the
+// average-time charts and their bar colours.
+#include <gtest/gtest.h>
+
+#include "common/dates.h"
+#include "stats/lista_tygodniowa.h"
+#include "stats/srednia_dnia.h"
+#include "stats/tabela_miesieczna.h"
+#include "stats/wykresy_sredniego_czasu.h"
+#include "stats_test_support.h"
+
+namespace olv {
+namespace {
+
+using test::Moment;
+
+std::vector<std::vector<std::string>> Texts(const cZawartoscTabeli& table) {
+  std::vector<std::vector<std::string>> rows;
+  for (const cWierszTabeli& row : table.Wiersze) {
+    rows.emplace_back();
+    for (const cKomorkaTabeli& cell : row.Komorki) rows.back().push_back(cell.Tekst);
+  }
+  return rows;
+}
+
+TEST(ListaTygodniowa, WeeksCountFromTheFirstOfJanuaryOfTheirOwnYear) {
+  std::vector<cPelneInformacjeODniuPracy> days;
+  for (const char* date : {"2024-12-29", "2024-12-30", "2024-12-31", "2025-01-01", "2025-03-03",
+                           "2026-03-03", "2026-12-30", "2026-12-31", "2027-01-01"}) {
+    days.push_back({});
+    days.back().Data = Moment(std::string(date) + " 00:00");
+  }
+  cListaTygodniowa weeks;
+  weeks.Zbuduj(days);
+  // Leap 2024 ends with a week 52 of two days, common 2026 with one; weeks 8
+  // of 2025 and 2026 stay apart.
+  const std::vector<std::pair<std::string, size_t>> expected = {
+      {"2024-12-29", 1}, {"2024-12-30", 2}, {"2025-01-01", 1}, {"2025-03-03", 1},
+      {"2026-03-03", 1}, {"2026-12-30", 1}, {"2026-12-31", 1}, {"2027-01-01", 1}};
+  ASSERT_EQ(weeks.Tygodnie.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(FormatDate(weeks.Tygodnie[i].Data), expected[i].first);
+    EXPECT_EQ(weeks.Tygodnie[i].Dni.size(), expected[i].second) << expected[i].first;
+  }
+  EXPECT_EQ(WeekNumber(days[2].Data), 52);
+  EXPECT_EQ(WeekNumber(days[7].Data), 52);
+  EXPECT_EQ(WeekNumber(days[8].Data), 0);
+}
+
+TEST(KolorSlupka, ShadesByTheDifferenceUpToHalfAnHour) {
+  struct cCase {
+    int value;
+    cKolor colour;
+  };
+  const cCase cases[] = {
+      {28800, {175, 255, 175}}, {28801, {175, 255, 175}}, {29700, {175, 255, 215}},
+      {30600, {175, 255, 255}}, {40000, {175, 255, 255}}, {28799, {175, 255, 175}},
+      {27900, {215, 215, 175}}, {27000, {255, 175, 175}}, {0, {255, 175, 175}},
+      {-3000, {255, 175, 175}}};
+  for (const cCase& c : cases) EXPECT_EQ(KolorSlupka(c.value, 28800), c.colour) << c.value;
+}
+
+class MonthlyTest : public ::testing::Test {
+ protected:
+  // Every working day of the month from start to end of work.
+  void WorkMonth(int month, const char* from, const char* to) {
+    for (int day = 1; day <= DaysInMonth(2026, month); ++day) {
+      const double date = EncodeDate(2026, month, day);
+      if (DayOfWeek(date) == 1 || DayOfWeek(date) == 7) continue;
+      punches_.Add(FormatDate(date) + " " + from, 'E').Add(FormatDate(date) + " " + to, 'X');
+    }
+  }
+  cZawartoscTabeli Table() {
+    return ObliczTabeleMiesieczna(punches_.View(), user_, eTrybZliczania::WejscieWyjscie,
+                                  Moment("2026-12-10 12:00"));
+  }
+
+  test::cPunches punches_;
+  cUzytkownik user_{77};
+};
+
+TEST_F(MonthlyTest, CompleteMonthsNewestFirstUnderTheirSum) {
+  EXPECT_EQ(Texts(Table()), (std::vector<std::vector<std::string>>{{"Suma", "", "", "+00:00:00"}}));
+  EXPECT_EQ(Table().KolorTekstu(3, 0), kKolorZielony);
+
+  WorkMonth(11, "08:00", "16:00");
+  const cZawartoscTabeli on_target = Table();
+  EXPECT_EQ(Texts(on_target), (std::vector<std::vector<std::string>>{
+                                  {"Suma", "", "", "+00:00:00"},
+                                  {"2026-11", "168:00:00", "168:00:00", "-00:00:00"}}));
+  EXPECT_EQ(on_target.KolorTekstu(3, 0), kKolorZielony);
+  EXPECT_EQ(on_target.KolorTla(1, 0), (cKolor{255, 255, 221}));
+  EXPECT_EQ(on_target.KolorTla(1, 1), kKolorKomorki);
+
+  // October 15 minutes over each day (the end window stops at 16:15), one
+  // day of September, this month and a month ahead (a clock set wrong) left out.
+  WorkMonth(10, "08:00", "17:00");
+  punches_.Add("2026-09-15 08:00", 'E').Add("2026-09-15 16:00", 'X');
+  punches_.Add("2026-12-01 08:00", 'E').Add("2026-12-01 16:00", 'X');
+  punches_.Add("2027-01-04 08:00", 'E').Add("2027-01-04 16:00", 'X');
+  const cZawartoscTabeli table = Table();
+  EXPECT_EQ(Texts(table), (std::vector<std::vector<std::string>>{
+                              {"Suma", "", "", "-162:30:00"},
+                              {"2026-11", "168:00:00", "168:00:00", "-00:00:00"},
+                              {"2026-10", "181:30:00", "176:00:00", "+05:30:00"},
+                              {"2026-09", "08:00:00", "176:00:00", "-168:00:00"}}));
+  EXPECT_EQ(table.KolorTekstu(3, 0), kKolorCzerwony);
+  EXPECT_EQ(table.Kolumny[2].Naglowek, "Powinno być");
+  EXPECT_EQ(table.Kolumny[2].Szerokosc, 120);
+}
+
+TEST(WykresySredniegoCzasu, AveragesPerWeekMonthAndWeekday) {
+  cUzytkownik user(5);
+  user.CzasyPracy.KoniecDo = test::Hour(17);
+  test::cPunches punches;
+  punches.Add("2026-11-09 08:00", 'E').Add("2026-11-09 17:00", 'X');
+  punches.Add("2026-11-02 08:00", 'E').Add("2026-11-02 16:30", 'X');
+  punches.Add("2026-11-03 08:00", 'E').Add("2026-11-03 16:00", 'X');
+  const cWykresySredniegoCzasu charts =
+      ObliczWykresySredniegoCzasu(punches.View(), &user, eTrybZliczania::WejscieWyjscie);
+
+  using cBar = cWykresSlupkiProcentowe_Metadane::cJednaDana<double>;
+  auto expect_bars = [](const cZawartoscWykresu& chart, const std::vector<cBar>& bars) {
+    SCOPED_TRACE(chart.Tytul);
+    ASSERT_EQ(chart.Slupki.size(), bars.size());
+    for (size_t i = 0; i < bars.size(); ++i) {
+      EXPECT_EQ(chart.Slupki[i].EtykietaWartosci, bars[i].EtykietaWartosci) << i;
+      EXPECT_EQ(chart.Slupki[i].Podpis, bars[i].Podpis) << i;
+      EXPECT_EQ(chart.Slupki[i].Wartosc, bars[i].Wartosc) << i;
+      EXPECT_EQ(chart.Slupki[i].Kolor, bars[i].Kolor) << i;
+    }
+    EXPECT_EQ(chart.Maksimum, 1.4 * 28800);
+  };
+  expect_bars(charts.Tygodniowy, {{"08:15:00", "2026-11-02", 29700, {175, 255, 215}},
+                                  {"09:00:00", "2026-11-09", 32400, {175, 255, 255}}});
+  expect_bars(charts.Miesieczny, {{"08:30:00", "2026-11", 30600, {175, 255, 255}}});
+  const cKolor none{175, 255, 175};
+  expect_bars(charts.DniTygodnia, {{"", "", 0, none},
+                                   {"08:45:00", "Pon", 31500, {175, 255, 255}},
+                                   {"08:00:00", "Wt", 28800, {175, 255, 175}},
+                                   {"", "", 0, none}, {"", "", 0, none}, {"", "", 0, none},
+                                   {"", "", 0, none}});
+  EXPECT_EQ(charts.Tygodniowy.Tytul, "Średni czas pracy w tygodniu");
+  EXPECT_EQ(charts.Tygodniowy.SzerokoscSlupka, 60);
+  EXPECT_EQ(charts.Tygodniowy.OdstepMiedzySlupkami, 10);
+  EXPECT_TRUE(charts.DniTygodnia.DopasujSzerokosc);
+
+  const cWykresySredniegoCzasu nobody =
+      ObliczWykresySredniegoCzasu(cWidokListyOdbic(), nullptr, eTrybZliczania::Aktywnosc);
+  EXPECT_EQ(nobody.Miesieczny.Maksimum, 1.4 * 3600);
+  EXPECT_TRUE(nobody.Tygodniowy.Slupki.empty());
+  EXPECT_EQ(nobody.DniTygodnia.Slupki.size(), 7u);
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,121 @@
+// olv8-report on a hand-written program folder (data/home) whose event files
+// have the quirks of real cards: a header line, blank and cut lines, user
+// 0000, reader names with commas, quotes and Polish letters, a file present
+// twice (KOPIA.CSV), a lower-case ".csv", a last line without its line end, a
+// text file, and the folder of bus ID 5 that no device has. Its record lines:
+//   users.txt
+//     "Anna Żak",1,1234,0000000000,5001,"0,333333333333333","0,666666666666667",
+//        "0,326388888888889","0,34375","0,659722222222222","0,677083333333333",12345
+//     "Jan Kos",2,5678,0000000000,5002, and the same times
+//   devices.txt
+//     "Brama główna",2,"Wejście, przód",1,"Wyjście ""B""",2,0,"46327,5",COM1,
+//        115200,5001#5002,2002
+//     Magazyn;Żółty,3,Wejście,1,Wyjście,2,0,"46327,5",COM1,115200,5001,3003
+// The expected outputs in data/expected were worked out by hand from the
+// files, not taken from the tool.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "common/cp1250.h"
+#include "common/files.h"
+#include "stats_test_support.h"
+
+namespace olv {
+namespace {
+
+const std::string kData = std::string(OLV_SOURCE_DIR) + "/tests/stats/data/";
+const std::string kHome = kData + "home";
+
+struct cRun {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+class Olv8ReportTest : public ::testing::Test {
+ protected:
+  cRun Run(const std::string& args, const std::string& env = "") {
+    const std::string out = folder_.Path() + "out";
+    const std::string err = folder_.Path() + "err";
+    const std::string command = env + " " + OLV_BINARY_DIR "/stats/olv8-report " + args + " >" +
+                                out + " 2>" + err;
+    const int status = std::system(command.c_str());
+    cRun run;
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadWholeFile(out).value_or("?");
+    run.err = ReadWholeFile(err).value_or("?");
+    return run;
+  }
+
+  test::cTempFolder folder_;
+};
+
+TEST_F(Olv8ReportTest, WritesEveryReportOfTheFolderByteForByte) {
+  struct cCase {
+    std::string args;
+    const char* expected;
+  };
+  const std::string common = "--home " + kHome + " --as-of '2026-12-01 10:00:00' ";
+  const cCase cases[] = {
+      {common + "--user 1 zdarzenia", "zdarzenia.csv"},
+      {common + "--user 5001 --mode entry-exit dzienne", "dzienne.csv"},
+      {common + "--user 1 miesieczne", "miesieczne.csv"},
+      {common + "--user 1 aktualne", "aktualne.csv"},
+      {"--home " + kHome + " --user 1 --mode activity --separator , "
+                           "--as-of '2026-11-03 12:00:00' aktualne",
+       "aktualne_aktywnosc.csv"},
+      {common + "--user 1 srednie", "srednie.csv"},
+      {common + "odbicia", "odbicia.txt"},
+  };
+  for (const cCase& c : cases) {
+    SCOPED_TRACE(c.args);
+    const cRun run = Run(c.args);
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, ReadWholeFile(kData + "expected/" + c.expected));
+  }
+
+  // The program folder from OLV8_HOME, a tab separator, and a file.
+  const std::string file = folder_.Path() + "raport.csv";
+  const cRun to_file = Run("--as-of '2026-12-01 10:00:00' --user 1 --separator TAB miesieczne -o " +
+                               file,
+                           "OLV8_HOME=" + kHome);
+  EXPECT_EQ(to_file.exit_code, 0);
+  EXPECT_EQ(to_file.out, "");
+  EXPECT_EQ(ReadWholeFile(file),
+            "Suma\t\t\t-320:35:12\r\n2026-11\t15:24:48\t168:00:00\t-152:35:12\r\n"
+            "2026-10\t08:00:00\t176:00:00\t-168:00:00\r\n");
+}
+
+TEST_F(Olv8ReportTest, FailsWithOnePolishLineAndWritesNothing) {
+  const std::string file = folder_.Path() + "raport.csv";
+  const cRun unknown = Run("--home " + kHome + " --user 3 dzienne -o " + file);
+  EXPECT_EQ(unknown.exit_code, 1);
+  EXPECT_EQ(unknown.err, "Nieznany użytkownik \"3\".\n");
+  EXPECT_FALSE(FileExists(file));
+
+  const cRun no_data = Run("--home " + folder_.Path() + " --user 1 dzienne -o " + file);
+  EXPECT_EQ(no_data.exit_code, 1);
+  EXPECT_EQ(no_data.err, "Brak danych w folderze \"" + folder_.Path() + "\".\n");
+  EXPECT_FALSE(FileExists(file));
+
+  const std::string unwritable = folder_.Path() + "brak/raport.csv";
+  const cRun cannot_write = Run("--home " + kHome + " --user 1 dzienne -o " + unwritable);
+  EXPECT_EQ(cannot_write.exit_code, 1);
+  EXPECT_EQ(cannot_write.err, "Nie można zapisać pliku \"" + unwritable + "\".\n");
+
+  for (const char* args : {"--user 1", "--user 1 tygodnie", "--user 1 dzienne --mode daily",
+                           "dzienne", "--as-of 2026-12-01 --user 1 dzienne",
+                           "--as-of '2026-11-31 10:00:00' --user 1 dzienne", "--user 1 -o"}) {
+    const cRun wrong = Run(std::string("--home ") + kHome + " " + args);
+    EXPECT_EQ(wrong.exit_code, 2) << args;
+    EXPECT_TRUE(wrong.err.starts_with("olv8-report: ")) << args;
+    EXPECT_EQ(wrong.out, "") << args;
+  }
+}
+
+}  // namespace
+}  // namespace olv
