@@ -96,6 +96,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mFormWybierzPolaczenie = new TFormWybierzPolaczenie(this);
   mFormPasekPostepu = new TFormPasekPostepu(this);
   mFormProszeCzekac = new TFormProszeCzekac(this);
+  UtworzEdytory();
   UtworzStatystyke();
   mTimerStart = mClock.CreateTimer(1, [this] { TimerStartTimer(); });
   mTimerPytania = mClock.CreateTimer(1, [this] { ZapytajOSciagniecie(); });
@@ -284,6 +285,7 @@ void TForm1::ObslugujZadanie(cZadanie& zadanie) {
       zadanie.Parametr + "\"");
   ZamknijProszeCzekac();
   ZglosNiepowodzeniaSzukania();
+  OtworzEdytorPozniej(zadanie);
 }
 
 void TForm1::WczytajDane() {

@@ -41,9 +41,13 @@ class QLabel;
 namespace olv {
 
 class cMessageWindow;
+class TFormEdytorDostepow;
+class TFormEdytorUzytkownikow;
+class TFormHelp;
 class TFormPasekPostepu;
 class TFormProszeCzekac;
 class TFormStatystyka;
+class TFormWprowadzPin;
 
 class TForm1 : public QWidget {
  public:
@@ -155,6 +159,24 @@ class TForm1 : public QWidget {
   cListaOdbic& ListaOdbic() { return *mListaOdbic; }
   TFormStatystyka& FormStatystyka() { return *mFormStatystyka; }
 
+  // The user and access editors (form1_edytory.cpp). "VCL: WprowadzPinDialog":
+  // the PIN the operator confirmed in the PIN dialog, "" when cancelled.
+  std::string WprowadzPin();
+  void F_PokazFormEdytorUzytkownikow(bool tylko_do_odczytu);
+  void F_PokazFormEdytorDostepow(bool tylko_do_odczytu);
+  // What the editors' "Zapisz i synchronizuj" does once the master list holds
+  // their changes: save the data files, write each device's USERS.txt and send
+  // it with the please-wait window shown. A device that did not get its file
+  // is told to the operator; what was saved stays saved.
+  void ZapiszISynchronizujUzytkownikow();
+  void ZapiszISynchronizujDostepy(const std::vector<int32_t>& urzadzenia);
+  // True when every device of urzadzenia (Unique values) got its USERS.txt.
+  bool WyslijUsersDoUrzadzen(const std::vector<int32_t>& urzadzenia);
+
+  TFormHelp& FormHelp() { return *mFormHelp; }
+  TFormWprowadzPin& FormWprowadzPin() { return *mFormWprowadzPin; }
+  TFormEdytorUzytkownikow& FormEdytorUzytkownikow() { return *mFormEdytorUzytkownikow; }
+  TFormEdytorDostepow& FormEdytorDostepow() { return *mFormEdytorDostepow; }
   TFormWybierzPolaczenie& FormWybierzPolaczenie() { return *mFormWybierzPolaczenie; }
   TFormPasekPostepu& FormPasekPostepu() { return *mFormPasekPostepu; }
   TFormProszeCzekac& FormProszeCzekac() { return *mFormProszeCzekac; }
@@ -183,6 +205,11 @@ class TForm1 : public QWidget {
   void OtworzEdytorPoSprawdzeniu(eRodzajZadania rodzaj);
   void ObslugujZadanie(cZadanie& zadanie);
   void ZglosBladLogu(const std::string& path);
+  void UtworzEdytory();
+  // The user and access editors' tasks open their editor on a later turn.
+  void OtworzEdytorPozniej(const cZadanie& zadanie);
+  // Saves data/users.txt (or data/devices.txt); a failure is told.
+  bool ZapiszDoPliku(bool uzytkownicy);
   // The registered name of the device at port with that ID; "" for none.
   std::string NazwaUrzadzenia(const std::string& port, int id);
 
@@ -235,6 +262,13 @@ class TForm1 : public QWidget {
   TFormPasekPostepu* mFormPasekPostepu = nullptr;
   TFormProszeCzekac* mFormProszeCzekac = nullptr;
   TFormStatystyka* mFormStatystyka = nullptr;
+  TFormHelp* mFormHelp = nullptr;
+  TFormWprowadzPin* mFormWprowadzPin = nullptr;
+  TFormEdytorUzytkownikow* mFormEdytorUzytkownikow = nullptr;
+  TFormEdytorDostepow* mFormEdytorDostepow = nullptr;
+  std::unique_ptr<cTimer> mTimerEdytora;
+  // USERS.txt files are being sent; the driver's done-handler clears it.
+  bool mWysylanieTrwa = false;
   std::function<void()> mObslugaKoncaStartu;
 };
 

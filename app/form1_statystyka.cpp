@@ -9,7 +9,7 @@ namespace olv {
 
 void TForm1::UtworzStatystyke() {
   mFormStatystyka = new TFormStatystyka(
-      mClock, mKomunikaty, FunkcjaLogujaca(), mFolder, mFolder + "data/users.txt",
+      mClock, mKomunikaty, *mFormHelp, FunkcjaLogujaca(), mFolder, mFolder + "data/users.txt",
       [this](const std::string& path, std::string* error) { return ZapiszUzytkownikow(path, error); }, this);
   connect(findChild<QAbstractButton*>("Button5"), &QAbstractButton::clicked, this, [this] { F_PokazFormStatystyka(); });
 }

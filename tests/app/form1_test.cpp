@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "comm/com_socket.h"
 #include "common/virtual_clock.h"
 #include "model/data_files.h"
+#include "tests/app/modal_test_support.h"
 #include "tests/sim/olv8_sim_process.h"
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
@@ -392,24 +394,56 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
   StartUp(*form);
   EXPECT_EQ(HandledTasks(*form), std::vector<std::string>{});
 
+  // The user and access editors open once their task has run: read-only
+  // after "nah". The device editor's task is only logged.
+  std::vector<std::string> opened;
+  const auto close_editor = [&](const char* name) {
+    test::WhenModalNamed(name, [&](QWidget* editor) {
+      opened.push_back(editor->objectName().toStdString() +
+                       (editor->findChild<QAction*>("MenuResetuj")->isEnabled() ? "" : " tylko do odczytu"));
+      editor->close();
+    });
+  };
+  close_editor("FormEdytorUzytkownikow");
   Find<cImageButton>(*form, "ImageEdytorUzytkownikow")->click();
-  ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 1; }, 20000));
-  EXPECT_EQ(HandledTasks(*form)[0], "3 z parametrem \"\"");
+  ASSERT_TRUE(RunUntil([&] { return opened.size() == 1; }, 20000));
+  EXPECT_EQ(HandledTasks(*form), std::vector<std::string>{"3 z parametrem \"\""});
+  EXPECT_EQ(opened[0], "FormEdytorUzytkownikow");
   EXPECT_FALSE(form->FormProszeCzekac().isVisible());
 
   // Device 4 is registered but silent.
   WriteDevices({"Brama", "Magazyn", "Biuro"}, port);
   ASSERT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", form->DevList()).Wczytano);
+  close_editor("FormEdytorUzytkownikow");
   Find<QPushButton>(*form, "Button1")->click();
-  ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 2; }, 20000));
+  ASSERT_TRUE(RunUntil([&] { return opened.size() == 2; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[1], "3 z parametrem \"nah\"");
   Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click();
   ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 3; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[2], "4 z parametrem \"nah\"");
+  close_editor("FormEdytorDostepow");
   Find<cImageButton>(*form, "ImageEdytorDostepow")->click();
-  ASSERT_TRUE(RunUntil([&] { return HandledTasks(*form).size() == 4; }, 20000));
+  ASSERT_TRUE(RunUntil([&] { return opened.size() == 3; }, 20000));
   EXPECT_EQ(HandledTasks(*form)[3], "19 z parametrem \"nah\"");
+  EXPECT_EQ(opened, (std::vector<std::string>{"FormEdytorUzytkownikow", "FormEdytorUzytkownikow tylko do odczytu",
+                                              "FormEdytorDostepow tylko do odczytu"}));
   EXPECT_FALSE(form->FormProszeCzekac().isVisible());
+  EXPECT_EQ(messages.Informations(),
+            (std::vector<std::string>{
+                "Nie udało połączyć się z urządzeniami. Edytor użytkowników zostanie uruchomiony w trybie "
+                "\"Tylko do odczytu\".",
+                "Nie udało połączyć się z urządzeniami. Edytor dostępów zostanie uruchomiony w trybie "
+                "\"Tylko do odczytu\"."}));
+  const std::string log = ReadWholeFile(form->SciezkaLogu()).value_or("");
+  EXPECT_NE(log.find(" Form1: F_PokazFormEdytorUzytkownikow\r\n"), std::string::npos);
+  EXPECT_NE(log.find(" Form1: F_PokazFormEdytorDostepow\r\n"), std::string::npos);
+
+  // In debug mode "nah" does not make them read-only.
+  Find<QCheckBox>(*form, "CheckBoxDebug")->click();
+  close_editor("FormEdytorDostepow");
+  Find<cImageButton>(*form, "ImageEdytorDostepow")->click();
+  ASSERT_TRUE(RunUntil([&] { return opened.size() == 4; }, 20000));
+  EXPECT_EQ(opened[3], "FormEdytorDostepow");
 }
 
 TEST_F(Form1Test, PleaseWaitAskedForAfterTheWorkEndedIsNotShown) {

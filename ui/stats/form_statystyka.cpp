@@ -73,10 +73,10 @@ int TabelaPanelu(ePanelStatystyki panel) {
 
 }  // namespace
 
-TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, LogFunction log,
+TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, TFormHelp& pomoc, LogFunction log,
                                  std::string program_folder, std::string sciezka_uzytkownikow,
                                  TFormEdytorCzasuPracy::tZapis zapisz_uzytkownikow, QWidget* parent)
-    : QDialog(parent), mClock(clock), mKomunikaty(komunikaty), mLog(std::move(log)),
+    : QDialog(parent), mClock(clock), mKomunikaty(komunikaty), mPomoc(pomoc), mLog(std::move(log)),
       mFolder(std::move(program_folder)) {
   setObjectName("FormStatystyka");
   setWindowTitle("Statystyka");
@@ -167,7 +167,6 @@ TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, LogF
 
   mEdytorCzasuPracy =
       new TFormEdytorCzasuPracy(mKomunikaty, std::move(sciezka_uzytkownikow), std::move(zapisz_uzytkownikow), this);
-  mPomoc = new TFormHelp(this);
 }
 
 TFormStatystyka::~TFormStatystyka() = default;
@@ -194,7 +193,7 @@ void TFormStatystyka::UtworzMenu(QVBoxLayout* uklad) {
   akcja(widok, "Średnie", "MenuSrednie", [this] { UruchomPanel(ePanelStatystyki::Srednie); });
   QAction* informacje = menu->addAction("&Informacje");
   informacje->setObjectName("MenuInformacje");
-  connect(informacje, &QAction::triggered, this, [this] { mPomoc->PokazPomoc(kPomocTrybyZliczaniaCzasu); });
+  connect(informacje, &QAction::triggered, this, [this] { mPomoc.PokazPomoc(kPomocTrybyZliczaniaCzasu); });
   QMenu* eksport = menu->addMenu("E&ksport");
   akcja(eksport, "do CSV", "MenuDoCSV", [this] { EksportujDoCSV(); });
 }

@@ -49,10 +49,11 @@ enum class ePanelStatystyki { Brak, Aktualne, Zdarzenia, Dzienne, Miesieczne, Sr
 class TFormStatystyka : public QDialog {
  public:
   // zapisz_uzytkownikow writes the user list given to Przygotuj (the work-time
-  // editor's "Zapisz"); sciezka_uzytkownikow is that file.
-  TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, LogFunction log, std::string program_folder,
-                  std::string sciezka_uzytkownikow, TFormEdytorCzasuPracy::tZapis zapisz_uzytkownikow,
-                  QWidget* parent = nullptr);
+  // editor's "Zapisz"); sciezka_uzytkownikow is that file. pomoc is the
+  // program's help window, which must outlive this one.
+  TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, TFormHelp& pomoc, LogFunction log,
+                  std::string program_folder, std::string sciezka_uzytkownikow,
+                  TFormEdytorCzasuPracy::tZapis zapisz_uzytkownikow, QWidget* parent = nullptr);
   ~TFormStatystyka() override;
 
   // Before each showing: no user, no panel, the user list filled in name
@@ -73,7 +74,6 @@ class TFormStatystyka : public QDialog {
   ePanelStatystyki AktywnyPanel() const { return mAktywnyPanel; }
   const cUzytkownik* WybranyUzytkownik() const { return mWybranyUzytkownik; }
   TFormEdytorCzasuPracy& EdytorCzasuPracy() { return *mEdytorCzasuPracy; }
-  TFormHelp& Pomoc() { return *mPomoc; }
 
  private:
   QWidget* UtworzPanelDzisiejszy();
@@ -92,6 +92,7 @@ class TFormStatystyka : public QDialog {
 
   cClock& mClock;
   cMessageWindow& mKomunikaty;
+  TFormHelp& mPomoc;
   LogFunction mLog;
   std::string mFolder;
   cUserList* mUzytkownicy = nullptr;
@@ -129,7 +130,6 @@ class TFormStatystyka : public QDialog {
   QLabel* mLabelPowinnoByc = nullptr;
   QLabel* mLabelRoznica = nullptr;
   TFormEdytorCzasuPracy* mEdytorCzasuPracy = nullptr;
-  TFormHelp* mPomoc = nullptr;
 };
 
 }  // namespace olv

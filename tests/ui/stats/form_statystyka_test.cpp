@@ -21,6 +21,7 @@
 #include "ui/common/scripted_message_window.h"
 #include "ui/stats/tabela.h"
 #include "ui/stats/wykres_slupki_procentowe.h"
+#include "ui/users/form_help.h"
 
 namespace olv {
 namespace {
@@ -34,7 +35,7 @@ class FormStatystykaTest : public ::testing::Test {
  protected:
   FormStatystykaTest()
       : clock(EncodeDateTime(2026, 11, 18, 12, 0, 0)),
-        form(clock, komunikaty, [this](const std::string& linia) { log.push_back(linia); }, folder.Path(),
+        form(clock, komunikaty, pomoc, [this](const std::string& linia) { log.push_back(linia); }, folder.Path(),
              folder.Path() + "data/users.txt", [this](const std::string&, std::string*) { return ++zapisy > 0; }) {
     auto anna = std::make_unique<cUzytkownik>("Zofia Nowak", 1, "", "", 101);
     auto bartek = std::make_unique<cUzytkownik>("bartek Zieliński", 2, "", "", 102);
@@ -81,6 +82,7 @@ class FormStatystykaTest : public ::testing::Test {
   cUserList uzytkownicy{clock};
   cDevList urzadzenia{clock};
   cListaOdbic odbicia;
+  TFormHelp pomoc;
   TFormStatystyka form;
 };
 
@@ -111,6 +113,15 @@ TEST_F(FormStatystykaTest, AUserWithoutPunchesShowsTodaysHoursAndOnlyTheSumRow) 
   form.findChild<QAbstractButton*>("ImageButtonZdarzenia")->click();
   EXPECT_EQ(Tabela("TabelaZdarzenia")->LiczbaWierszy(), 0);
   EXPECT_EQ(log.back(), "FormStatystyka: F_UruchomPanelZdarzenia");
+
+  // "Informacje": the help on the counting modes.
+  int temat = -1;
+  WhenModal([&](QWidget* okno) {
+    temat = okno == &pomoc ? okno->findChild<QListWidget*>()->currentRow() : -2;
+    okno->close();
+  });
+  Menu("MenuInformacje");
+  EXPECT_EQ(temat, kPomocTrybyZliczaniaCzasu);
 }
 
 TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) {

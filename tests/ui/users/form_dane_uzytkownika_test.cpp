@@ -1,0 +1,178 @@
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "common/virtual_clock.h"
+#include "gtest/gtest.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/scripted_message_window.h"
+#include "ui/common/window_look.h"
+#include "ui/users/form_dodaj_uzytkownika.h"
+#include "ui/users/form_edytuj_uzytkownika.h"
+
+namespace olv {
+namespace {
+
+class FormDaneUzytkownikaTest : public ::testing::Test {
+ protected:
+  FormDaneUzytkownikaTest() {
+    for (int id : {1, 2, 4}) EXPECT_TRUE(users.DodajUzytkownika("U" + std::to_string(id), id, "", "A" + std::to_string(id)));
+  }
+  static QLineEdit* Edit(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(name); }
+  static QString Text(QWidget* w, const char* name) { return Edit(w, name)->text(); }
+  static void Type(QWidget* w, const char* name, const QString& text) {
+    Edit(w, name)->clear();
+    QTest::keyClicks(Edit(w, name), text);
+  }
+  static bool Highlighted(QWidget* w, const char* name) {
+    return Edit(w, name)->palette().color(QPalette::Base) == WindowLook().invalidInput;
+  }
+  static void Click(QWidget* w, const char* name) { w->findChild<QAbstractButton*>(name)->click(); }
+
+  cVirtualClock clock{45419.375, 5000};
+  cUserList users{clock};
+  cScriptedMessageWindow messages;
+  std::vector<std::string> pins;  // what the PIN dialog gives, in turn
+  std::function<std::string()> pin_dialog = [this] {
+    if (pins.empty()) return std::string();
+    std::string pin = pins.front();
+    pins.erase(pins.begin());
+    return pin;
+  };
+};
+
+TEST_F(FormDaneUzytkownikaTest, CardFieldsFollowEachOtherAndHighlightWhatIsInvalid) {
+  TFormDodajUzytkownika form(users, messages, pin_dialog);
+  form.Resetuj();
+  EXPECT_EQ(form.windowTitle(), "Dodajesz użytkownika");
+  EXPECT_EQ(Text(&form, "EditNazwa"), "Nowy Użytkownik");
+  EXPECT_EQ(Text(&form, "EditID"), "0003");
+  EXPECT_EQ(Text(&form, "EditKartaFull"), "00000000000000");
+  EXPECT_EQ(Text(&form, "EditKarta3rdByte"), "000");
+  EXPECT_EQ(Text(&form, "EditKartaLast2Bytes"), "00000");
+  EXPECT_EQ(form.findChild<QLabel*>("LabelCzyJestPin")->text(), "brak");
+
+  Type(&form, "EditKarta3rdByte", "001");
+  EXPECT_EQ(Text(&form, "EditKartaFull"), "00000000065536");
+  // The keystroke that makes 65536 changes nothing but the highlight.
+  Type(&form, "EditKartaFull", "0");
+  Type(&form, "EditKartaLast2Bytes", "6553");
+  const QString before = Text(&form, "EditKartaFull");
+  QTest::keyClick(Edit(&form, "EditKartaLast2Bytes"), Qt::Key_6);
+  EXPECT_EQ(Text(&form, "EditKartaLast2Bytes"), "65536");
+  EXPECT_TRUE(Highlighted(&form, "EditKartaLast2Bytes"));
+  EXPECT_EQ(Text(&form, "EditKartaFull"), before);
+  Type(&form, "EditKarta3rdByte", "001");
+  Type(&form, "EditKartaLast2Bytes", "65535");
+  EXPECT_FALSE(Highlighted(&form, "EditKartaLast2Bytes"));
+  EXPECT_EQ(Text(&form, "EditKartaFull"), "00000000131071");
+
+  // Bits above 23 of a 40-bit number stay when the third byte changes.
+  Type(&form, "EditKartaFull", "1099511627775");
+  EXPECT_EQ(Text(&form, "EditKarta3rdByte"), "255");
+  Type(&form, "EditKarta3rdByte", "0");
+  EXPECT_EQ(Text(&form, "EditKartaFull"), "01099494916095");
+  Type(&form, "EditKartaFull", "1099511627776");
+  EXPECT_TRUE(Highlighted(&form, "EditKartaFull"));
+  EXPECT_EQ(Text(&form, "EditKarta3rdByte"), "153");  // as 109951162777 left it
+  Type(&form, "EditKarta3rdByte", "7");
+  EXPECT_FALSE(Highlighted(&form, "EditKartaFull"));
+
+  Type(&form, "EditID", "10000");
+  EXPECT_EQ(Text(&form, "EditID"), "1000");  // at most 4 characters
+  Type(&form, "EditID", "0");
+  EXPECT_TRUE(Highlighted(&form, "EditID"));
+  Click(&form, "ButtonID");
+  EXPECT_EQ(Text(&form, "EditID"), "0003");
+  EXPECT_FALSE(Highlighted(&form, "EditID"));
+}
+
+TEST_F(FormDaneUzytkownikaTest, AddingSavesOnlyWhatPassesAndEnterSaves) {
+  TFormDodajUzytkownika form(users, messages, pin_dialog);
+  form.Resetuj();
+  Type(&form, "EditNazwa", "  Nowak Jan ");
+  Click(&form, "ButtonZapisz");
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0], "Użytkownik musi posiadać numer karty lub/i numer PIN");
+  EXPECT_EQ(users.CountUsers(), 3);
+  EXPECT_EQ(Text(&form, "EditNazwa"), "  Nowak Jan ");
+
+  pins = {"", "1234"};
+  Click(&form, "ButtonUstawPin");  // cancelled: still no PIN
+  EXPECT_EQ(form.findChild<QLabel*>("LabelCzyJestPin")->text(), "brak");
+  EXPECT_FALSE(form.findChild<QPushButton*>("ButtonCzyscPin")->isEnabled());
+  Click(&form, "ButtonUstawPin");
+  EXPECT_EQ(form.findChild<QLabel*>("LabelCzyJestPin")->text(), "jest");
+  EXPECT_EQ(form.findChild<QPushButton*>("ButtonUstawPin")->text(), "zmień");
+  EXPECT_TRUE(form.findChild<QPushButton*>("ButtonCzyscPin")->isEnabled());
+
+  test::WhenModal([&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+  const int32_t unique = form.Pokaz();
+  ASSERT_NE(unique, 0);
+  const cUzytkownik* user = users.GetUserByUnique(unique);
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(user->Nazwa, "Nowak Jan");
+  EXPECT_EQ(user->ID, 3);
+  EXPECT_EQ(user->PIN, "1234");
+  EXPECT_EQ(messages.Informations().size(), 1u);
+
+  // Escape cancels, with nothing added.
+  form.Resetuj();
+  test::WhenModal([&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  EXPECT_EQ(form.Pokaz(), 0);
+  EXPECT_EQ(users.CountUsers(), 4);
+  EXPECT_EQ(form.Pin(), "");
+}
+
+TEST_F(FormDaneUzytkownikaTest, EditingChangesTheLoadedUserOnly) {
+  TFormEdytujUzytkownika form(users, messages, pin_dialog);
+  const int32_t u2 = users.GetUserByID(2)->Unique;
+  users.GetUserByID(2)->Karta.UstawWartosc(1193046);
+  users.GetUserByID(2)->PIN = "777";
+  form.Wczytaj(u2);
+  EXPECT_EQ(form.windowTitle(), "Edytujesz użytkownika");
+  EXPECT_EQ(form.findChild<QLabel*>("Label4")->text(),
+            "UWAGA! zmiana ID nie dokonuje się w plikach urządzenia! Odradza się zmianę ID, jeżeli baza zdarzeń "
+            "nie jest pusta.");
+  EXPECT_EQ(Text(&form, "EditNazwa"), "U2");
+  EXPECT_EQ(Text(&form, "EditID"), "0002");
+  EXPECT_EQ(Text(&form, "EditKartaFull"), "00000001193046");
+  EXPECT_EQ(Text(&form, "EditKarta3rdByte"), "018");
+  EXPECT_EQ(Text(&form, "EditKartaLast2Bytes"), "13398");
+  EXPECT_EQ(form.findChild<QLabel*>("LabelCzyJestPin")->text(), "jest");
+
+  Type(&form, "EditID", "4");
+  Click(&form, "ButtonZapisz");
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0], "Wybrane ID jest już zarejestrowane");
+  Click(&form, "ButtonID");  // "przywróć obecne"
+  EXPECT_EQ(Text(&form, "EditID"), "0002");
+  Type(&form, "EditID", "12345");  // no length limit here
+  EXPECT_EQ(Text(&form, "EditID"), "12345");
+  Type(&form, "EditID", "9999");
+  Type(&form, "EditKartaLast2Bytes", "1");
+  Click(&form, "ButtonCzyscPin");
+  Click(&form, "ButtonZapisz");
+  EXPECT_EQ(form.Wynik(), u2);
+  const cUzytkownik* user = users.GetUserByUnique(u2);
+  EXPECT_EQ(user->ID, 9999);
+  EXPECT_EQ(user->PIN, "");
+  EXPECT_EQ(user->Karta.GetWartosc(), (1193046u & ~0xFFFFu) | 1u);
+  EXPECT_EQ(users.CountUsers(), 3);
+
+  // A key no user has: the defaults, and saving changes nobody.
+  form.Wczytaj(424242);
+  EXPECT_EQ(form.EdytowanyUnique(), 0);
+  EXPECT_EQ(Text(&form, "EditNazwa"), "Nowy Użytkownik");
+  EXPECT_EQ(Text(&form, "EditKartaFull"), "00000000000000");
+  pins = {"55"};
+  Click(&form, "ButtonUstawPin");
+  Click(&form, "ButtonZapisz");
+  EXPECT_EQ(form.Wynik(), 0);
+  EXPECT_EQ(users.CountUsers(), 3);
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,194 @@
+#include "ui/users/form_edytor_uzytkownikow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "common/virtual_clock.h"
+#include "gtest/gtest.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/scripted_message_window.h"
+#include "ui/users/form_dodaj_uzytkownika.h"
+#include "ui/users/form_help.h"
+
+namespace olv {
+namespace {
+
+constexpr const char* kTylkoDoOdczytu =
+    "Nie udało połączyć się z urządzeniami. Edytor użytkowników zostanie uruchomiony w trybie \"Tylko do "
+    "odczytu\".";
+
+class FormEdytorUzytkownikowTest : public ::testing::Test {
+ protected:
+  FormEdytorUzytkownikowTest() {
+    EXPECT_TRUE(master.DodajUzytkownika("Zenon", 1, "11", ""));
+    EXPECT_TRUE(master.DodajUzytkownika("adam", 2, "", "123456"));
+    EXPECT_TRUE(master.DodajUzytkownika("Ćma", 3, "33", ""));
+  }
+  // Opens the editor as the main window does.
+  void Open(bool read_only) {
+    form.UstawTrybTylkoDoOdczytu(read_only);
+    form.Wczytaj();
+    form.Odswiez();
+    form.PokazSzczegoly(0);
+  }
+  QListWidget* List() { return form.findChild<QListWidget*>("ListBoxListaUzytkownikow"); }
+  QString Label(const char* name) { return form.findChild<QLabel*>(name)->text(); }
+  QAction* Action(const char* name) { return form.findChild<QAction*>(name); }
+  QStringList Rows() {
+    QStringList rows;
+    for (int i = 0; i < List()->count(); ++i) rows << List()->item(i)->text();
+    return rows;
+  }
+
+  cVirtualClock clock{45419.375, 5000};
+  cUserList master{clock};
+  cScriptedMessageWindow messages;
+  TFormHelp help;
+  int saves = 0;
+  TFormEdytorUzytkownikow form{clock, master, messages, help, [] { return std::string("4321"); },
+                               [this] { ++saves; }};
+};
+
+TEST_F(FormEdytorUzytkownikowTest, RowsFollowTheNamesAndShowTheirUsersDetails) {
+  Open(false);
+  EXPECT_EQ(form.windowTitle(), "Edytor Użytkowników");
+  EXPECT_EQ(Rows(), (QStringList{"adam", "Ćma", "Zenon"}));
+  EXPECT_EQ(Label("LabelNazwa") + Label("LabelID") + Label("LabelPIN") + Label("LabelKarta"), "----");
+  ASSERT_EQ(form.Klucze().size(), 3u);
+  EXPECT_EQ(form.Klucze()[0], master.GetUserByID(2)->GetUniqueString());
+  List()->setCurrentRow(0);
+  EXPECT_EQ(Label("LabelNazwa"), "adam");
+  EXPECT_EQ(Label("LabelID"), "0002");
+  EXPECT_EQ(Label("LabelPIN"), "brak");
+  EXPECT_EQ(Label("LabelKarta"), "00000001193046 (018,13398)");
+  List()->setCurrentRow(2);
+  EXPECT_EQ(Label("LabelPIN"), "jest");
+
+  // Adding through the dialog selects the new user.
+  test::WhenModal([](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>("EditNazwa")->setText("Bożena");
+    dialog->findChild<QAbstractButton*>("ButtonUstawPin")->click();
+    dialog->findChild<QAbstractButton*>("ButtonZapisz")->click();
+  });
+  Action("MenuDodajUzytkownika")->trigger();
+  EXPECT_EQ(Rows(), (QStringList{"adam", "Bożena", "Ćma", "Zenon"}));
+  EXPECT_EQ(List()->currentRow(), 1);
+  EXPECT_EQ(Label("LabelID"), "0004");
+  EXPECT_EQ(master.CountUsers(), 3);  // nothing reaches the main list yet
+
+  // Editing the selected user through its dialog.
+  test::WhenModal([](QWidget* dialog) {
+    auto* id = dialog->findChild<QLineEdit*>("EditID");
+    id->clear();
+    QTest::keyClicks(id, "0042");
+    dialog->findChild<QAbstractButton*>("ButtonZapisz")->click();
+  });
+  Action("MenuEdytujUzytkownika")->trigger();
+  EXPECT_EQ(List()->currentRow(), 1);
+  EXPECT_EQ(Label("LabelID"), "0042");
+
+  // Help opens on its first topic.
+  QString topic;
+  test::WhenModal([&](QWidget* modal) {
+    topic = modal->findChild<QPlainTextEdit*>("Memo1")->toPlainText().section('\n', 0, 0);
+    modal->close();
+  });
+  Action("MenuInformacje")->trigger();
+  EXPECT_EQ(topic, "UŻYTKOWNICY");
+  EXPECT_EQ(messages.Unscripted(), 0);
+}
+
+TEST_F(FormEdytorUzytkownikowTest, DeletingAsksAndKeepsASensibleRowSelected) {
+  Open(false);
+  List()->setCurrentRow(2);
+  messages.Answer(kOdpowiedzNie);
+  Action("MenuUsunUzytkownika")->trigger();
+  ASSERT_EQ(messages.Questions().size(), 1u);
+  EXPECT_EQ(messages.Questions()[0].text, "Jestes pewien, że chcesz usunąć użytkownika \"Zenon\"?");
+  EXPECT_EQ(messages.Questions()[0].first, "Usuń");
+  EXPECT_EQ(messages.Questions()[0].second, "Nie");
+  EXPECT_EQ(Rows().size(), 3);
+
+  // The last row: the new last row is selected.
+  messages.Answer(kOdpowiedzTak);
+  Action("MenuUsunUzytkownika")->trigger();
+  EXPECT_EQ(Rows(), (QStringList{"adam", "Ćma"}));
+  EXPECT_EQ(List()->currentRow(), 1);
+  EXPECT_EQ(Label("LabelNazwa"), "Ćma");
+  List()->setCurrentRow(0);
+  messages.Answer(kOdpowiedzTak);
+  Action("MenuUsunUzytkownika")->trigger();
+  EXPECT_EQ(List()->currentRow(), 0);
+  EXPECT_EQ(Label("LabelNazwa"), "Ćma");
+  // The only user: nothing is left to show.
+  messages.Answer(kOdpowiedzTak);
+  Action("MenuUsunUzytkownika")->trigger();
+  EXPECT_EQ(List()->count(), 0);
+  EXPECT_EQ(Label("LabelNazwa") + Label("LabelID") + Label("LabelPIN") + Label("LabelKarta"), "----");
+  EXPECT_EQ(form.KopiaRobocza().CountUsers(), 0);
+
+  // Reset brings the main list back.
+  messages.Answer(kOdpowiedzTak);
+  Action("MenuResetuj")->trigger();
+  EXPECT_EQ(messages.Questions().back().text, "Czy jesteś pewien, że chcesz zresetować wprowadzone zmiany?");
+  EXPECT_EQ(messages.Questions().back().first, "Resetuj zmiany");
+  EXPECT_EQ(Rows().size(), 3);
+  EXPECT_EQ(saves, 0);
+  EXPECT_EQ(messages.Unscripted(), 0);
+}
+
+TEST_F(FormEdytorUzytkownikowTest, ClosingAsksOnlyAboutChangesAndSavesOnTak) {
+  Open(false);
+  form.reject();
+  EXPECT_TRUE(messages.Questions().empty());
+
+  List()->setCurrentRow(0);
+  messages.Answer(kOdpowiedzTak);
+  Action("MenuUsunUzytkownika")->trigger();
+  messages.Answer(kOdpowiedzNie);
+  form.reject();
+  EXPECT_EQ(messages.Questions().back().text, "Czy chcesz zapisać zmiany?");
+  EXPECT_EQ(master.CountUsers(), 3);
+  EXPECT_EQ(saves, 0);
+
+  Open(false);
+  List()->setCurrentRow(0);
+  messages.Answer(kOdpowiedzTak);
+  Action("MenuUsunUzytkownika")->trigger();
+  messages.Answer(kOdpowiedzTak);
+  form.reject();
+  EXPECT_EQ(saves, 1);
+  EXPECT_EQ(master.CountUsers(), 2);
+  EXPECT_EQ(master.GetUserByID(2), nullptr);
+  EXPECT_EQ(messages.Unscripted(), 0);
+}
+
+TEST_F(FormEdytorUzytkownikowTest, ReadOnlyLeavesBrowsingClosingAndHelp) {
+  Open(true);
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0], kTylkoDoOdczytu);
+  for (const char* name : {"MenuDodajUzytkownika", "MenuEdytujUzytkownika", "MenuUsunUzytkownika",
+                           "MenuZapiszISynchronizuj", "MenuResetuj"})
+    EXPECT_FALSE(Action(name)->isEnabled()) << name;
+  EXPECT_TRUE(Action("MenuZamknij")->isEnabled());
+  EXPECT_TRUE(Action("MenuInformacje")->isEnabled());
+  List()->setCurrentRow(1);
+  EXPECT_EQ(Label("LabelNazwa"), "Ćma");
+  // Keyboard shortcuts and activating a row do nothing either.
+  QTest::keyClick(List(), Qt::Key_Delete);
+  QTest::keyClick(List(), Qt::Key_Return);
+  EXPECT_TRUE(messages.Questions().empty());
+  EXPECT_EQ(form.KopiaRobocza().CountUsers(), 3);
+
+  Open(false);
+  EXPECT_EQ(messages.Informations().size(), 1u);
+  EXPECT_TRUE(Action("MenuDodajUzytkownika")->isEnabled());
+}
+
+}  // namespace
+}  // namespace olv
