@@ -170,6 +170,9 @@ class TForm1 : public QWidget {
   // is told to the operator; what was saved stays saved.
   void ZapiszISynchronizujUzytkownikow();
   void ZapiszISynchronizujDostepy(const std::vector<int32_t>& urzadzenia);
+  // A picture of the user editor, as it opens, with the first user in name
+  // order selected; false when it cannot be saved.
+  bool ZapiszObrazEdytoraUzytkownikow(const std::string& path);
   // True when every device of urzadzenia (Unique values) got its USERS.txt.
   bool WyslijUsersDoUrzadzen(const std::vector<int32_t>& urzadzenia);
 

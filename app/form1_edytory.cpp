@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "app/wysylanie_users.h"
+#include "common/numbers.h"
 #include "ui/common/message_window.h"
 #include "ui/devices/form_prosze_czekac.h"
 #include "ui/users/form_edytor_dostepow.h"
@@ -64,6 +65,15 @@ void TForm1::F_PokazFormEdytorDostepow(bool tylko_do_odczytu) {
   mFormEdytorDostepow->Odswiez();
   mFormEdytorDostepow->PokazListeDostepu(0);
   mFormEdytorDostepow->Pokaz();
+}
+
+bool TForm1::ZapiszObrazEdytoraUzytkownikow(const std::string& path) {
+  TFormEdytorUzytkownikow& editor = *mFormEdytorUzytkownikow;
+  editor.UstawTrybTylkoDoOdczytu(false);
+  editor.Wczytaj();
+  editor.Odswiez();
+  if (!editor.Klucze().empty()) editor.WybierzUzytkownika(ParseInt(editor.Klucze().front()).value_or(0));
+  return editor.grab().save(QString::fromStdString(path), "PNG");
 }
 
 std::string TForm1::WprowadzPin() {

@@ -1,9 +1,11 @@
 // olv8-manager: the program. The one optional argument is "DEBUG" (any case).
 // With OLV8_SCREENSHOT set to a file name, the program saves a picture of the
 // main window once start-up has finished and exits, which is how a machine
-// without a display shows what the program looks like. With OLV8_SCREENSHOT_STATS
-// set to a folder as well, it first opens "Statystyka" and saves the first
-// user's daily and averages panels there (stats-daily.png, stats-averages.png).
+// without a display shows what the program looks like; OLV8_SCREENSHOT_USERS
+// names a second picture, of the user editor with a user selected. With
+// OLV8_SCREENSHOT_STATS set to a folder, it also opens "Statystyka" and saves
+// the first user's daily and averages panels there (stats-daily.png,
+// stats-averages.png).
 
 #include <QApplication>
 #include <QPixmap>
@@ -75,6 +77,11 @@ int main(int argc, char** argv) {
         if (!SaveGrab(form, path)) exit_code = 1;
         if (const char* stats = std::getenv("OLV8_SCREENSHOT_STATS"); stats && *stats) {
           if (!SaveStatisticsPictures(form, QString::fromLocal8Bit(stats))) exit_code = 1;
+        }
+        const char* users = std::getenv("OLV8_SCREENSHOT_USERS");
+        if (users && *users && !form.ZapiszObrazEdytoraUzytkownikow(users)) {
+          std::fprintf(stderr, "olv8-manager: cannot save %s\n", users);
+          exit_code = 1;
         }
         QApplication::quit();
       });

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_installation.h"
 #include "common/files.h"
 #include "common/virtual_clock.h"
 #include "model/data_files.h"
@@ -21,32 +22,7 @@ namespace {
 
 using namespace olv;
 
-constexpr int kUsers = 9999;
-constexpr int kDevices = 8;
 constexpr int kRuns = 15;
-
-void Fill(cUserList& users, cDevList& devices) {
-  const char* first[] = {"Łukasz", "Żaneta", "Zbigniew", "Ćwikła", "Anna", "Józef", "Ewa"};
-  const char* last[] = {"Kowalski", "Nowak", "Wiśniewska", "Wójcik", "Kamińska", "Lewandowski"};
-  for (int i = 1; i <= kUsers; ++i) {
-    auto user = std::make_unique<cUzytkownik>(std::string(first[i % 7]) + " " + last[i % 6] +
-                                                  ", dział " + std::to_string(i % 13),
-                                              i, std::to_string(100000 + i), "", 1000000 + i);
-    user->Karta.UstawWartosc(0x1000000000ULL + static_cast<uint64_t>(i) * 7919);
-    user->CzasyPracy.PoczatekPracy = (7.0 + (i % 3)) / 24.0;
-    users.DodajUzytkownika(std::move(user));
-  }
-  std::string everyone;
-  for (int i = 1; i <= kUsers; ++i) everyone += (i > 1 ? "#" : "") + std::to_string(1000000 + i);
-  for (int d = 0; d < kDevices; ++d) {
-    auto device = std::make_unique<cUrzadzenie>(
-        "Drzwi " + std::to_string(d + 2), d + 2, cCzytnik("Wejście", 1), cCzytnik("Wyjście", 2),
-        d % 2 == 0, cWlasciwosciPolaczenia{"/dev/ttyUSB0", 115200}, 5000 + d);
-    device->DataOstatniejAktualizacji = 45419.3755787037;
-    device->ListaDostepow.FromString(everyone);
-    devices.DodajUrzadzenie(std::move(device));
-  }
-}
 
 void Measure(const char* what, const std::function<bool()>& run) {
   std::vector<double> ms;
@@ -75,7 +51,7 @@ int main() {
   cVirtualClock clock;
   cUserList users(clock);
   cDevList devices(clock);
-  Fill(users, devices);
+  WypelnijDuzaInstalacje(users, devices);
 
   std::printf("model files: %d users, %d devices each admitting every user (target < 50 ms)\n",
               kUsers, kDevices);

@@ -1,5 +1,7 @@
 #include "model/pin_table.h"
 
+#include <vector>
+
 namespace olv {
 namespace {
 
@@ -38,11 +40,16 @@ std::string DecodePin(std::string_view bytes) {
 }
 
 uint8_t ScramblePinDigit(int digit, std::mt19937& random) {
+  // The bytes of each digit, gathered once: drawing bytes until one fits took
+  // about ten draws a digit, most of the time of writing a large USERS.txt.
+  static const std::array<std::vector<uint8_t>, 10> kBajtyCyfr = [] {
+    std::array<std::vector<uint8_t>, 10> bajty;
+    for (int byte = 1; byte < 256; ++byte) bajty[kPinTable[byte]].push_back(static_cast<uint8_t>(byte));
+    return bajty;
+  }();
   if (digit < 0 || digit > 9) digit = 0;
-  for (;;) {
-    const auto byte = static_cast<uint8_t>(random() % 255 + 1);
-    if (kPinTable[byte] == digit) return byte;
-  }
+  const std::vector<uint8_t>& bajty = kBajtyCyfr[static_cast<size_t>(digit)];
+  return bajty[std::uniform_int_distribution<size_t>(0, bajty.size() - 1)(random)];
 }
 
 std::string ScramblePin(std::string_view pin, std::mt19937& random) {

@@ -26,7 +26,7 @@ int DecodePinByte(uint8_t byte);
 std::string DecodePin(std::string_view bytes);
 
 // A byte 1-255 that the table maps to digit; a value outside 0-9 is written as
-// the digit 0. Draws from random until the table gives the digit.
+// the digit 0. Each of the bytes the table maps to digit is equally likely.
 uint8_t ScramblePinDigit(int digit, std::mt19937& random);
 // One scrambled byte per character of pin; a character that is not a decimal
 // digit is written as the digit 0.

@@ -38,14 +38,15 @@ std::string PoleKartyUsers(const cKartaRFID& karta) {
 
 std::optional<std::string> UtworzRekordUsers(const cUzytkownik& user, std::mt19937& random,
                                              std::string* error) {
-  const std::string who = "Użytkownik o ID " + user.GetIDString();
   if (user.ID < 0 || user.ID > 9999) {
-    if (error) *error = who + " ma ID spoza zakresu 0-9999";
+    if (error) *error = "Użytkownik o ID " + user.GetIDString() + " ma ID spoza zakresu 0-9999";
     return std::nullopt;
   }
   const std::optional<std::string> name = Utf8ToCp1250(user.Nazwa);
   if (!name || name->find_first_of("\r\n") != std::string::npos) {
-    if (error) *error = who + " ma nazwę, której nie da się zapisać w pliku USERS.txt";
+    if (error) {
+      *error = "Użytkownik o ID " + user.GetIDString() + " ma nazwę, której nie da się zapisać w pliku USERS.txt";
+    }
     return std::nullopt;
   }
   std::string record = PoleKartyUsers(user.Karta);
@@ -66,6 +67,8 @@ std::optional<std::string> UtworzUsers(const cUrzadzenie& device, const cUserLis
     admitted.insert(device.ListaDostepow.GetWpis(i));
   }
   std::string content;
+  // A record is 16 bytes and the PIN and the name: this is enough for most.
+  content.reserve(admitted.size() * 48);
   bool ok = true;
   users.DlaKazdegoUzytkownika([&](const cUzytkownik& user) {
     if (!ok || !admitted.contains(user.GetUniqueString())) return;

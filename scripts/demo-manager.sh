@@ -6,10 +6,11 @@
 # stops the simulator.
 #
 # Without a display the manager runs on Qt's offscreen platform, saves a
-# picture of its main window after start-up to build/demo/main.png, and, with
-# the cards' files in the mirror as a synchronisation leaves them, pictures of
-# the statistics window for the first user on the daily and on the averages
-# panel (build/demo/stats-daily.png, build/demo/stats-averages.png), and exits.
+# picture of its main window after start-up to build/demo/main.png and one of
+# the user editor with a user selected to build/demo/users.png, and, with the
+# cards' files in the mirror as a synchronisation leaves them, pictures of the
+# statistics window for the first user on the daily and on the averages panel
+# (build/demo/stats-daily.png, build/demo/stats-averages.png), and exits.
 # With OLV8_PORT set to a serial port (COM3, /dev/ttyUSB0, ...), no simulator
 # is started and the devices are registered on that port.
 set -euo pipefail
@@ -111,7 +112,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     done
   fi
   status=0
-  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_SCREENSHOT_STATS=$demo
+  users_picture=$demo/users.png
+  export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_SCREENSHOT_USERS=$users_picture \
+    OLV8_SCREENSHOT_STATS=$demo
   # A manager that never finishes its start-up must not hold the demo forever.
   run_manager timeout 120 || status=$?
   if [ "$status" -ne 0 ]; then
@@ -122,7 +125,11 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "demo: the manager saved no picture to $picture" >&2
     exit 1
   fi
-  echo "demo: saved $picture"
+  if [ ! -s "$users_picture" ]; then
+    echo "demo: the manager saved no picture to $users_picture" >&2
+    exit 1
+  fi
+  echo "demo: saved $picture and $users_picture"
   if [ -d "$demo/cards" ]; then
     for stats_picture in "$demo/stats-daily.png" "$demo/stats-averages.png"; do
       if [ ! -s "$stats_picture" ]; then

@@ -158,7 +158,7 @@ int TFormEdytorUzytkownikow::WybranyWiersz() const {
   return wiersz;
 }
 
-void TFormEdytorUzytkownikow::WybierzIPokaz(int32_t unique) {
+void TFormEdytorUzytkownikow::WybierzUzytkownika(int32_t unique) {
   Odswiez();
   const std::string klucz = std::to_string(unique);
   for (size_t i = 0; i < mKlucze.size(); ++i) {
@@ -173,7 +173,7 @@ void TFormEdytorUzytkownikow::WybierzIPokaz(int32_t unique) {
 void TFormEdytorUzytkownikow::Dodaj() {
   mFormDodaj->Resetuj();
   const int32_t unique = mFormDodaj->Pokaz();
-  if (unique != 0) WybierzIPokaz(unique);
+  if (unique != 0) WybierzUzytkownika(unique);
 }
 
 void TFormEdytorUzytkownikow::Edytuj() {
@@ -181,7 +181,7 @@ void TFormEdytorUzytkownikow::Edytuj() {
   if (wiersz < 0) return;
   mFormEdytuj->Wczytaj(KluczWiersza(wiersz));
   const int32_t unique = mFormEdytuj->Pokaz();
-  if (unique != 0) WybierzIPokaz(unique);
+  if (unique != 0) WybierzUzytkownika(unique);
 }
 
 void TFormEdytorUzytkownikow::Usun() {

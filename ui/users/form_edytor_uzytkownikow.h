@@ -50,6 +50,9 @@ class TFormEdytorUzytkownikow : public QDialog {
   void Odswiez();
   // The details of the user with that Unique; "-" in all four for none.
   void PokazSzczegoly(int32_t unique);
+  // Refreshes, selects the row of the user with that Unique and shows the
+  // user's details.
+  void WybierzUzytkownika(int32_t unique);
   // Centres the editor and shows it modally.
   void Pokaz();
 
@@ -71,7 +74,6 @@ class TFormEdytorUzytkownikow : public QDialog {
   void Edytuj();
   void Usun();
   void Resetuj();
-  void WybierzIPokaz(int32_t unique);
   int32_t KluczWiersza(int wiersz) const;
   // The selected row when it stands for a user, else -1.
   int WybranyWiersz() const;
