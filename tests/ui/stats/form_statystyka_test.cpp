@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <filesystem>
@@ -125,7 +126,12 @@ TEST_F(FormStatystykaTest, AUserWithoutPunchesShowsTodaysHoursAndOnlyTheSumRow) 
 }
 
 TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) {
-  form.WybierzWiersz(1);
+  // Typing the start of a name selects the user.
+  QListWidget* lista = form.findChild<QListWidget*>("ListBoxUzytkownicy");
+  lista->setFocus();
+  QKeyEvent z(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
+  QApplication::sendEvent(lista, &z);
+  ASSERT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByUnique(101));
   Menu("MenuZdarzenia");
   EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "Zestawienie zdarzeń dla użytkownika Zofia Nowak");
   cTabela* tabela = Tabela("TabelaZdarzenia");
@@ -144,6 +150,12 @@ TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) 
   EXPECT_EQ(obraz.pixelColor(150, 21 + 3), QColor(255, 217, 167));
   EXPECT_EQ(obraz.pixelColor(150, 42 + 3), QColor(235, 251, 139));
   EXPECT_EQ(obraz.pixelColor(101, 42 + 3), QColor(235, 251, 139));
+
+  // A wider window gives the filler the difference.
+  const int wypelnienie = tabela->Naglowek()[5].Szerokosc;
+  form.resize(form.width() + 120, form.height());
+  test::RunUntil([&] { return tabela->Naglowek()[5].Szerokosc != wypelnienie; }, 1000);
+  EXPECT_EQ(tabela->Naglowek()[5].Szerokosc, wypelnienie + 120);
 }
 
 TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {

@@ -86,8 +86,11 @@ TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {
   EXPECT_EQ(pasek->value(), 0);
   pasek->setValue(75);
   EXPECT_EQ(wykres.ProstokatSlupka(1).left(), 20 + 10 + 70 - 75);
-  // A bar scrolled past the left margin is cut there.
+  // A bar scrolled past the left margin is cut there; guide lines lie over the bars.
+  wykres.UstawLiniePomocnicze(150, 60);
   const QImage obraz = wykres.grab().toImage();
+  EXPECT_EQ(obraz.pixelColor(200, 150), cWykresSlupkiProcentowe::kLiniePomocnicze);
+  EXPECT_EQ(obraz.pixelColor(60, 100), cWykresSlupkiProcentowe::kLiniePomocnicze);
   EXPECT_EQ(obraz.pixelColor(10, 200), cWykresSlupkiProcentowe::kTlo);
   EXPECT_EQ(obraz.pixelColor(21, 200), cWykresSlupkiProcentowe::kTlo);
   EXPECT_EQ(obraz.pixelColor(26, 200), kZielony);
