@@ -2,8 +2,6 @@
 
 #include <unordered_set>
 
-#include "model/widok_uzytkownikow.h"
-
 namespace olv {
 
 cWiersze WierszeUrzadzen(const cDevList& devices) {
@@ -11,11 +9,6 @@ cWiersze WierszeUrzadzen(const cDevList& devices) {
   devices.WpiszPosortowanaAlfabetycznieListeUniqueUrzadzen(wiersze.Klucze);
   for (const std::string& klucz : wiersze.Klucze) wiersze.Nazwy.push_back(devices.GetNazwaUrzadzeniaZUnique(klucz));
   return wiersze;
-}
-
-cWiersze WierszeUzytkownikowDostepu(const cUserList& users) {
-  cWierszeUzytkownikow wiersze = WierszeUzytkownikow(users);
-  return {std::move(wiersze.Klucze), std::move(wiersze.Nazwy)};
 }
 
 std::vector<bool> ZaznaczeniaDostepu(const cUrzadzenie& device, const std::vector<std::string>& klucze) {

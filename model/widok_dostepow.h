@@ -11,18 +11,13 @@
 #include "model/dev_list.h"
 #include "model/urzadzenie.h"
 #include "model/user_list.h"
+#include "model/widok_uzytkownikow.h"
 
 namespace olv {
 
-struct cWiersze {
-  // Entry i is the decimal Unique of the record shown in row i.
-  std::vector<std::string> Klucze;
-  std::vector<std::string> Nazwy;
-};
-
-// Devices and users ordered by name (Polish alphabet, letter case ignored).
+// The devices ordered by name (Polish alphabet, letter case ignored); the
+// users' rows are WierszeUzytkownikow.
 cWiersze WierszeUrzadzen(const cDevList& devices);
-cWiersze WierszeUzytkownikowDostepu(const cUserList& users);
 
 // For each user key, whether the device's access list holds it.
 std::vector<bool> ZaznaczeniaDostepu(const cUrzadzenie& device, const std::vector<std::string>& klucze);

@@ -8,8 +8,8 @@
 
 namespace olv {
 
-cWierszeUzytkownikow WierszeUzytkownikow(const cUserList& users) {
-  cWierszeUzytkownikow wiersze;
+cWiersze WierszeUzytkownikow(const cUserList& users) {
+  cWiersze wiersze;
   users.WpiszPosortowanaAlfabetycznieListeUniqueUzytkownikow(wiersze.Klucze);
   // One pass for the names: looking each key up in turn costs a walk of the
   // whole list per row.

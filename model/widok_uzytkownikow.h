@@ -15,14 +15,15 @@
 
 namespace olv {
 
-struct cWierszeUzytkownikow {
-  // Entry i is the decimal Unique of the user shown in row i.
+// The rows of a list of records: entry i of Klucze is the decimal Unique of
+// the record whose name is row i.
+struct cWiersze {
   std::vector<std::string> Klucze;
   std::vector<std::string> Nazwy;
 };
 
 // The users ordered by name (Polish alphabet, letter case ignored).
-cWierszeUzytkownikow WierszeUzytkownikow(const cUserList& users);
+cWiersze WierszeUzytkownikow(const cUserList& users);
 
 struct cSzczegolyUzytkownika {
   std::string Nazwa = "-";

@@ -172,7 +172,7 @@ TEST_F(EdycjaUzytkownikowTest, RowsDetailsAndFirstFreeID) {
                   .Komunikat,
               "");
   EXPECT_EQ(PierwszeWolneID(users), "0003");
-  const cWierszeUzytkownikow wiersze = WierszeUzytkownikow(users);
+  const cWiersze wiersze = WierszeUzytkownikow(users);
   ASSERT_EQ(wiersze.Nazwy, (std::vector<std::string>{"Ábel", "adam", "zenon"}));
   const int32_t abel = std::stoi(wiersze.Klucze[0]);
   EXPECT_EQ(users.GetUserByUnique(abel)->Nazwa, "Ábel");

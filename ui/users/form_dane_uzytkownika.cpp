@@ -1,5 +1,6 @@
 #include "ui/users/form_dane_uzytkownika.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,7 +143,12 @@ void TFormDaneUzytkownika::reject() {
 void TFormDaneUzytkownika::keyPressEvent(QKeyEvent* event) {
   // Enter saves from any field, as the dialog's default button would.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    Zapisz();
+    // On a focused button Enter presses that button ("Anuluj" cancels).
+    if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+      button->click();
+    } else {
+      Zapisz();
+    }
     return;
   }
   QDialog::keyPressEvent(event);

@@ -108,7 +108,7 @@ void TFormEdytorDostepow::Wczytaj() { mListaGlowna.CopySelfTo(*mKopiaRobocza); }
 
 void TFormEdytorDostepow::Odswiez() {
   cWiersze urzadzenia = WierszeUrzadzen(*mKopiaRobocza);
-  cWiersze uzytkownicy = WierszeUzytkownikowDostepu(mUzytkownicy);
+  cWiersze uzytkownicy = WierszeUzytkownikow(mUzytkownicy);
   mKluczeUrzadzen = std::move(urzadzenia.Klucze);
   mKluczeUzytkownikow = std::move(uzytkownicy.Klucze);
   mNazwyUzytkownikow = std::move(uzytkownicy.Nazwy);

@@ -122,7 +122,7 @@ void TFormEdytorUzytkownikow::UstawTrybTylkoDoOdczytu(bool tylko_do_odczytu) {
 void TFormEdytorUzytkownikow::Wczytaj() { mListaGlowna.CopySelfTo(*mKopiaRobocza); }
 
 void TFormEdytorUzytkownikow::Odswiez() {
-  cWierszeUzytkownikow wiersze = WierszeUzytkownikow(*mKopiaRobocza);
+  cWiersze wiersze = WierszeUzytkownikow(*mKopiaRobocza);
   mKlucze = std::move(wiersze.Klucze);
   QStringList nazwy;
   nazwy.reserve(static_cast<qsizetype>(wiersze.Nazwy.size()));

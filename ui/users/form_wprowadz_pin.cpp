@@ -1,6 +1,7 @@
 #include "ui/users/form_wprowadz_pin.h"
 
 #include <QCheckBox>
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,7 +85,12 @@ void TFormWprowadzPin::showEvent(QShowEvent* event) {
 
 void TFormWprowadzPin::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    Zatwierdz();
+    // On a focused button Enter presses that button ("Anuluj" cancels).
+    if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+      button->click();
+    } else {
+      Zatwierdz();
+    }
     return;
   }
   QDialog::keyPressEvent(event);

@@ -93,6 +93,13 @@ TEST_F(FormWprowadzPinTest, ShownPinIgnoresTheGreyedRepeatField) {
 TEST_F(FormWprowadzPinTest, CloseBoxOrEscapeGiveAnEmptyPinAfterAValidOne) {
   EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { modal->close(); }), "");
   EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }), "");
+  // Enter on the focused "Anuluj" cancels rather than confirms.
+  EXPECT_EQ(Enter("55", "55",
+                  [&](QWidget* modal) {
+                    modal->findChild<QWidget*>("ButtonAnuluj")->setFocus();
+                    QTest::keyClick(modal->findChild<QWidget*>("ButtonAnuluj"), Qt::Key_Return);
+                  }),
+            "");
   EXPECT_TRUE(messages.Informations().empty());
   // Unchecking "pokaż PIN" re-evaluates the repeat field.
   Pin2(&form)->setText("7a");
