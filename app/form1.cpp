@@ -85,6 +85,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mKolejka = std::make_unique<cKolejkaZadan>(mClock);
   mOdpalacz = std::make_unique<cOdpalaczFunkcji>(mClock);
   mSterownik = std::make_unique<cSterownikWPP>(mClock, std::move(port), mFolder);
+  mListaOdbic = std::make_unique<cListaOdbic>();
   mUserList->UstawFunkcjeLogujaca(FunkcjaLogujaca());
   mDevList->UstawFunkcjeLogujaca(FunkcjaLogujaca());
   mKolejka->UstawFunkcjeLogujaca(FunkcjaLogujaca());
@@ -97,6 +98,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mFormProszeCzekac = new TFormProszeCzekac(this);
   UtworzEdytory();
   UtworzOknaUrzadzen();
+  UtworzStatystyke();
   mTimerStart = mClock.CreateTimer(1, [this] { TimerStartTimer(); });
   mTimerPytania = mClock.CreateTimer(1, [this] { ZapytajOSciagniecie(); });
   mTimerKoncaSynchronizacji = mClock.CreateTimer(1, [this] { KoniecSynchronizacji(); });

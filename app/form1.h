@@ -32,6 +32,7 @@
 #include "model/dev_list.h"
 #include "model/user_list.h"
 #include "model/wlasciwosci_polaczenia.h"
+#include "stats/lista_odbic.h"
 #include "ui/common/window_look.h"
 #include "ui/devices/form_wybierz_polaczenie.h"
 #include "ui/devices/uslugi_urzadzen.h"
@@ -48,6 +49,7 @@ class TFormEdytorUzytkownikow;
 class TFormHelp;
 class TFormPasekPostepu;
 class TFormProszeCzekac;
+class TFormStatystyka;
 class TFormWprowadzPin;
 
 class TForm1 : public QWidget {
@@ -158,6 +160,13 @@ class TForm1 : public QWidget {
   TFormEdytorUrzadzen& FormEdytorUrzadzen() { return *mFormEdytorUrzadzen; }
   // Saves a picture of the device editor showing the first device by name.
   bool ZapiszZdjecieEdytoraUrzadzen(const std::string& path);
+  // The statistics (form1_statystyka.cpp): "Statystyka" reloads the punches
+  // from the mirror folders (WczytajOdbicia) and shows the statistics window
+  // modally on them.
+  void F_PokazFormStatystyka();
+  void WczytajOdbicia();
+  cListaOdbic& ListaOdbic() { return *mListaOdbic; }
+  TFormStatystyka& FormStatystyka() { return *mFormStatystyka; }
 
   // The user and access editors (form1_edytory.cpp). "VCL: WprowadzPinDialog":
   // the PIN the operator confirmed in the PIN dialog, "" when cancelled.
@@ -200,6 +209,7 @@ class TForm1 : public QWidget {
   void UtworzSloty();
   void UtworzFoldery();
   void UtworzOknaUrzadzen();
+  void UtworzStatystyke();
   void TimerStartTimer();
   void WczytajDane();
   // True (and error says why) when path is a data file that could not be read.
@@ -244,6 +254,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<cKolejkaZadan> mKolejka;
   std::unique_ptr<cOdpalaczFunkcji> mOdpalacz;
   std::unique_ptr<cSterownikWPP> mSterownik;
+  std::unique_ptr<cListaOdbic> mListaOdbic;
   // The please-wait window is wanted: a deferred show still due shows it.
   bool mProszeCzekacZamowione = false;
   bool mPasekPostepuZamowiony = false;
@@ -272,6 +283,7 @@ class TForm1 : public QWidget {
   TFormProszeCzekac* mFormProszeCzekac = nullptr;
   std::unique_ptr<cUslugiUrzadzen> mUslugiUrzadzen;
   TFormEdytorUrzadzen* mFormEdytorUrzadzen = nullptr;
+  TFormStatystyka* mFormStatystyka = nullptr;
   TFormHelp* mFormHelp = nullptr;
   TFormWprowadzPin* mFormWprowadzPin = nullptr;
   TFormEdytorUzytkownikow* mFormEdytorUzytkownikow = nullptr;

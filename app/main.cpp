@@ -3,7 +3,10 @@
 // main window once start-up has finished and exits, which is how a machine
 // without a display shows what the program looks like. OLV8_DEVICES_SCREENSHOT
 // and OLV8_SCREENSHOT_USERS add pictures of the device editor showing its
-// first device and of the user editor with a user selected.
+// first device and of the user editor with a user selected. With
+// OLV8_SCREENSHOT_STATS set to a folder, it also opens "Statystyka" and saves
+// the first user's daily and averages panels there (stats-daily.png,
+// stats-averages.png).
 
 #include <QApplication>
 #include <QPixmap>
@@ -20,6 +23,35 @@
 #include "common/program_folder.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/qt_message_window.h"
+#include "ui/stats/form_statystyka.h"
+
+namespace {
+
+bool SaveGrab(QWidget& widget, const QString& path) {
+  if (widget.grab().save(path, "PNG")) return true;
+  std::fprintf(stderr, "olv8-manager: cannot save %s\n", path.toLocal8Bit().constData());
+  return false;
+}
+
+// Opens "Statystyka" and, once its window is up, saves the first user's daily
+// and averages panels into folder and closes it; false when a picture could
+// not be saved.
+bool SaveStatisticsPictures(olv::TForm1& form, const QString& folder) {
+  bool saved = true;
+  olv::TFormStatystyka& statystyka = form.FormStatystyka();
+  QTimer::singleShot(0, &statystyka, [&statystyka, &saved, folder] {
+    statystyka.WybierzWiersz(0);
+    statystyka.UruchomPanel(olv::ePanelStatystyki::Dzienne);
+    saved = SaveGrab(statystyka, folder + "/stats-daily.png") && saved;
+    statystyka.UruchomPanel(olv::ePanelStatystyki::Srednie);
+    saved = SaveGrab(statystyka, folder + "/stats-averages.png") && saved;
+    statystyka.close();
+  });
+  form.F_PokazFormStatystyka();
+  return saved;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // The log's long time format and the data files' decimal separator follow the
@@ -44,9 +76,9 @@ int main(int argc, char** argv) {
     form.UstawObslugeKoncaStartu([&form, &exit_code, path] {
       // After the slots are drawn: let the window paint once more first.
       QTimer::singleShot(0, &form, [&form, &exit_code, path] {
-        if (!form.grab().save(path, "PNG")) {
-          std::fprintf(stderr, "olv8-manager: cannot save %s\n", path.toLocal8Bit().constData());
-          exit_code = 1;
+        if (!SaveGrab(form, path)) exit_code = 1;
+        if (const char* stats = std::getenv("OLV8_SCREENSHOT_STATS"); stats && *stats) {
+          if (!SaveStatisticsPictures(form, QString::fromLocal8Bit(stats))) exit_code = 1;
         }
         const std::pair<const char*, bool (olv::TForm1::*)(const std::string&)> editors[] = {
             {"OLV8_DEVICES_SCREENSHOT", &olv::TForm1::ZapiszZdjecieEdytoraUrzadzen},

@@ -9,7 +9,10 @@
 # Without a display the manager runs on Qt's offscreen platform, saves a
 # picture of its main window after start-up to build/demo/main.png and one of
 # the device editor to build/demo/devices.png, one of the user editor with a
-# user selected to build/demo/users.png, and exits.
+# user selected to build/demo/users.png, and, with the cards' files in the
+# mirror as a synchronisation leaves them, pictures of the statistics window for
+# the first user on the daily and on the averages panel
+# (build/demo/stats-daily.png, build/demo/stats-averages.png), and exits.
 # With OLV8_PORT set to a serial port (COM3, /dev/ttyUSB0, ...), no simulator
 # is started and the devices are registered on that port.
 set -euo pipefail
@@ -101,17 +104,29 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   picture=$demo/main.png
   devices_picture=$demo/devices.png
   users_picture=$demo/users.png
-  echo "demo: no display; pictures of the main window and the editors go to $demo"
+  echo "demo: no display; pictures of the main window, the editors and the statistics go to $demo"
+  # What "Synchronizacja danych" would fetch: every file of each card, in the
+  # mirror folder of its device (the manager created the folders at start-up,
+  # so make them here first).
+  if [ -d "$demo/cards" ]; then
+    for card in "$demo"/cards/*/; do
+      mirror=$demo/data/extSD/$(basename "$card")
+      mkdir -p "$mirror"
+      find "$card" -maxdepth 1 -type f -exec cp -p {} "$mirror/" \;
+    done
+  fi
   status=0
   export QT_QPA_PLATFORM=offscreen OLV8_SCREENSHOT=$picture OLV8_DEVICES_SCREENSHOT=$devices_picture \
-    OLV8_SCREENSHOT_USERS=$users_picture
+    OLV8_SCREENSHOT_USERS=$users_picture OLV8_SCREENSHOT_STATS=$demo
   # A manager that never finishes its start-up must not hold the demo forever.
   run_manager timeout 120 || status=$?
   if [ "$status" -ne 0 ]; then
     echo "demo: the manager ended with status $status" >&2
     exit 1
   fi
-  for saved in "$picture" "$devices_picture" "$users_picture"; do
+  pictures=("$picture" "$devices_picture" "$users_picture")
+  [ -d "$demo/cards" ] && pictures+=("$demo/stats-daily.png" "$demo/stats-averages.png")
+  for saved in "${pictures[@]}"; do
     if [ ! -s "$saved" ]; then
       echo "demo: the manager saved no picture to $saved" >&2
       exit 1

@@ -58,11 +58,16 @@ std::optional<std::string> cCSV::Tekst(int separator, std::string* error) const 
   return bajty;
 }
 
-bool cCSV::ZapiszDoPliku(const std::string& sciezka, int separator, std::string* error) const {
-  std::string powod;
-  const std::optional<std::string> bajty = Tekst(separator, &powod);
-  if (bajty && WriteFileAtomically(sciezka, *bajty, &powod)) return true;
-  if (error != nullptr) *error = "Nie zapisano pliku \"" + sciezka + "\": " + powod;
+bool cCSV::ZapiszDoPliku(const std::string& sciezka, int separator, std::string* powod,
+                         std::string* blad_systemu) const {
+  std::string tekst_powodu;
+  const std::optional<std::string> bajty = Tekst(separator, &tekst_powodu);
+  if (bajty) {
+    eBladPliku rodzaj = eBladPliku::kInny;
+    if (WriteFileAtomically(sciezka, *bajty, blad_systemu, &rodzaj)) return true;
+    tekst_powodu = OpisBleduPliku(rodzaj);
+  }
+  if (powod != nullptr) *powod = tekst_powodu;
   return false;
 }
 

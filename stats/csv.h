@@ -34,9 +34,11 @@ class cCSV {
   virtual void ZakonczWiersz();
   // Writes through a temporary file, replacing an existing file. False when a
   // cell does not fit code page 1250 or the file cannot be written (nothing
-  // written then); error, when given, says why in Polish.
-  virtual bool ZapiszDoPliku(const std::string& sciezka, int separator,
-                             std::string* error = nullptr) const;
+  // written then); powod, when given, says why in Polish for the operator, and
+  // blad_systemu the system's own words for the log (empty when the text was
+  // refused before writing).
+  virtual bool ZapiszDoPliku(const std::string& sciezka, int separator, std::string* powod = nullptr,
+                             std::string* blad_systemu = nullptr) const;
 
   // The bytes ZapiszDoPliku writes; empty when a cell does not fit code page
   // 1250 (error then says which).

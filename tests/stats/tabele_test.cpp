@@ -129,8 +129,11 @@ TEST(CSV, QuotesOnlyWhereACellWouldOtherwiseBreakItsRow) {
   std::string error;
   EXPECT_FALSE(foreign.ZapiszDoPliku(folder.Path() + "f.csv", cCSV::kSrednik, &error));
   EXPECT_FALSE(FileExists(folder.Path() + "f.csv"));
-  EXPECT_NE(error.find("Nie zapisano pliku"), std::string::npos);
-  EXPECT_FALSE(with_filler.ZapiszDoPliku(folder.Path() + "brak/t.csv", cCSV::kSrednik, &error));
+  EXPECT_EQ(error, "tekst zawiera znak spoza strony kodowej 1250");
+  std::string system_error;
+  EXPECT_FALSE(with_filler.ZapiszDoPliku(folder.Path() + "brak/t.csv", cCSV::kSrednik, &error, &system_error));
+  EXPECT_EQ(error, "folder docelowy nie istnieje lub nie jest folderem");
+  EXPECT_NE(system_error.find("brak/t.csv"), std::string::npos);
 }
 
 }  // namespace

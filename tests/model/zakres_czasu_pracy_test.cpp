@@ -1,0 +1,78 @@
+// The derived durations and the order check of the work-time editor.
+#include "model/zakres_czasu_pracy.h"
+
+#include <gtest/gtest.h>
+
+#include "common/dates.h"
+
+namespace olv {
+namespace {
+
+cCzasyUzytkownika Czasy(int s, int e, int so, int sd, int eo, int ed) {
+  // Minutes of the day.
+  cCzasyUzytkownika czasy;
+  czasy.PoczatekPracy = CzasZGodzinyIMinuty(0, s);
+  czasy.KoniecPracy = CzasZGodzinyIMinuty(0, e);
+  czasy.PoczatekOd = CzasZGodzinyIMinuty(0, so);
+  czasy.PoczatekDo = CzasZGodzinyIMinuty(0, sd);
+  czasy.KoniecOd = CzasZGodzinyIMinuty(0, eo);
+  czasy.KoniecDo = CzasZGodzinyIMinuty(0, ed);
+  return czasy;
+}
+
+// The worked example and the empty week are shown through the editor's labels
+// (tests/ui/users); here the edges of the week.
+TEST(ZakresCzasuPracy, AWeekCountsOnlyTheSevenDaysAndItsHoursGoPast23) {
+  cCzasyUzytkownika czasy = Czasy(0, 1439, 0, 0, 1439, 1439);
+  czasy.DniPracy = 0x7F;
+  EXPECT_EQ(FormatDuration(WyliczZakresCzasuPracy(czasy).MaksymalnyTydzien, false), "167:53");
+  // Bits above Sunday are not days.
+  czasy.DniPracy = 0xFF81;
+  EXPECT_EQ(FormatDuration(WyliczZakresCzasuPracy(czasy).DomyslnyTydzien, false), "23:59");
+}
+
+TEST(ZakresCzasuPracy, EachBrokenOrderFlagsItsLabel) {
+  struct cPrzypadek {
+    cCzasyUzytkownika czasy;
+    cBledyZakresuCzasuPracy oczekiwane;
+  };
+  const auto bledy = [](bool pod, bool pdo, bool kod, bool kdo, bool kczas) {
+    return cBledyZakresuCzasuPracy{pod, pdo, kod, kdo, kczas};
+  };
+  const cPrzypadek przypadki[] = {
+      {Czasy(480, 960, 450, 510, 930, 990), bledy(false, false, false, false, false)},
+      // The edges are allowed: the start on its window's bounds, the end on its.
+      {Czasy(480, 960, 480, 480, 960, 960), bledy(false, false, false, false, false)},
+      {Czasy(480, 480, 450, 510, 930, 990), bledy(false, false, true, false, true)},
+      {Czasy(480, 960, 450, 510, 510, 990), bledy(false, false, true, false, false)},
+      {Czasy(449, 960, 450, 510, 930, 990), bledy(true, false, false, false, false)},
+      {Czasy(480, 960, 450, 449, 930, 990), bledy(false, true, false, false, false)},
+      {Czasy(511, 960, 450, 510, 930, 990), bledy(false, true, false, false, false)},
+      {Czasy(480, 929, 450, 510, 930, 990), bledy(false, false, true, false, false)},
+      {Czasy(480, 960, 450, 510, 930, 929), bledy(false, false, false, true, false)},
+      {Czasy(480, 991, 450, 510, 930, 990), bledy(false, false, false, true, false)},
+  };
+  for (const cPrzypadek& p : przypadki) {
+    const cBledyZakresuCzasuPracy b = SprawdzZakresCzasuPracy(p.czasy);
+    EXPECT_EQ(b.PoczatekOd, p.oczekiwane.PoczatekOd) << &p - przypadki;
+    EXPECT_EQ(b.PoczatekDo, p.oczekiwane.PoczatekDo) << &p - przypadki;
+    EXPECT_EQ(b.KoniecOd, p.oczekiwane.KoniecOd) << &p - przypadki;
+    EXPECT_EQ(b.KoniecDo, p.oczekiwane.KoniecDo) << &p - przypadki;
+    EXPECT_EQ(b.KoniecCzas, p.oczekiwane.KoniecCzas) << &p - przypadki;
+  }
+}
+
+TEST(ZakresCzasuPracy, StoredTimesReadAsTheMinuteTheEditorCanShow) {
+  int godzina = -1, minuta = -1;
+  // A 15-digit time from the file is the minute it stands for.
+  GodzinaIMinutaCzasu(0.333333333333333, godzina, minuta);
+  EXPECT_EQ(godzina * 100 + minuta, 800);
+  // The default of an unreadable time (a whole day) and negative values stay in range.
+  GodzinaIMinutaCzasu(1.0, godzina, minuta);
+  EXPECT_EQ(godzina * 100 + minuta, 2359);
+  GodzinaIMinutaCzasu(-0.5, godzina, minuta);
+  EXPECT_EQ(godzina * 100 + minuta, 0);
+}
+
+}  // namespace
+}  // namespace olv

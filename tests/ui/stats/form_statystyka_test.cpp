@@ -1,0 +1,274 @@
+// The statistics window on a fixed clock: the user list, the panels and their
+// titles and log lines, the counting mode, the work-time editor and "do CSV".
+#include "ui/stats/form_statystyka.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <filesystem>
+
+#include "common/dates.h"
+#include "common/files.h"
+#include "common/virtual_clock.h"
+#include "gtest/gtest.h"
+#include "model/dev_list.h"
+#include "model/user_list.h"
+#include "stats/lista_odbic.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/scripted_message_window.h"
+#include "ui/stats/tabela.h"
+#include "ui/stats/wykres_slupki_procentowe.h"
+#include "ui/users/form_help.h"
+
+namespace olv {
+namespace {
+
+using test::WhenModal;
+
+constexpr int32_t kUrzadzenie = 500;
+constexpr int32_t kUsunieteUrzadzenie = 999;
+
+class FormStatystykaTest : public ::testing::Test {
+ protected:
+  FormStatystykaTest()
+      : clock(EncodeDateTime(2026, 11, 18, 12, 0, 0)),
+        form(clock, komunikaty, pomoc, [this](const std::string& linia) { log.push_back(linia); }, folder.Path(),
+             folder.Path() + "data/users.txt", [this](const std::string&, std::string*) { return ++zapisy > 0; }) {
+    auto anna = std::make_unique<cUzytkownik>("Zofia Nowak", 1, "", "", 101);
+    auto bartek = std::make_unique<cUzytkownik>("bartek Zieliński", 2, "", "", 102);
+    uzytkownicy.DodajUzytkownika(std::move(anna));
+    uzytkownicy.DodajUzytkownika(std::move(bartek));
+    auto urzadzenie = std::make_unique<cUrzadzenie>(kUrzadzenie);
+    urzadzenie->Nazwa = "Wejście główne";
+    urzadzenia.DodajUrzadzenie(std::move(urzadzenie));
+    // Zofia: Monday with a device deleted since, Tuesday with a neutral
+    // punch late in the day, and a day in October.
+    Odbicie(1, EncodeDateTime(2026, 10, 7, 8, 0, 0), 1);
+    Odbicie(1, EncodeDateTime(2026, 10, 7, 15, 0, 0), 2);
+    Odbicie(1, EncodeDateTime(2026, 11, 16, 8, 0, 0), 1, kUsunieteUrzadzenie);
+    Odbicie(1, EncodeDateTime(2026, 11, 16, 16, 0, 0), 2);
+    Odbicie(1, EncodeDateTime(2026, 11, 17, 7, 55, 0), 1);
+    Odbicie(1, EncodeDateTime(2026, 11, 17, 16, 5, 0), 2);
+    Odbicie(1, EncodeDateTime(2026, 11, 17, 18, 0, 0), 0);
+    form.Przygotuj(uzytkownicy, urzadzenia, odbicia);
+    form.show();
+  }
+
+  void Odbicie(int32_t uzytkownik, double czas, uint8_t kierunek, int32_t urzadzenie = kUrzadzenie) {
+    auto odbicie = std::make_unique<cOdbicie>();
+    odbicie->IDUzytkownika = uzytkownik;
+    odbicie->Czas = czas;
+    odbicie->Kierunek = kierunek;
+    odbicie->Urzadzenie = urzadzenie;
+    odbicia.DodajOdbicie(std::move(odbicie));
+  }
+  std::string Tekst(const char* nazwa) { return form.findChild<QLabel*>(nazwa)->text().toStdString(); }
+  cTabela* Tabela(const char* nazwa) { return form.findChild<cTabela*>(nazwa); }
+  std::string Komorka(const char* tabela, int kolumna, int wiersz) {
+    const cKomorka* komorka = Tabela(tabela)->Komorka(kolumna, wiersz);
+    return komorka ? komorka->Tekst : "<brak>";
+  }
+  void Menu(const char* nazwa) { form.findChild<QAction*>(nazwa)->trigger(); }
+  bool Widoczny(const char* nazwa) { return form.findChild<QWidget*>(nazwa)->isVisible(); }
+
+  test::cTemporaryFolder folder;
+  cVirtualClock clock;
+  cScriptedMessageWindow komunikaty;
+  std::vector<std::string> log;
+  int zapisy = 0;
+  cUserList uzytkownicy{clock};
+  cDevList urzadzenia{clock};
+  cListaOdbic odbicia;
+  TFormHelp pomoc;
+  TFormStatystyka form;
+};
+
+TEST_F(FormStatystykaTest, AUserWithoutPunchesShowsTodaysHoursAndOnlyTheSumRow) {
+  QListWidget* lista = form.findChild<QListWidget*>("ListBoxUzytkownicy");
+  ASSERT_EQ(lista->count(), 2);
+  // Name order ignores the letter case.
+  EXPECT_EQ(lista->item(0)->text(), "bartek Zieliński");
+  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "-");
+  EXPECT_FALSE(Widoczny("PanelDzisiejsze"));
+  EXPECT_EQ(form.findChild<QComboBox*>("ComboBox1")->currentText(), "zliczanie czasu dzienne (wejście/wyjście)");
+
+  form.WybierzWiersz(0);
+  EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Aktualne);
+  EXPECT_TRUE(Widoczny("PanelDzisiejsze"));
+  EXPECT_FALSE(Widoczny("PanelProszeCzekac"));
+  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "Zestawienie dzisiejsze dla użytkownika bartek Zieliński");
+  EXPECT_EQ(Tekst("LabelNazwa"), "bartek Zieliński");
+  EXPECT_EQ(Tekst("LabelPrzyjscie"), "brak zdarzeń");
+  EXPECT_EQ(Tekst("LabelGodzinyPracy").empty(), false);
+  EXPECT_EQ(log, std::vector<std::string>{"FormStatystyka: F_UruchomPanelDzisiejsze"});
+
+  form.findChild<QAbstractButton*>("ImageButtonMiesieczne")->click();
+  EXPECT_TRUE(Widoczny("PanelMiesieczne"));
+  EXPECT_FALSE(Widoczny("PanelDzisiejsze"));
+  EXPECT_EQ(Tabela("TabelaMiesieczna")->LiczbaWierszy(), 1);
+  EXPECT_EQ(Komorka("TabelaMiesieczna", 0, 0), "Suma");
+  form.findChild<QAbstractButton*>("ImageButtonZdarzenia")->click();
+  EXPECT_EQ(Tabela("TabelaZdarzenia")->LiczbaWierszy(), 0);
+  EXPECT_EQ(log.back(), "FormStatystyka: F_UruchomPanelZdarzenia");
+
+  // "Informacje": the help on the counting modes.
+  int temat = -1;
+  WhenModal([&](QWidget* okno) {
+    temat = okno == &pomoc ? okno->findChild<QListWidget*>()->currentRow() : -2;
+    okno->close();
+  });
+  Menu("MenuInformacje");
+  EXPECT_EQ(temat, kPomocTrybyZliczaniaCzasu);
+}
+
+TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) {
+  // Typing the start of a name selects the user.
+  QListWidget* lista = form.findChild<QListWidget*>("ListBoxUzytkownicy");
+  lista->setFocus();
+  QKeyEvent z(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
+  QApplication::sendEvent(lista, &z);
+  ASSERT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByUnique(101));
+  Menu("MenuZdarzenia");
+  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "Zestawienie zdarzeń dla użytkownika Zofia Nowak");
+  cTabela* tabela = Tabela("TabelaZdarzenia");
+  ASSERT_EQ(tabela->LiczbaWierszy(), 7);
+  // Newest day first, times oldest first within it.
+  EXPECT_EQ(Komorka("TabelaZdarzenia", 0, 0), "2026-11-17");
+  EXPECT_EQ(Komorka("TabelaZdarzenia", 0, 1), "");
+  EXPECT_EQ(Komorka("TabelaZdarzenia", 0, 3), "2026-11-16");
+  EXPECT_EQ(Komorka("TabelaZdarzenia", 4, 3), ".");
+  EXPECT_EQ(Komorka("TabelaZdarzenia", 4, 4), "Wejście główne");
+  // The 650 pixels of columns leave a filler in the wider image.
+  EXPECT_TRUE(tabela->MaWypelnienie());
+
+  // A date row in its colour over the column colours, the next row in the column's.
+  const QImage obraz = tabela->grab().toImage();
+  EXPECT_EQ(obraz.pixelColor(150, 21 + 3), QColor(255, 217, 167));
+  EXPECT_EQ(obraz.pixelColor(150, 42 + 3), QColor(235, 251, 139));
+  EXPECT_EQ(obraz.pixelColor(101, 42 + 3), QColor(235, 251, 139));
+
+  // A wider window gives the filler the difference.
+  const int wypelnienie = tabela->Naglowek()[5].Szerokosc;
+  form.resize(form.width() + 120, form.height());
+  test::RunUntil([&] { return tabela->Naglowek()[5].Szerokosc != wypelnienie; }, 1000);
+  EXPECT_EQ(tabela->Naglowek()[5].Szerokosc, wypelnienie + 120);
+}
+
+TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {
+  form.WybierzWiersz(1);
+  Menu("MenuDzienne");
+  ASSERT_EQ(Komorka("TabelaDzienna", 0, 0), "2026-11-17");
+  const std::string wejscie_wyjscie = Komorka("TabelaDzienna", 4, 0);
+  const size_t linie = log.size();
+  form.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(1);
+  EXPECT_EQ(log.size(), linie + 1);
+  EXPECT_EQ(log.back(), "FormStatystyka: F_UruchomPanelDzienne");
+  // Activity mode counts the neutral punch at 18:00 too.
+  EXPECT_NE(Komorka("TabelaDzienna", 4, 0), wejscie_wyjscie);
+  EXPECT_EQ(wejscie_wyjscie.find("08:10"), 0u);
+}
+
+TEST_F(FormStatystykaTest, TheAveragesPanelAlwaysHasSevenWeekdayBars) {
+  Menu("MenuSrednie");
+  // No user yet: empty content, the title with an empty name.
+  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "Średni czas pracy dla użytkownika ");
+  form.WybierzWiersz(1);
+  EXPECT_EQ(log.back(), "FormStatystyka: F_UruchomPanelCzasPracy");
+  EXPECT_EQ(form.findChild<cWykresSlupkiProcentowe*>("ImageCzasPracyDzienTygodnia")->Slupki().size(), 7u);
+  EXPECT_EQ(form.findChild<cWykresSlupkiProcentowe*>("ImageCzasPracyMiesiac")->Slupki().size(), 2u);
+  EXPECT_TRUE(Widoczny("ImageCzasPracyTydzien"));
+}
+
+TEST_F(FormStatystykaTest, TheWorkTimeEditorOpensForTheSelectedUserAndTheDayIsRecomputed) {
+  Menu("MenuCzasyPracy");  // no user: nothing
+  form.WybierzWiersz(1);
+  Menu("MenuDzienne");
+  const size_t linie = log.size();
+  WhenModal([](QWidget* edytor) {
+    edytor->findChild<QComboBox*>("ComboBoxPoczatekDoGodzina")->setCurrentIndex(7);
+    edytor->findChild<QAbstractButton*>("ButtonZapisz")->click();
+  });
+  Menu("MenuCzasyPracy");
+  EXPECT_EQ(zapisy, 1);
+  EXPECT_EQ(log.size(), linie + 1);
+  // Starting at 07:55 is now after the start window: red.
+  EXPECT_EQ(Tabela("TabelaDzienna")->Komorka(2, 0)->KolorTekstu, QColor(255, 0, 0));
+}
+
+TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOldFile) {
+  int dialogi = 0;
+  std::string wybrany;
+  form.UstawWyborPliku([&] {
+    ++dialogi;
+    return wybrany;
+  });
+  form.WybierzWiersz(1);
+  Menu("MenuDoCSV");  // the today panel has no table
+  EXPECT_EQ(dialogi, 0);
+
+  Menu("MenuMiesieczne");
+  Menu("MenuDoCSV");  // cancelled
+  EXPECT_EQ(dialogi, 1);
+  EXPECT_TRUE(komunikaty.Informations().empty());
+
+  wybrany = folder.Path() + "miesiace.csv";
+  Menu("MenuDoCSV");
+  ASSERT_EQ(komunikaty.Informations().size(), 1u);
+  EXPECT_EQ(komunikaty.Informations()[0], "Wyeskportowano dane do pliku.");
+  const std::string tekst = ReadWholeFile(wybrany).value_or("");
+  // "Suma" and October, each ended by one line end, each with the filler's empty cell.
+  ASSERT_EQ(std::count(tekst.begin(), tekst.end(), '\n'), 2);
+  EXPECT_EQ(tekst.substr(0, 5), "Suma;");
+  EXPECT_NE(tekst.find("\r\n2026-10;"), std::string::npos);
+  EXPECT_EQ(tekst.substr(tekst.size() - 3), ";\r\n");
+
+  // The temporary file cannot be made: the old file stays whole.
+  std::filesystem::create_directory(wybrany + ".tmp");
+  Menu("MenuDzienne");
+  Menu("MenuDoCSV");
+  ASSERT_EQ(komunikaty.Informations().size(), 2u);
+  EXPECT_EQ(komunikaty.Informations()[1], "Nie można zapisać pliku " + wybrany + ": plik jest używany lub w jego miejscu stoi folder.");
+  EXPECT_EQ(ReadWholeFile(wybrany).value_or(""), tekst);
+
+  wybrany = folder.Path() + "brak/plik.csv";
+  Menu("MenuDoCSV");
+  EXPECT_EQ(komunikaty.Informations().back(), "Nie można zapisać pliku " + wybrany + ": folder nie istnieje.");
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(FormStatystykaTest, TheSaveDialogStartsEmptyInTheProgramFolderAndAddsTheSuffix) {
+  form.WybierzWiersz(1);
+  Menu("MenuZdarzenia");
+  QString nazwa, folder_dialogu, rozszerzenie, plik;
+  QStringList filtry;
+  WhenModal([&](QWidget* okno) {
+    auto* dialog = qobject_cast<QFileDialog*>(okno);
+    ASSERT_NE(dialog, nullptr);
+    nazwa = dialog->objectName();
+    folder_dialogu = dialog->directory().absolutePath() + "/";
+    rozszerzenie = dialog->defaultSuffix();
+    filtry = dialog->nameFilters();
+    plik = dialog->selectedFiles().value(0);
+    dialog->selectFile(QString::fromStdString(folder.Path()) + "zdarzenia");
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Menu("MenuDoCSV");
+  EXPECT_EQ(nazwa, "SaveDialog1");
+  EXPECT_EQ(folder_dialogu.toStdString(), folder.Path());
+  EXPECT_EQ(rozszerzenie, "csv");
+  EXPECT_EQ(filtry, QStringList{"CSV (*.csv)"});
+  // No name yet: the selection is the folder itself.
+  EXPECT_EQ(plik.toStdString() + "/", folder.Path());
+  // Seven events, each line with the filler's empty cell at its end.
+  const std::string tekst = ReadWholeFile(folder.Path() + "zdarzenia.csv").value_or("");
+  EXPECT_EQ(std::count(tekst.begin(), tekst.end(), '\n'), 7);
+  EXPECT_EQ(tekst.substr(0, 17), "2026-11-17;07:55:");
+  EXPECT_EQ(komunikaty.Informations().back(), "Wyeskportowano dane do pliku.");
+}
+
+}  // namespace
+}  // namespace olv

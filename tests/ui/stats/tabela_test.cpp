@@ -1,0 +1,161 @@
+// The table as drawn: pixels at chosen points, the grid, the filler, scrolling
+// and the pressed and pointed rows.
+#include "ui/stats/tabela.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "gtest/gtest.h"
+#include "tests/ui/qt_test_support.h"
+
+namespace olv {
+namespace {
+
+constexpr int kKrok = 21;
+
+QImage Obraz(cTabela& tabela) { return tabela.grab().toImage(); }
+
+// A table of rows x two columns (widths 100, 80) on a 400 x height image.
+void Wypelnij(cTabela& tabela, int wiersze, int wysokosc) {
+  cZawartoscTabeli zawartosc;
+  zawartosc.DodajKolumne("Data", 100);
+  zawartosc.DodajKolumne("Czas", 80);
+  for (int w = 0; w < wiersze; ++w) zawartosc.DodajWiersz().Komorki[0].Tekst = std::to_string(w);
+  tabela.UstawZawartosc(zawartosc);
+  tabela.resize(400 + tabela.PasekPrzewijania()->sizeHint().width(), wysokosc);
+  tabela.WypelnijSzerokosc();
+  tabela.AktualizujPasekPrzewijania();
+}
+
+void Mysz(cTabela& tabela, QEvent::Type typ, Qt::MouseButton przycisk, int y) {
+  QMouseEvent zdarzenie(typ, QPointF(50, y), QPointF(50, y), przycisk,
+                        typ == QEvent::MouseMove ? Qt::NoButton : przycisk, Qt::NoModifier);
+  QApplication::sendEvent(&tabela, &zdarzenie);
+}
+
+TEST(Tabela, GridOperationsKeepRowsAndColumnsInStep) {
+  cTabela tabela;
+  tabela.DodajWiersz();
+  tabela.Resetuj();
+  EXPECT_EQ(tabela.LiczbaWierszy(), 1);
+  EXPECT_EQ(tabela.LiczbaKolumn(), 1);
+  for (int i = 0; i < 3; ++i) tabela.DodajKolumne();
+  EXPECT_EQ(tabela.LiczbaKolumn(), 4);
+  EXPECT_EQ(tabela.LiczbaWierszy(), 1);
+
+  // Inserting keeps every other cell where it was in its row.
+  tabela.Komorka(0, 0)->Tekst = "a";
+  tabela.Komorka(3, 0)->Tekst = "d";
+  tabela.DodajWiersz();
+  tabela.Komorka(3, 1)->Tekst = "h";
+  tabela.WstawKolumne(1);
+  tabela.WstawWiersz(0);
+  EXPECT_EQ(tabela.LiczbaKolumn(), 5);
+  EXPECT_EQ(tabela.LiczbaWierszy(), 3);
+  EXPECT_EQ(tabela.Komorka(0, 1)->Tekst, "a");
+  EXPECT_EQ(tabela.Komorka(4, 1)->Tekst, "d");
+  EXPECT_EQ(tabela.Komorka(4, 2)->Tekst, "h");
+  EXPECT_EQ(tabela.Komorka(5, 0), nullptr);
+  EXPECT_EQ(tabela.Komorka(0, 3), nullptr);
+
+  tabela.Resetuj();
+  tabela.UsunWiersz(0);
+  EXPECT_EQ(tabela.LiczbaWierszy(), 0);
+  EXPECT_EQ(tabela.Komorka(0, 0), nullptr);
+}
+
+TEST(Tabela, DrawsHeaderCellsGridLinesAndTheBackgroundBelowTheRows) {
+  cTabela tabela;
+  Wypelnij(tabela, 3, 200);
+  tabela.UstawKolorKolumny(1, QColor(235, 251, 139));
+  tabela.UstawKolorWiersza(1, QColor(255, 217, 167));
+  ASSERT_TRUE(tabela.MaWypelnienie());
+  // 400 - (100 + 1) - (80 + 1) pixels remain.
+  EXPECT_EQ(tabela.Naglowek()[2].Szerokosc, 218);
+  EXPECT_EQ(tabela.LiczbaKolumn(), 3);
+  EXPECT_FALSE(tabela.PasekPrzewijania()->isVisible());
+
+  const QImage obraz = Obraz(tabela);
+  EXPECT_EQ(obraz.pixelColor(5, 5), cTabela::kKolorNaglowka);
+  EXPECT_EQ(obraz.pixelColor(100, 5), cTabela::kKolorLinii);       // between header cells
+  EXPECT_EQ(obraz.pixelColor(5, 20), cTabela::kKolorLinii);        // under the header
+  EXPECT_EQ(obraz.pixelColor(3, kKrok + 2), cTabela::kKolorDomyslny);  // row 0, column 0
+  EXPECT_EQ(obraz.pixelColor(103, kKrok + 2), QColor(235, 251, 139));  // row 0, column 1
+  EXPECT_EQ(obraz.pixelColor(100, kKrok + 2), cTabela::kKolorLinii);
+  EXPECT_EQ(obraz.pixelColor(5, kKrok + 20), cTabela::kKolorLinii);  // between rows 0 and 1
+  EXPECT_EQ(obraz.pixelColor(103, 2 * kKrok + 2), QColor(255, 217, 167));  // row 1 over the column
+  EXPECT_EQ(obraz.pixelColor(300, 2 * kKrok + 2), QColor(255, 217, 167));  // the filler too
+  EXPECT_EQ(obraz.pixelColor(5, 4 * kKrok + 3), cTabela::kKolorDomyslny);  // below the rows
+  EXPECT_EQ(obraz.pixelColor(200, 199), cTabela::kKolorLinii);             // the frame
+
+  // A header wider than the image leaves no filler; a second fill replaces the first.
+  tabela.Resetuj();
+  tabela.Naglowek().Dodaj("Data", 250);
+  tabela.DodajKolumne();
+  tabela.Naglowek().Dodaj("Urządzenie", 250);
+  tabela.WypelnijSzerokosc();
+  EXPECT_FALSE(tabela.MaWypelnienie());
+  EXPECT_EQ(tabela.LiczbaKolumn(), 2);
+  Wypelnij(tabela, 3, 200);
+  tabela.WypelnijSzerokosc();
+  EXPECT_EQ(tabela.LiczbaKolumn(), 3);
+  EXPECT_EQ(tabela.Naglowek().Liczba(), 3);
+}
+
+TEST(Tabela, ClicksMarkThePressedRowAndTheRightButtonClearsIt) {
+  cTabela tabela;
+  Wypelnij(tabela, 5, 200);
+  tabela.show();
+  Mysz(tabela, QEvent::MouseButtonPress, Qt::LeftButton, 2 * kKrok + 5);
+  EXPECT_EQ(tabela.WcisnietyWiersz(), 1);
+  Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 3 * kKrok + 5);
+  EXPECT_EQ(tabela.WskazanyWiersz(), 2);
+  QImage obraz = Obraz(tabela);
+  EXPECT_EQ(obraz.pixelColor(3, 2 * kKrok + 3), cTabela::kKolorWcisniety);
+  EXPECT_EQ(obraz.pixelColor(3, 3 * kKrok + 3), cTabela::kKolorWskazany);
+  EXPECT_EQ(obraz.pixelColor(3, kKrok + 3), cTabela::kKolorDomyslny);
+
+  // The header row is never a data row.
+  Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 10);
+  EXPECT_EQ(tabela.WskazanyWiersz(), -1);
+  Mysz(tabela, QEvent::MouseButtonPress, Qt::RightButton, 3 * kKrok + 5);
+  EXPECT_EQ(tabela.WcisnietyWiersz(), -1);
+  obraz = Obraz(tabela);
+  EXPECT_EQ(obraz.pixelColor(3, 2 * kKrok + 3), cTabela::kKolorDomyslny);
+}
+
+TEST(Tabela, ALongTableScrollsByBarAndWheelAndDrawsItsLastRowAtTheBottom) {
+  cTabela tabela;
+  Wypelnij(tabela, 2000, 201);
+  tabela.show();
+  ASSERT_TRUE(tabela.PasekPrzewijania()->isVisible());
+  const int maksimum = 2000 * kKrok - (201 - kKrok);
+  EXPECT_EQ(tabela.MaksymalnePrzewiniecie(), maksimum);
+  EXPECT_EQ(tabela.PasekPrzewijania()->maximum(), maksimum);
+
+  QWheelEvent w_dol(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&tabela, &w_dol);
+  EXPECT_EQ(tabela.PozycjaPrzewijania(), 3 * kKrok);
+  EXPECT_EQ(tabela.WierszPodPunktem(kKrok), 3);
+
+  tabela.PasekPrzewijania()->setValue(maksimum + 500);
+  EXPECT_EQ(tabela.PozycjaPrzewijania(), maksimum);
+  tabela.UstawKolorWiersza(1999, QColor(255, 255, 221));
+  const QImage obraz = Obraz(tabela);
+  // The last row ends on the frame at the image's bottom edge.
+  EXPECT_EQ(obraz.pixelColor(5, 180), QColor(255, 255, 221));
+  EXPECT_EQ(obraz.pixelColor(5, 199), QColor(255, 255, 221));
+  EXPECT_EQ(obraz.pixelColor(5, 179), cTabela::kKolorLinii);
+  EXPECT_EQ(obraz.pixelColor(5, 200), cTabela::kKolorLinii);
+  EXPECT_EQ(tabela.WierszPodPunktem(200), 1999);
+
+  // Fewer rows: the position falls back within the new maximum.
+  Wypelnij(tabela, 4, 201);
+  EXPECT_EQ(tabela.PozycjaPrzewijania(), 0);
+  EXPECT_FALSE(tabela.PasekPrzewijania()->isVisible());
+}
+
+}  // namespace
+}  // namespace olv

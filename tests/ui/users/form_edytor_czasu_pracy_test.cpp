@@ -1,0 +1,156 @@
+#include "ui/users/form_edytor_czasu_pracy.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+#include "common/dates.h"
+#include "gtest/gtest.h"
+#include "model/uzytkownik.h"
+#include "tests/ui/qt_test_support.h"
+#include "ui/common/scripted_message_window.h"
+
+namespace olv {
+namespace {
+
+class FormEdytorCzasuPracyTest : public ::testing::Test {
+ protected:
+  FormEdytorCzasuPracyTest()
+      : form(komunikaty, "/home/data/users.txt", [this](const std::string& sciezka, std::string*) {
+          zapisane.push_back(sciezka);
+          // What the file would receive: the user's settings at the moment of writing.
+          zapisane_czasy.push_back(uzytkownik.CzasyPracy);
+          return zapis_udany;
+        }) {
+    uzytkownik.Nazwa = "Anna Nowak";
+    cCzasyUzytkownika& c = uzytkownik.CzasyPracy;
+    c.PoczatekPracy = 8 * kOneHour;
+    c.KoniecPracy = 16 * kOneHour;
+    c.PoczatekOd = 7.5 * kOneHour;
+    c.PoczatekDo = 8.5 * kOneHour;
+    c.KoniecOd = 15.5 * kOneHour;
+    c.KoniecDo = 16.5 * kOneHour;
+    c.FromString("12345");
+    form.UstawUzytkownika(&uzytkownik);
+    form.Wczytaj();
+    form.show();
+  }
+
+  std::string Tekst(const char* name) { return form.findChild<QLabel*>(name)->text().toStdString(); }
+  bool Czerwona(const char* name) {
+    return form.findChild<QLabel*>(name)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+  }
+  QComboBox* Combo(const char* name) { return form.findChild<QComboBox*>(name); }
+  void Kliknij(const char* name) { form.findChild<QAbstractButton*>(name)->click(); }
+
+  cScriptedMessageWindow komunikaty;
+  cUzytkownik uzytkownik{42};
+  std::vector<std::string> zapisane;
+  std::vector<cCzasyUzytkownika> zapisane_czasy;
+  bool zapis_udany = true;
+  TFormEdytorCzasuPracy form;
+};
+
+const char* const kEtykietyPorzadku[] = {"LabelPoczatekOd", "LabelPoczatekDo", "LabelKoniecOd", "LabelKoniecDo",
+                                         "LabelKoniecCzas"};
+
+TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings) {
+  EXPECT_EQ(form.windowTitle(), "Edytor zakresu czasu pracy");
+  EXPECT_EQ(Tekst("LabelNazwaUzytkownika"), "Anna Nowak");
+  EXPECT_EQ(Combo("ComboBoxPoczatekOdGodzina")->currentText(), "07");
+  EXPECT_EQ(Combo("ComboBoxPoczatekOdMinuta")->currentText(), "30");
+  EXPECT_EQ(Combo("ComboBoxKoniecCzasGodzina")->count(), 24);
+  EXPECT_EQ(Combo("ComboBoxKoniecCzasMinuta")->count(), 60);
+  const std::vector<std::string> wartosci = {
+      Tekst("LabelCzasPracy"),        Tekst("LabelMinimalnyDzien"),   Tekst("LabelMaksymalnyDzien"),
+      Tekst("LabelDomyslnyTydzien"),  Tekst("LabelMinimalnyTydzien"), Tekst("LabelMaksymalnyTydzien"),
+      Tekst("LabelZakresPoczatek"),   Tekst("LabelZakresKoniec")};
+  EXPECT_EQ(wartosci, (std::vector<std::string>{"08:00", "07:00", "09:00", "40:00", "35:00", "45:00", "01:00",
+                                                "01:00"}));
+  for (const char* etykieta : kEtykietyPorzadku) EXPECT_FALSE(Czerwona(etykieta)) << etykieta;
+  EXPECT_FALSE(Czerwona("LabelDomyslnyTydzien"));
+
+  // Saturday added and the end moved: the values follow at once.
+  form.findChild<QCheckBox*>("CheckBox6")->click();
+  Combo("ComboBoxKoniecCzasGodzina")->setCurrentIndex(15);
+  Combo("ComboBoxKoniecCzasMinuta")->setCurrentIndex(45);
+  EXPECT_EQ(Tekst("LabelCzasPracy"), "07:45");
+  EXPECT_EQ(Tekst("LabelDomyslnyTydzien"), "46:30");
+
+  Kliknij("ButtonZapisz");
+  EXPECT_FALSE(form.isVisible());
+  ASSERT_EQ(zapisane, std::vector<std::string>{"/home/data/users.txt"});
+  EXPECT_EQ(zapisane_czasy[0].ToString(), "123456");
+  EXPECT_EQ(FormatDuration(zapisane_czasy[0].KoniecPracy, false), "15:45");
+  EXPECT_EQ(FormatDuration(zapisane_czasy[0].PoczatekOd, false), "07:30");
+  EXPECT_TRUE(komunikaty.Questions().empty());
+}
+
+TEST_F(FormEdytorCzasuPracyTest, BrokenOrderOnlyColoursAndNoDayMakesTheWeeksZeroInRed) {
+  for (int dzien = 1; dzien <= 5; ++dzien) {
+    form.findChild<QCheckBox*>(("CheckBox" + std::to_string(dzien)).c_str())->click();
+  }
+  for (const char* etykieta : {"LabelMinimalnyTydzien", "LabelDomyslnyTydzien", "LabelMaksymalnyTydzien"}) {
+    EXPECT_EQ(Tekst(etykieta), "00:00");
+    EXPECT_TRUE(Czerwona(etykieta)) << etykieta;
+  }
+  Combo("ComboBoxKoniecCzasGodzina")->setCurrentIndex(8);
+  EXPECT_TRUE(Czerwona("LabelKoniecCzas"));
+  // The end now lies before its window too.
+  EXPECT_TRUE(Czerwona("LabelKoniecOd"));
+  EXPECT_FALSE(Czerwona("LabelPoczatekOd"));
+
+  Kliknij("ButtonZapisz");
+  ASSERT_EQ(zapisane_czasy.size(), 1u);
+  EXPECT_EQ(zapisane_czasy[0].ToString(), "");
+  EXPECT_EQ(FormatDuration(zapisane_czasy[0].KoniecPracy, false), "08:00");
+}
+
+TEST_F(FormEdytorCzasuPracyTest, TheCloseBoxAsksEvenWhenNothingChanged) {
+  komunikaty.Answer(kOdpowiedzNie);
+  form.close();
+  ASSERT_EQ(komunikaty.Questions().size(), 1u);
+  EXPECT_EQ(komunikaty.Questions()[0].text, "Czy chcesz zapisać zmiany czasu pracy tego użytkownika?");
+  EXPECT_EQ(komunikaty.Questions()[0].first, "Zapisz");
+  EXPECT_EQ(komunikaty.Questions()[0].second, "Nie");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(zapisane.empty());
+
+  // "Zamknij" neither asks nor saves, and drops what was changed.
+  form.Wczytaj();
+  form.show();
+  Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
+  Kliknij("ButtonZamknij");
+  EXPECT_EQ(komunikaty.Questions().size(), 1u);
+  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "08:00");
+
+  // "Zapisz" at the question saves.
+  form.Wczytaj();
+  form.show();
+  Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
+  komunikaty.Answer(kOdpowiedzTak);
+  form.close();
+  EXPECT_EQ(zapisane.size(), 1u);
+  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "09:00");
+  EXPECT_EQ(komunikaty.Unscripted(), 0);
+}
+
+TEST_F(FormEdytorCzasuPracyTest, AFailedSaveIsToldKeepsTheUserAsTheFileHasItAndStaysOpen) {
+  zapis_udany = false;
+  Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
+  Kliknij("ButtonZapisz");
+  EXPECT_TRUE(form.isVisible());
+  ASSERT_EQ(komunikaty.Informations().size(), 1u);
+  EXPECT_NE(komunikaty.Informations()[0].find("/home/data/users.txt"), std::string::npos);
+  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "08:00");
+  EXPECT_EQ(Combo("ComboBoxPoczatekCzasGodzina")->currentIndex(), 9);
+
+  zapis_udany = true;
+  Kliknij("ButtonZapisz");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "09:00");
+}
+
+}  // namespace
+}  // namespace olv
