@@ -236,7 +236,7 @@ TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOld
 
   wybrany = folder.Path() + "brak/plik.csv";
   Menu("MenuDoCSV");
-  EXPECT_EQ(komunikaty.Informations().back(), "Nie można zapisać pliku " + wybrany + ": folder nie istnieje.");
+  EXPECT_EQ(komunikaty.Informations().back(), "Nie można zapisać pliku " + wybrany + ": folder docelowy nie istnieje lub nie jest folderem.");
   EXPECT_TRUE(form.isVisible());
 }
 
