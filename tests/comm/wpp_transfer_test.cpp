@@ -116,53 +116,35 @@ TEST_F(WppTransferTest, DownloadRequestAndAcknowledgedFrames) {
   EXPECT_FALSE(wpp->TrybTransferuPliku());
 }
 
-TEST_F(WppTransferTest, FrameWithBadSumIsRefusedBySilenceThenAskedForAgain) {
-  RequestDownload("A.CSV");
-  const std::string file = Pattern(300);
-  Bytes bad = DataFrame(0, file);
-  bad.back() ^= 0x01;
-  FromDevice(FileHeader(300));
-  FromDevice(bad);
-  clock.AdvanceMs(500);
-  EXPECT_TRUE(sent.empty()) << "a refused frame gets no answer";
-  ASSERT_TRUE(WaitForSent(1, 1500));
-  EXPECT_EQ(sent, Bytes{'d'});
-  FromDevice(DataFrame(0, file));
-  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 500));
-  EXPECT_EQ(received[0], file);
-}
-
-TEST_F(WppTransferTest, FrameWithBadHeaderCheckIsNeverKeptEvenWhenItsSumAgrees) {
-  RequestDownload("B.CSV");
+// A frame is kept only when its header check and its sum both agree and its
+// payload fits; any other is refused by silence, then asked for again with 'd'.
+TEST_F(WppTransferTest, DamagedFramesAreRefusedBySilenceThenAskedForAgain) {
   const std::string file = Pattern(700);
-  Bytes broken = DataFrame(0, file.substr(0, 512));
-  broken[3] ^= 0x40;
-  FromDevice(FileHeader(700));
-  FromDevice(broken);
-  ASSERT_TRUE(WaitForSent(1, 1500));
-  EXPECT_EQ(sent, Bytes{'d'});
-  EXPECT_EQ(wpp->BajtyPrzeslane(), 0u);
-  FromDevice(DataFrame(0, file.substr(0, 512)));
-  ASSERT_TRUE(WaitForSent(2));
-  FromDevice(DataFrame(1, file.substr(512)));
-  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 500));
-  EXPECT_EQ(received[0], file);
-  EXPECT_EQ(wpp->IloscBledow(), 0u) << "counters are cleared with the finished file";
-}
-
-TEST_F(WppTransferTest, OversizedFrameIsRefusedWithoutOverrunningTheBuffer) {
-  RequestDownload("C.CSV");
-  const std::string file = Pattern(100);
+  const Bytes good = DataFrame(0, file.substr(0, 512));
+  Bytes bad_sum = good;
+  bad_sum.back() ^= 0x01;
+  Bytes bad_check = good;  // its sum still agrees
+  bad_check[3] ^= 0x40;
   // 2 000 payload bytes announced with a valid header check.
-  Bytes huge = DataFrame(0, std::string(2000, 'x'));
-  FromDevice(FileHeader(100));
-  FromDevice(huge);
-  ASSERT_TRUE(WaitForSent(1, 1500));
-  EXPECT_EQ(sent, Bytes{'d'});
-  clock.AdvanceMs(100);
-  FromDevice(DataFrame(0, file));
-  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 1500));
-  EXPECT_EQ(received[0], file);
+  const Bytes oversized = DataFrame(0, std::string(2000, 'x'));
+  for (const Bytes& damaged : {bad_sum, bad_check, oversized}) {
+    received.clear();
+    RequestDownload("B.CSV");
+    FromDevice(FileHeader(700));
+    FromDevice(damaged);
+    clock.AdvanceMs(500);
+    EXPECT_TRUE(sent.empty()) << "a refused frame gets no answer";
+    ASSERT_TRUE(WaitForSent(1, 1500));
+    EXPECT_EQ(sent, Bytes{'d'});
+    EXPECT_EQ(wpp->BajtyPrzeslane(), 0u);
+    clock.AdvanceMs(100);
+    FromDevice(good);
+    ASSERT_TRUE(WaitForSent(2));
+    FromDevice(DataFrame(1, file.substr(512)));
+    ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 1500));
+    EXPECT_EQ(received[0], file);
+    EXPECT_EQ(wpp->IloscBledow(), 0u) << "counters are cleared with the finished file";
+  }
 }
 
 TEST_F(WppTransferTest, MorePayloadThanAnnouncedOrAnotherSizeThanListedAbandonsTheDownload) {
