@@ -280,25 +280,6 @@ TEST_F(SterownikTest, DevicesThatBringNothingNewAreEndedWithinTheBoundAndReporte
   EXPECT_EQ(driver->ListyPlikow()[0].Id, 2);
 }
 
-TEST_F(SterownikTest, DeviceSilentInTheMiddleOfADownloadIsRetriedThriceAndReported) {
-  AddDevice(2);
-  AddDevice(3);
-  PutOnCard(2, "CUT.BIN", Pattern(5000));
-  PutOnCard(3, "OK.BIN", Pattern(700));
-  // The line breaks after the header and a few frames, for good.
-  bus.FindDevice(2)->CutLineAfter(2000, true);
-  bool done = false;
-  driver->FunkcjaPoSciagnieciuPlikow = [&] { done = true; };
-  driver->DodajPlikDoSciagniecia("COM1", 2, 5000, "CUT.BIN");
-  driver->DodajPlikDoSciagniecia("COM1", 3, 700, "OK.BIN");
-  driver->SciagnijPliki();
-  ASSERT_TRUE(RunJob(done));
-  EXPECT_EQ(Failures(), std::vector<std::string>{
-                            "COM1 2 \"CUT.BIN\" Urządzenie nie przesłało pliku mimo 3 ponowień"});
-  EXPECT_FALSE(ReadWholeFile(Mirror(2, "CUT.BIN")));
-  EXPECT_EQ(ReadWholeFile(Mirror(3, "OK.BIN")), Pattern(700));
-}
-
 TEST_F(SterownikTest, DownloadJobQueuesProgressAndGivesUpOnASilentDeviceAfterThreeRestarts) {
   AddDevice(2);  // without the files, which it leaves unanswered
   bool done = false;
