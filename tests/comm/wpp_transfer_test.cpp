@@ -61,7 +61,6 @@ class WppTransferTest : public ::testing::Test {
       received_target = target;
       received.push_back(data);
     };
-    wpp->OnStatus = [this](const std::string& text) { status.push_back(text); };
     EXPECT_TRUE(wpp->OtworzPort("COM1", 115200));
   }
 
@@ -69,9 +68,6 @@ class WppTransferTest : public ::testing::Test {
   // Runs until the engine has written `count` bytes in all.
   bool WaitForSent(size_t count, uint64_t limit_ms = 3000) {
     return clock.RunUntil([&] { return sent.size() >= count; }, limit_ms);
-  }
-  bool StatusSeen(const std::string& text) const {
-    return std::find(status.begin(), status.end(), text) != status.end();
   }
 
   // Starts a download and checks its request frame.
@@ -86,7 +82,6 @@ class WppTransferTest : public ::testing::Test {
   std::unique_ptr<cWPP> wpp;
   Bytes sent;
   std::vector<std::string> log;
-  std::vector<std::string> status;
   std::vector<std::string> received;
   std::string received_target;
 };
@@ -110,9 +105,6 @@ TEST_F(WppTransferTest, DownloadRequestAndAcknowledgedFrames) {
   EXPECT_EQ(received[0], file);
   EXPECT_EQ(received_target, "/t/21051110.CSV");
   EXPECT_EQ(sent, (Bytes{'{', '{', '{'}));
-  EXPECT_TRUE(StatusSeen("rozmiar pliku = 1300"));
-  EXPECT_TRUE(StatusSeen("haslo prawidlowe"));
-  EXPECT_TRUE(StatusSeen("Transmisja pliku zostala zakonczona"));
   EXPECT_FALSE(wpp->TrybTransferuPliku());
 }
 
