@@ -211,7 +211,7 @@ TEST_F(WppTransferTest, DeleteSendsItsFrameAndCompletesWithoutAnAnswer) {
   EXPECT_FALSE(wpp->UsunPlikZUrzadzenia("konfig.txt"));
 }
 
-TEST_F(WppTransferTest, ClosingThePortEndsADownload) {
+TEST_F(WppTransferTest, ClosingThePortEndsADownloadAndSendsNoUpload) {
   RequestDownload("E.CSV");
   FromDevice(FileHeader(100));
   clock.AdvanceMs(100);
@@ -221,6 +221,14 @@ TEST_F(WppTransferTest, ClosingThePortEndsADownload) {
   clock.AdvanceMs(3000);
   EXPECT_EQ(lost, 0) << "no repeat requests go to a closed port";
   EXPECT_TRUE(received.empty());
+  // Nor does an upload go out on a closed port.
+  sent.clear();
+  const std::string path = "/tmp/olv_upload_" + std::to_string(reinterpret_cast<uintptr_t>(this));
+  ASSERT_TRUE(WriteFileAtomically(path, "abc"));
+  EXPECT_FALSE(wpp->WyslijPlik(path));
+  DeleteFile(path);
+  clock.AdvanceMs(200);
+  EXPECT_TRUE(sent.empty());
 }
 
 // Uploads are tested against the simulated device, which checks every frame
@@ -233,6 +241,7 @@ TEST_F(WppTransferTest, UploadSendsTheHeaderAndTheLastFrameAgainWhenAskedUntilAc
   ASSERT_TRUE(WriteFileAtomically(path, "abc"));
   int files_sent = 0;
   wpp->OnFileSent = [&] { ++files_sent; };
+  EXPECT_FALSE(wpp->WyslijPlik(std::string(folder) + "/missing.txt"));
   ASSERT_TRUE(wpp->WyslijPlik(path));
   // The header, 'd', the header again, '{', frame 0, 'd', frame 0 again, '{'.
   const std::string answers = "d{d{";
@@ -252,16 +261,6 @@ TEST_F(WppTransferTest, UploadSendsTheHeaderAndTheLastFrameAgainWhenAskedUntilAc
   rmdir(folder);
 }
 
-TEST_F(WppTransferTest, UploadOfAMissingFileOrOnAClosedPortSendsNothing) {
-  const std::string path = "/tmp/olv_upload_" + std::to_string(reinterpret_cast<uintptr_t>(this));
-  EXPECT_FALSE(wpp->WyslijPlik(path));
-  ASSERT_TRUE(WriteFileAtomically(path, "abc"));
-  wpp->ZamknijPort();
-  EXPECT_FALSE(wpp->WyslijPlik(path));
-  DeleteFile(path);
-  clock.AdvanceMs(200);
-  EXPECT_TRUE(sent.empty());
-}
 
 }  // namespace
 }  // namespace olv

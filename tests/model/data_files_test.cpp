@@ -201,24 +201,19 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_, &error));
   EXPECT_NE(error.find("folder docelowy nie istnieje lub nie jest folderem"), std::string::npos) << error;
   EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
-}
 
-TEST_F(DataFilesTest, ATextOutsideCp1250IsReportedNotChanged) {
-  const std::string path = dir_ + "/users.txt";
+  // A text outside CP1250 is reported, and the old file stays as it was.
+  const std::string users = dir_ + "/users.txt";
   users_.DodajUzytkownika("Ala", 1, "12", "");
-  ASSERT_TRUE(ZapiszUzytkownikow(path, users_));
-  const std::string old = ReadWholeFile(path).value();
-
+  ASSERT_TRUE(ZapiszUzytkownikow(users, users_));
+  const std::string old_users = ReadWholeFile(users).value();
   users_.DodajUzytkownika("Ψυχή", 2, "34", "");
-  std::string error;
-  EXPECT_FALSE(ZapiszUzytkownikow(path, users_, &error));
-  EXPECT_EQ(ReadWholeFile(path).value(), old);
+  EXPECT_FALSE(ZapiszUzytkownikow(users, users_, &error));
+  EXPECT_EQ(ReadWholeFile(users).value(), old_users);
   EXPECT_NE(error.find("użytkownik o ID 0002"), std::string::npos) << error;
-  EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
-
-  devices_.DodajUrzadzenie("D", 2, cCzytnik("→", 1), {}, false, {});
-  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/devices.txt", devices_));
-  EXPECT_FALSE(FileExists(dir_ + "/devices.txt"));
+  devices_.DodajUrzadzenie("D", 4, cCzytnik("→", 1), {}, false, {});
+  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/other.txt", devices_));
+  EXPECT_FALSE(FileExists(dir_ + "/other.txt"));
 }
 
 }  // namespace

