@@ -86,25 +86,39 @@ class WppTransferTest : public ::testing::Test {
   std::string received_target;
 };
 
-TEST_F(WppTransferTest, DownloadRequestAndAcknowledgedFrames) {
+// The request, then one '{' per frame kept. Frame numbers: the frame kept
+// last, sent again after a lost '{', is acknowledged again and not kept; a
+// frame out of order, or carrying nothing, is refused like a damaged one.
+TEST_F(WppTransferTest, DownloadRequestAndFramesKeptByTheirNumbers) {
   ASSERT_TRUE(wpp->SciagnijPlik("21051110.CSV", "/t/21051110.CSV"));
   ASSERT_TRUE(WaitForSent(22));
   const std::string request(sent.begin(), sent.end());
   EXPECT_EQ(request, std::string("\xFF" "427051") + '\0' + "\x03" "21051110.CSV\r");
   sent.clear();
 
-  const std::string file = Pattern(1300);
-  FromDevice(FileHeader(1300));
+  const std::string file = Pattern(1536);
+  FromDevice(FileHeader(1536));
   FromDevice(DataFrame(0, file.substr(0, 512)));
   ASSERT_TRUE(WaitForSent(1));
-  EXPECT_EQ(sent, Bytes{'{'});
-  FromDevice(DataFrame(1, file.substr(512, 512)));
+  FromDevice(DataFrame(0, file.substr(0, 512)));
   ASSERT_TRUE(WaitForSent(2));
+  EXPECT_EQ(sent, (Bytes{'{', '{'})) << "the repeat is acknowledged again";
+  EXPECT_EQ(wpp->BajtyPrzeslane(), 512u);
+  for (const Bytes& wrong : {DataFrame(2, file.substr(1024)), DataFrame(1, "")}) {
+    sent.clear();
+    FromDevice(wrong);
+    ASSERT_TRUE(WaitForSent(1, 1500));
+    EXPECT_EQ(sent, Bytes{'d'}) << "refused by silence";
+    EXPECT_EQ(wpp->BajtyPrzeslane(), 512u);
+  }
+  sent.clear();
+  FromDevice(DataFrame(1, file.substr(512, 512)));
+  ASSERT_TRUE(WaitForSent(1));
   FromDevice(DataFrame(2, file.substr(1024)));
   ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 1000));
   EXPECT_EQ(received[0], file);
   EXPECT_EQ(received_target, "/t/21051110.CSV");
-  EXPECT_EQ(sent, (Bytes{'{', '{', '{'}));
+  EXPECT_EQ(sent, (Bytes{'{', '{'}));
   EXPECT_FALSE(wpp->TrybTransferuPliku());
 }
 
@@ -156,32 +170,6 @@ TEST_F(WppTransferTest, MorePayloadThanAnnouncedOrAnotherSizeThanListedAbandonsT
   ASSERT_TRUE(clock.RunUntil([&] { return abandoned == 2; }, 500));
   clock.AdvanceMs(100);
   EXPECT_TRUE(received.empty()) << "no empty file stands for a listed 1 024 bytes";
-}
-
-// Frame numbers: the frame kept last, sent again after a lost '{', is
-// acknowledged again and not kept; a frame out of order, or carrying
-// nothing, is refused like a damaged one.
-TEST_F(WppTransferTest, FrameNumbersDecideWhatIsKept) {
-  RequestDownload("N.CSV");
-  const std::string file = Pattern(1536);
-  FromDevice(FileHeader(1536));
-  FromDevice(DataFrame(0, file.substr(0, 512)));
-  ASSERT_TRUE(WaitForSent(1));
-  FromDevice(DataFrame(0, file.substr(0, 512)));
-  ASSERT_TRUE(WaitForSent(2));
-  EXPECT_EQ(sent, (Bytes{'{', '{'})) << "the repeat is acknowledged again";
-  EXPECT_EQ(wpp->BajtyPrzeslane(), 512u);
-  for (const Bytes& wrong : {DataFrame(2, file.substr(1024)), DataFrame(1, "")}) {
-    sent.clear();
-    FromDevice(wrong);
-    ASSERT_TRUE(WaitForSent(1, 1500));
-    EXPECT_EQ(sent, Bytes{'d'}) << "refused by silence";
-    EXPECT_EQ(wpp->BajtyPrzeslane(), 512u);
-  }
-  FromDevice(DataFrame(1, file.substr(512, 512)));
-  FromDevice(DataFrame(2, file.substr(1024)));
-  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 500));
-  EXPECT_EQ(received[0], file);
 }
 
 TEST_F(WppTransferTest, NameFieldsAndRefusedNames) {
