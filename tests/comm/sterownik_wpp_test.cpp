@@ -57,6 +57,21 @@ class SterownikTest : public test::SimLineTest {
     }
     return failures;
   }
+  // Fetches the file lists of these devices on COM1 (0: the port that does not
+  // open, COM9, with ID 5); true when the job ended.
+  bool FetchLists(const std::vector<int>& ids, uint64_t limit_ms = 600000) {
+    bool done = false;
+    driver->FunkcjaPoSciagnieciuList = [&] { done = true; };
+    for (int id : ids) driver->DodajUrzadzenieDoSciagnieciaListyPlikow(id ? "COM1" : "COM9", id ? id : 5);
+    driver->SciagnijListyPlikowZUrzadzen();
+    return RunJob(done, limit_ms);
+  }
+  // How many times a download was restarted after it timed out.
+  long Restarts() const {
+    return std::count(log.begin(), log.end(),
+                      "SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA PLIKU - "
+                      "WYMUSZONA RETRANSMISJA");
+  }
   bool Upload(const std::vector<std::string>& paths) {
     bool done = false;
     driver->FunkcjaPoWyslaniuPlikow = [&] { done = true; };
@@ -108,14 +123,7 @@ TEST_F(SterownikTest, FileListsOfSeveralDevicesWithASilentOneAndAPortThatDoesNot
   AddDevice(2);
   AddDevice(3).SetSilent(true);
   AddDevice(4);
-  bool done = false;
-  driver->FunkcjaPoSciagnieciuList = [&] { done = true; };
-  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM9", 5);
-  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", 2);
-  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", 3);
-  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", 4);
-  driver->SciagnijListyPlikowZUrzadzen();
-  ASSERT_TRUE(RunJob(done));
+  ASSERT_TRUE(FetchLists({0, 2, 3, 4}));
   const auto& lists = driver->ListyPlikow();
   ASSERT_EQ(lists.size(), 2u);
   EXPECT_EQ(lists[0].Id, 2);
@@ -234,10 +242,7 @@ TEST_F(SterownikTest, AFalseSizeOrAFileThatCannotBeStoredIsReportedNotStored) {
                             "na liście plików",
                             "COM1 2 \"DIR.CSV\" Nie można zapisać pliku: plik jest używany lub w jego "
                             "miejscu stoi folder"}));
-  EXPECT_EQ(std::count(log.begin(), log.end(),
-                       "SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA "
-                       "PLIKU - WYMUSZONA RETRANSMISJA"),
-            cSterownikWPP::kMaksPonowienSciagania + 1);
+  EXPECT_EQ(Restarts(), cSterownikWPP::kMaksPonowienSciagania + 1);
   EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
     return line.find("Is a directory") != std::string::npos;
   }));
@@ -257,13 +262,8 @@ TEST_F(SterownikTest, DevicesThatBringNothingNewAreEndedWithinTheBoundAndReporte
   // A file list repeated for ever, never ended.
   PutOnCard(3, "A.CSV", "1");
   AddDevice(3).SetEndlessFileList(true);
-  bool done = false;
   driver->WyczyscNiepowodzenia();
-  driver->FunkcjaPoSciagnieciuList = [&] { done = true; };
-  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", 3);
-  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", 2);
-  driver->SciagnijListyPlikowZUrzadzen();
-  ASSERT_TRUE(RunJob(done, cSterownikWPP::kLimitCzasuListyMs + 5000));
+  ASSERT_TRUE(FetchLists({3, 2}, cSterownikWPP::kLimitCzasuListyMs + 5000));
   ASSERT_EQ(driver->Niepowodzenia().size(), 1u);
   EXPECT_EQ(driver->Niepowodzenia()[0].Id, 3);
   ASSERT_EQ(driver->ListyPlikow().size(), 1u);
@@ -287,10 +287,7 @@ TEST_F(SterownikTest, DownloadJobQueuesProgressAndGivesUpOnASilentDeviceAfterThr
   // First file: the first try and three restarts, 5 s without progress each;
   // the second file of the same device is skipped, and recorded as not
   // fetched for the same reason; the third name is refused.
-  EXPECT_EQ(std::count(log.begin(), log.end(),
-                       "SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA "
-                       "PLIKU - WYMUSZONA RETRANSMISJA"),
-            4);
+  EXPECT_EQ(Restarts(), 4);
   EXPECT_EQ(Failures(),
             (std::vector<std::string>{
                 "COM1 2 \"21051110.CSV\" Urządzenie nie przesłało pliku mimo 3 ponowień",
