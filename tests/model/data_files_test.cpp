@@ -96,22 +96,23 @@ TEST_F(DataFilesTest, LoadsUsersAsAPolishWindowsInstallationWritesThem) {
 
 TEST_F(DataFilesTest, LoadsDevicesAsAPolishWindowsInstallationWritesThem) {
   EXPECT_TRUE(WczytajUrzadzenia(Fixture("devices_windows.txt"), devices_).Wczytano);
-  ASSERT_EQ(devices_.CountDevices(), 3);
-  const cUrzadzenie& w = *devices_.GetDeviceByIndex(0);
-  EXPECT_EQ(w.Nazwa, "Wejście główne");
-  EXPECT_EQ(w.ID, 2);
-  EXPECT_EQ(w.Czytnik0, cCzytnik("Czytnik wejście", 1));
-  EXPECT_EQ(w.Czytnik1, cCzytnik("Czytnik wyjście", 2));
-  EXPECT_FALSE(w.Przycisk);
-  EXPECT_NEAR(w.DataOstatniejAktualizacji, EncodeDateTime(2024, 5, 7, 9, 0, 50), kOneMillisecond);
-  EXPECT_EQ(w.Polaczenie, (cWlasciwosciPolaczenia{"COM3", 115200}));
-  EXPECT_EQ(w.ListaDostepow.ToString(), "123456789#-2045678901");
-  EXPECT_EQ(w.Unique, 100200300);
-  const cUrzadzenie& m = *devices_.GetDeviceByIndex(1);
-  EXPECT_TRUE(m.Przycisk);
-  EXPECT_EQ(m.DataOstatniejAktualizacji, 0.0);
-  EXPECT_EQ(m.ListaDostepow.Count(), 0);
-  EXPECT_EQ(devices_.GetDeviceByIndex(2)->ListaDostepow.Count(), 3);
+  std::vector<std::string> read;
+  for (int i = 0; i < devices_.CountDevices(); ++i) {
+    const cUrzadzenie& d = *devices_.GetDeviceByIndex(i);
+    read.push_back(d.Nazwa + "|" + std::to_string(d.ID) + "|" + d.Czytnik0.Nazwa + "|" +
+                   std::to_string(d.Czytnik0.Tryb) + "|" + d.Czytnik1.Nazwa + "|" +
+                   std::to_string(d.Czytnik1.Tryb) + "|" + std::to_string(d.Przycisk) + "|" +
+                   d.Polaczenie.Port + "|" + std::to_string(d.Polaczenie.Predkosc) + "|" +
+                   std::to_string(d.ListaDostepow.Count()) + "|" + std::to_string(d.Unique));
+  }
+  EXPECT_EQ(read, (std::vector<std::string>{
+                      "Wejście główne|2|Czytnik wejście|1|Czytnik wyjście|2|0|COM3|115200|2|100200300",
+                      "Magazyn|3|Drzwi|0|Przycisk|0|1|/dev/ttyUSB0|115200|0|100200400",
+                      "Biuro|4|A|1|B|2|1|COM3|9600|3|100200500"}));
+  EXPECT_NEAR(devices_.GetDeviceByIndex(0)->DataOstatniejAktualizacji,
+              EncodeDateTime(2024, 5, 7, 9, 0, 50), kOneMillisecond);
+  EXPECT_EQ(devices_.GetDeviceByIndex(0)->ListaDostepow.ToString(), "123456789#-2045678901");
+  EXPECT_EQ(devices_.GetDeviceByIndex(1)->DataOstatniejAktualizacji, 0.0);
   EXPECT_EQ(devices_.GetUzywanePorty(), "/dev/ttyUSB0,COM3");
 }
 
@@ -136,25 +137,23 @@ TEST_F(DataFilesTest, SavedFilesLoadBackEqual) {
   }
 }
 
-TEST_F(DataFilesTest, EachLineIsCp1250InBase64EndedByCrLf) {
+TEST_F(DataFilesTest, EachLineIsCp1250InBase64EndedByCrLfAndTimesReadWithADecimalPointToo) {
   users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Łęcki", 3, "", "AB", 9));
   users_.DodajUzytkownika(std::make_unique<cUzytkownik>("B", 4, "12", "", 10));
   ASSERT_TRUE(ZapiszUzytkownikow(dir_ + "/users.txt", users_));
   const std::string content = ReadWholeFile(dir_ + "/users.txt").value();
-  ASSERT_TRUE(content.ends_with("\r\n"));
   const std::vector<std::string> lines = SplitLines(content);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(content.find('\n'), lines[0].size() + 1);
+  EXPECT_EQ(content, lines[0] + "\r\n" + lines[1] + "\r\n");
   EXPECT_TRUE(Base64Decode(lines[0]).value().starts_with("\xA3\xEA" "cki,3,,00000000AB,9,"));
-}
 
-TEST_F(DataFilesTest, ReadsTimesWithADecimalPointToo) {
   const std::string line = "Ala,1,12,0,5,0.25,0.75,0.2,0.3,0.7,0.8,12";
   ASSERT_TRUE(WriteFileAtomically(dir_ + "/users.txt", Base64Encode(line) + "\r\n"));
-  WczytajUzytkownikow(dir_ + "/users.txt", users_);
-  ASSERT_EQ(users_.CountUsers(), 1);
-  EXPECT_EQ(users_.GetUserByIndex(0)->CzasyPracy.PoczatekPracy, 0.25);
-  EXPECT_EQ(users_.GetUserByIndex(0)->CzasyPracy.KoniecDo, 0.8);
+  cUserList read(clock_);
+  WczytajUzytkownikow(dir_ + "/users.txt", read);
+  ASSERT_EQ(read.CountUsers(), 1);
+  EXPECT_EQ(read.GetUserByIndex(0)->CzasyPracy.PoczatekPracy, 0.25);
+  EXPECT_EQ(read.GetUserByIndex(0)->CzasyPracy.KoniecDo, 0.8);
 }
 
 TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedLoggedAndKeptInACopy) {
@@ -177,18 +176,13 @@ TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedLoggedAndKeptInACopy) {
   EXPECT_EQ(WczytajUzytkownikow(path, users_).KopiaPliku, "");
 }
 
-TEST_F(DataFilesTest, AMissingFileLeavesTheListAsItIs) {
-  users_.DodajUzytkownika("Ala", 1, "12", "");
-  devices_.DodajUrzadzenie("D", 2, {}, {}, false, {});
-  EXPECT_FALSE(WczytajUzytkownikow(dir_ + "/brak.txt", users_).Wczytano);
-  EXPECT_FALSE(WczytajUrzadzenia(dir_ + "/brak.txt", devices_).Wczytano);
-  EXPECT_EQ(users_.CountUsers(), 1);
-  EXPECT_EQ(devices_.CountDevices(), 1);
-}
-
 TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   const std::string path = dir_ + "/devices.txt";
   devices_.DodajUrzadzenie("Stare", 2, {}, {}, false, {});
+  // A missing file leaves the list as it is.
+  EXPECT_FALSE(WczytajUrzadzenia(dir_ + "/brak.txt", devices_).Wczytano);
+  EXPECT_FALSE(WczytajUzytkownikow(dir_ + "/brak.txt", users_).Wczytano);
+  EXPECT_EQ(devices_.CountDevices(), 1);
   ASSERT_TRUE(ZapiszUrzadzenia(path, devices_));
   const std::string old = ReadWholeFile(path).value();
 
@@ -207,24 +201,19 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_, &error));
   EXPECT_NE(error.find("folder docelowy nie istnieje lub nie jest folderem"), std::string::npos) << error;
   EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
-}
 
-TEST_F(DataFilesTest, ATextOutsideCp1250IsReportedNotChanged) {
-  const std::string path = dir_ + "/users.txt";
+  // A text outside CP1250 is reported, and the old file stays as it was.
+  const std::string users = dir_ + "/users.txt";
   users_.DodajUzytkownika("Ala", 1, "12", "");
-  ASSERT_TRUE(ZapiszUzytkownikow(path, users_));
-  const std::string old = ReadWholeFile(path).value();
-
+  ASSERT_TRUE(ZapiszUzytkownikow(users, users_));
+  const std::string old_users = ReadWholeFile(users).value();
   users_.DodajUzytkownika("Ψυχή", 2, "34", "");
-  std::string error;
-  EXPECT_FALSE(ZapiszUzytkownikow(path, users_, &error));
-  EXPECT_EQ(ReadWholeFile(path).value(), old);
+  EXPECT_FALSE(ZapiszUzytkownikow(users, users_, &error));
+  EXPECT_EQ(ReadWholeFile(users).value(), old_users);
   EXPECT_NE(error.find("użytkownik o ID 0002"), std::string::npos) << error;
-  EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
-
-  devices_.DodajUrzadzenie("D", 2, cCzytnik("→", 1), {}, false, {});
-  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/devices.txt", devices_));
-  EXPECT_FALSE(FileExists(dir_ + "/devices.txt"));
+  devices_.DodajUrzadzenie("D", 4, cCzytnik("→", 1), {}, false, {});
+  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/other.txt", devices_));
+  EXPECT_FALSE(FileExists(dir_ + "/other.txt"));
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST_F(DemoHome, DataFilesLoadBackValidAndAreNeverReplacedUnasked) {
   EXPECT_EQ(ReadWholeFile(mSettings.home + "/data/users.txt"), users);
 }
 
-TEST_F(DemoHome, CardsStateTheRegisteredDevicesAndAdmitTheirAccessList) {
+TEST_F(DemoHome, CardsStateTheDevicesAndAdmitTheirAccessList) {
   cSimBus bus(mClock);
   for (int i = 0; i < mDevices.CountDevices(); ++i) {
     const cUrzadzenie& device = *mDevices.GetDeviceByIndex(i);
@@ -91,11 +91,8 @@ TEST_F(DemoHome, CardsStateTheRegisteredDevicesAndAdmitTheirAccessList) {
       EXPECT_EQ(admitted.pin, user->PIN);
     }
   }
-}
-
-TEST_F(DemoHome, ANewUnregisteredDeviceWaitsAtIdOneWithTheFactoryConfiguration) {
+  // A new, unregistered device waits at ID 1 with the factory configuration.
   EXPECT_EQ(mDevices.GetDeviceByID(1), nullptr);
-  cSimBus bus(mClock);
   std::string error;
   ASSERT_TRUE(bus.AddDevice(1, Card(1), &error)) << error;
   const cDeviceConfig& config = bus.FindDevice(1)->Config();

@@ -1,8 +1,8 @@
-// Work days: the day records in both counting modes, and the today panel.
+// Work days: the day records in both counting modes, and the today panel. The
+// days' order is shown by olv8-report's daily report.
 #include <gtest/gtest.h>
 
 #include "stats/dni_pracy.h"
-#include "stats/lista_dzienna.h"
 #include "stats/panel_dzisiejszy.h"
 #include "stats/teksty_czasu.h"
 #include "stats_test_support.h"
@@ -89,17 +89,10 @@ TEST(DzienPracy, BothCountingModes) {
   }
 }
 
-TEST(ListaDzienna, DaysComeInTheOrderOfTheirPunches) {
-  test::cPunches punches;
-  punches.Add("2026-11-03 08:00", 'E').Add("2026-11-03 16:00", 'X');
-  punches.Add("2026-11-02 08:00", 'E').Add("2026-11-04 08:00", 'E');
-  cListaDzienna days;
-  days.Zbuduj(punches.View());
-  ASSERT_EQ(days.GetLiczbaDni(), 3);
-  EXPECT_EQ(days.GetDzien(0)->Odbicia.size(), 2u);
-  EXPECT_EQ(days.GetDzien(1)->Data, test::Moment("2026-11-02 00:00"));
-  EXPECT_EQ(days.GetDzien(2)->Data, test::Moment("2026-11-04 00:00"));
-  EXPECT_EQ(days.GetDzien(3), nullptr);
+// The six texts of the panel, joined by '|'.
+std::string Texts(const cPanelDzisiejszy& p) {
+  return p.GodzinyPracy + "|" + p.Przyjscie + "|" + p.Wyjscie + "|" + p.Przepracowano + "|" + p.PowinnoByc +
+         "|" + p.Roznica;
 }
 
 TEST(PanelDzisiejszy, MonthBeforeTodayAgainstPlannedDays) {
@@ -115,36 +108,18 @@ TEST(PanelDzisiejszy, MonthBeforeTodayAgainstPlannedDays) {
   const cCzasyUzytkownika settings;
   const double now = test::Moment("2026-11-30 09:00");
 
-  const cPanelDzisiejszy entry_exit =
-      ObliczPanelDzisiejszy(punches.View(), settings, eTrybZliczania::WejscieWyjscie, now);
-  EXPECT_EQ(entry_exit.GodzinyPracy, "08:00:00 - 16:00:00");
   // The lone entry is trimmed: the start window's "from", and 00:00.
-  EXPECT_EQ(entry_exit.Przyjscie, "07:50:00");
-  EXPECT_EQ(entry_exit.Wyjscie, "00:00:00");
-  EXPECT_EQ(entry_exit.Przepracowano, "159:00:00");
-  EXPECT_EQ(entry_exit.PowinnoByc, "160:00:00");
-  EXPECT_EQ(entry_exit.Roznica, "-01:00:00");
-
-  const cPanelDzisiejszy activity =
-      ObliczPanelDzisiejszy(punches.View(), settings, eTrybZliczania::Aktywnosc, now);
-  EXPECT_EQ(activity.Przyjscie, "07:50:00");
-  EXPECT_EQ(activity.Wyjscie, "07:40:00");
-
+  EXPECT_EQ(Texts(ObliczPanelDzisiejszy(punches.View(), settings, eTrybZliczania::WejscieWyjscie, now)),
+            "08:00:00 - 16:00:00|07:50:00|00:00:00|159:00:00|160:00:00|-01:00:00");
+  EXPECT_EQ(Texts(ObliczPanelDzisiejszy(punches.View(), settings, eTrybZliczania::Aktywnosc, now)),
+            "08:00:00 - 16:00:00|07:50:00|07:40:00|159:00:00|160:00:00|-01:00:00");
   // Later the same day without punches of today; then on the first of the
   // month, a Sunday, with nothing before it.
-  const cPanelDzisiejszy empty = ObliczPanelDzisiejszy(
-      cWidokListyOdbic(), settings, eTrybZliczania::WejscieWyjscie, now);
-  EXPECT_EQ(empty.Przyjscie, "brak zdarzeń");
-  EXPECT_EQ(empty.Wyjscie, "brak zdarzeń");
-  EXPECT_EQ(empty.Roznica, "-160:00:00");
-  const cPanelDzisiejszy first = ObliczPanelDzisiejszy(
-      punches.View(), settings, eTrybZliczania::WejscieWyjscie, test::Moment("2026-11-01 12:00"));
-  EXPECT_EQ(first.GodzinyPracy, "dzisiaj nie pracuje");
-  EXPECT_EQ(first.Przyjscie, "dzisiaj nie pracuje");
-  EXPECT_EQ(first.Wyjscie, "dzisiaj nie pracuje");
-  EXPECT_EQ(first.Przepracowano, "00:00:00");
-  EXPECT_EQ(first.PowinnoByc, "00:00:00");
-  EXPECT_EQ(first.Roznica, "00:00:00");
+  EXPECT_EQ(Texts(ObliczPanelDzisiejszy(cWidokListyOdbic(), settings, eTrybZliczania::WejscieWyjscie, now)),
+            "08:00:00 - 16:00:00|brak zdarzeń|brak zdarzeń|00:00:00|160:00:00|-160:00:00");
+  EXPECT_EQ(Texts(ObliczPanelDzisiejszy(punches.View(), settings, eTrybZliczania::WejscieWyjscie,
+                                        test::Moment("2026-11-01 12:00"))),
+            "dzisiaj nie pracuje|dzisiaj nie pracuje|dzisiaj nie pracuje|00:00:00|00:00:00|00:00:00");
 }
 
 }  // namespace

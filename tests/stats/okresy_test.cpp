@@ -89,8 +89,6 @@ TEST_F(MonthlyTest, CompleteMonthsNewestFirstUnderTheirSum) {
                                   {"Suma", "", "", "+00:00:00"},
                                   {"2026-11", "168:00:00", "168:00:00", "-00:00:00"}}));
   EXPECT_EQ(on_target.KolorTekstu(3, 0), kKolorZielony);
-  EXPECT_EQ(on_target.KolorTla(1, 0), (cKolor{255, 255, 221}));
-  EXPECT_EQ(on_target.KolorTla(1, 1), kKolorKomorki);
 
   // October 15 minutes over each day (the end window stops at 16:15), one
   // day of September, this month and a month ahead (a clock set wrong) left out.
@@ -105,8 +103,6 @@ TEST_F(MonthlyTest, CompleteMonthsNewestFirstUnderTheirSum) {
                               {"2026-10", "181:30:00", "176:00:00", "+05:30:00"},
                               {"2026-09", "08:00:00", "176:00:00", "-168:00:00"}}));
   EXPECT_EQ(table.KolorTekstu(3, 0), kKolorCzerwony);
-  EXPECT_EQ(table.Kolumny[2].Naglowek, "Powinno być");
-  EXPECT_EQ(table.Kolumny[2].Szerokosc, 120);
 }
 
 TEST(WykresySredniegoCzasu, AveragesPerWeekMonthAndWeekday) {
@@ -140,10 +136,6 @@ TEST(WykresySredniegoCzasu, AveragesPerWeekMonthAndWeekday) {
                                    {"08:00:00", "Wt", 28800, {175, 255, 175}},
                                    {"", "", 0, none}, {"", "", 0, none}, {"", "", 0, none},
                                    {"", "", 0, none}});
-  EXPECT_EQ(charts.Tygodniowy.Tytul, "Średni czas pracy w tygodniu");
-  EXPECT_EQ(charts.Tygodniowy.SzerokoscSlupka, 60);
-  EXPECT_EQ(charts.Tygodniowy.OdstepMiedzySlupkami, 10);
-  EXPECT_TRUE(charts.DniTygodnia.DopasujSzerokosc);
 
   const cWykresySredniegoCzasu nobody =
       ObliczWykresySredniegoCzasu(cWidokListyOdbic(), nullptr, eTrybZliczania::Aktywnosc);

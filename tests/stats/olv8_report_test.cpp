@@ -92,20 +92,19 @@ TEST_F(Olv8ReportTest, WritesEveryReportOfTheFolderByteForByte) {
 
 TEST_F(Olv8ReportTest, FailsWithOnePolishLineAndWritesNothing) {
   const std::string file = folder_.Path() + "raport.csv";
-  const cRun unknown = Run("--home " + kHome + " --user 3 dzienne -o " + file);
-  EXPECT_EQ(unknown.exit_code, 1);
-  EXPECT_EQ(unknown.err, "Nieznany użytkownik \"3\".\n");
-  EXPECT_FALSE(FileExists(file));
-
-  const cRun no_data = Run("--home " + folder_.Path() + " --user 1 dzienne -o " + file);
-  EXPECT_EQ(no_data.exit_code, 1);
-  EXPECT_EQ(no_data.err, "Brak danych w folderze \"" + folder_.Path() + "\".\n");
-  EXPECT_FALSE(FileExists(file));
-
   const std::string unwritable = folder_.Path() + "brak/raport.csv";
-  const cRun cannot_write = Run("--home " + kHome + " --user 1 dzienne -o " + unwritable);
-  EXPECT_EQ(cannot_write.exit_code, 1);
-  EXPECT_EQ(cannot_write.err, "Nie można zapisać pliku \"" + unwritable + "\".\n");
+  const std::pair<std::string, std::string> failures[] = {
+      {"--home " + kHome + " --user 3 dzienne -o " + file, "Nieznany użytkownik \"3\".\n"},
+      {"--home " + folder_.Path() + " --user 1 dzienne -o " + file,
+       "Brak danych w folderze \"" + folder_.Path() + "\".\n"},
+      {"--home " + kHome + " --user 1 dzienne -o " + unwritable,
+       "Nie można zapisać pliku \"" + unwritable + "\".\n"}};
+  for (const auto& [args, error] : failures) {
+    const cRun run = Run(args);
+    EXPECT_EQ(run.exit_code, 1) << args;
+    EXPECT_EQ(run.err, error);
+    EXPECT_FALSE(FileExists(file));
+  }
 
   for (const char* args : {"--user 1", "--user 1 tygodnie", "--user 1 dzienne --mode daily",
                            "dzienne", "--as-of 2026-12-01 --user 1 dzienne",

@@ -17,53 +17,25 @@ QAbstractButton* Button(QWidget* window, const char* name) {
   return window->findChild<QAbstractButton*>(name);
 }
 
-TEST(QtMessageWindowTest, QuestionReturns6ForTheFirstButtonAnd7ForTheSecond) {
-  cQtMessageWindow window;
-  std::string title, text, first, second;
-  WhenModal([&](QWidget* modal) {
-    title = modal->windowTitle().toStdString();
-    text = modal->findChild<QLabel*>("LabelTekst")->text().toStdString();
-    first = Button(modal, "ButtonPierwszy")->text().toStdString();
-    second = Button(modal, "ButtonDrugi")->text().toStdString();
-    Button(modal, "ButtonPierwszy")->click();
-  });
-  EXPECT_EQ(window.Question("Usuwanie", "Czy usunąć?", "Tak, usuń", "Nie"), 6);
-  EXPECT_EQ(title, "Usuwanie");
-  EXPECT_EQ(text, "Czy usunąć?");
-  EXPECT_EQ(first, "Tak, usuń");
-  EXPECT_EQ(second, "Nie");
-
-  WhenModal([](QWidget* modal) { Button(modal, "ButtonDrugi")->click(); });
-  EXPECT_EQ(window.Question("", "Czy zapisać?", "Zapisz", "Nie"), 7);
-}
-
-TEST(QtMessageWindowTest, QuestionClosedWithEscapeIsARefusal) {
-  cQtMessageWindow window;
-  WhenModal([](QWidget* modal) {
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(modal, &escape);
-  });
-  EXPECT_EQ(window.Question("", "Resetować?", "Resetuj zmiany", "Nie"), 7);
-}
-
-TEST(QtMessageWindowTest, InformationShowsTheTextWithOneOkButton) {
-  cQtMessageWindow window;
-  std::string text;
-  int buttons = 0;
-  WhenModal([&](QWidget* modal) {
-    text = modal->findChild<QLabel*>("LabelTekst")->text().toStdString();
-    buttons = static_cast<int>(modal->findChildren<QAbstractButton*>().size());
-    EXPECT_EQ(Button(modal, "ButtonOK")->text(), "OK");
-    Button(modal, "ButtonOK")->click();
-  });
-  window.Information("Zapisano.");
-  EXPECT_EQ(text, "Zapisano.");
-  EXPECT_EQ(buttons, 1);
-}
-
 void Press(QWidget* modal, Qt::Key key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QApplication::sendEvent(modal->focusWidget() ? modal->focusWidget() : modal, &press);
+}
+
+TEST(QtMessageWindowTest, QuestionShowsItsTextsReturns6ForTheFirstButtonAndEscapeRefuses) {
+  cQtMessageWindow window;
+  std::string shown;
+  WhenModal([&](QWidget* modal) {
+    shown = modal->windowTitle().toStdString() + "|" +
+            modal->findChild<QLabel*>("LabelTekst")->text().toStdString() + "|" +
+            Button(modal, "ButtonPierwszy")->text().toStdString() + "|" +
+            Button(modal, "ButtonDrugi")->text().toStdString();
+    Button(modal, "ButtonPierwszy")->click();
+  });
+  EXPECT_EQ(window.Question("Usuwanie", "Czy usunąć?", "Tak, usuń", "Nie"), 6);
+  EXPECT_EQ(shown, "Usuwanie|Czy usunąć?|Tak, usuń|Nie");
+  WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Escape); });
+  EXPECT_EQ(window.Question("", "Czy zapisać?", "Zapisz", "Nie"), 7);
 }
 
 // Enter presses the focused button; focus starts on the first button, but on
@@ -86,13 +58,17 @@ TEST(QtMessageWindowTest, KeyboardAloneAnswersAndNeverDeletesByEnter) {
     Press(modal, Qt::Key_Enter);
   });
   EXPECT_EQ(window.Question("", "?", "Usuń", "Nie"), 6) << "Tab reaches the other button";
-  bool closed = false;
+  // An information: its text and one OK button.
+  std::string text;
+  size_t buttons = 0;
   WhenModal([&](QWidget* modal) {
+    text = modal->findChild<QLabel*>("LabelTekst")->text().toStdString();
+    buttons = static_cast<size_t>(modal->findChildren<QAbstractButton*>().size());
     Press(modal, Qt::Key_Escape);
-    closed = true;
   });
   window.Information("Zapisano.");
-  EXPECT_TRUE(closed);
+  EXPECT_EQ(text, "Zapisano.");
+  EXPECT_EQ(buttons, 1u);
 }
 
 // A report of hundreds of lines: its summary stays short, the list scrolls,
