@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,8 +264,10 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsFoundRegisteredGivenItsIdNamesA
 TEST_F(Form1UrzadzeniaTest, AFactoryResetInDebugModeMakesTheDeviceANewOneAtIdOne) {
   ASSERT_FALSE(StartSimulator({3}).empty());
   WriteDevices({{"Brama", 3}}, Link());
-  auto form = Make({"debug"});
+  auto form = Make();
   StartUp(*form);
+  // Debug mode turned on while the program runs offers the reset too.
+  Find<QCheckBox>(*form, "CheckBoxDebug")->click();
   TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
   TFormWyszukaneUrzadzenia& found = editor.FormWyszukaneUrzadzenia();
 

@@ -58,7 +58,6 @@ TFormWyszukaneUrzadzenia::TFormWyszukaneUrzadzenia(cUslugiUrzadzen& uslugi, cMes
   mButton3 = new QPushButton("RESET FABRYCZNY", this);
   mButton3->setObjectName("Button3");
   mButton3->setGeometry(16, 290, 190, 26);
-  mButton3->setVisible(mUslugi.Debug());
   // Enter never resets a device by mistake (see keyPressEvent).
   mButton3->setAutoDefault(false);
 
@@ -84,6 +83,8 @@ void TFormWyszukaneUrzadzenia::UstawListeUrzadzen(cDevList* lista, std::function
 }
 
 void TFormWyszukaneUrzadzenia::WypelnijListe() {
+  // Debug mode can be switched on and off while the program runs.
+  mButton3->setVisible(mUslugi.Debug());
   mListBox1->clear();
   for (const cZnalezioneUrzadzenie& urzadzenie : mZnalezione) mListBox1->addItem(Q(urzadzenie.TekstOdpowiedzi));
   if (!mZnalezione.empty()) mListBox1->setCurrentRow(0);
