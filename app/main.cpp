@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
   // operator's regional settings.
   std::setlocale(LC_ALL, "");
   QApplication application(argc, argv);
+  // Lets the desktop match the window to the installed entry and its icon.
+  QGuiApplication::setDesktopFileName("olv8-manager");
   // QApplication may have set the locale again; keep the operator's.
   std::setlocale(LC_ALL, "");
 
