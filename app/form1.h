@@ -6,7 +6,9 @@
 // It owns the master lists, its own task queue (whose tasks open the editors),
 // the function launcher and the WPP driver. Every action first checks which
 // registered devices answer, with the please-wait window shown meanwhile.
-// The synchronisation with the devices lives in form1_synchronizacja.cpp.
+// The synchronisation with the devices is cSynchronizacja's; the window is its
+// side (form1_synchronizacja.cpp): it asks the question and shows the
+// please-wait window, the progress and the messages.
 //
 // Callers must guarantee: a QApplication exists; the clock and the message
 // window outlive the window; program_folder ends with "/".
@@ -22,6 +24,7 @@
 #include <vector>
 
 #include "app/log_file.h"
+#include "app/synchronizacja.h"
 #include "comm/kolejka_zadan.h"
 #include "comm/odpalacz_funkcji.h"
 #include "comm/serial_link.h"
@@ -127,7 +130,7 @@ class TForm1 : public QWidget {
   // Runs once when start-up has finished and the device slots are drawn.
   void UstawObslugeKoncaStartu(std::function<void()> handler) { mObslugaKoncaStartu = std::move(handler); }
 
-  // The synchronisation (form1_synchronizacja.cpp). Synchronizuj is the
+  // The synchronisation (cSynchronizacja). Synchronizuj is the
   // "Synchronizacja danych" action: it goes on to F_SciagnijListyPlikowZUrzadzen
   // only when every registered device answers. The chain ends when the
   // operator declines, or when the downloads have ended and what could not be
@@ -135,9 +138,7 @@ class TForm1 : public QWidget {
   // runs.
   void Synchronizuj();
   void F_SciagnijListyPlikowZUrzadzen();
-  void UstawObslugeKoncaSynchronizacji(std::function<void()> handler) {
-    mObslugaKoncaSynchronizacji = std::move(handler);
-  }
+  void UstawObslugeKoncaSynchronizacji(std::function<void()> handler);
 
   // Write USERS.txt and konfig.txt for the device with that Unique into its
   // sent folder; the written file's path, or "" when no device has that Unique
@@ -172,17 +173,10 @@ class TForm1 : public QWidget {
   void OtworzEdytorPoSprawdzeniu(eRodzajZadania rodzaj);
   void ObslugujZadanie(cZadanie& zadanie);
   void ZglosBladLogu(const std::string& path);
-  // The registered name of the device at port with that ID; "" for none.
-  std::string NazwaUrzadzenia(const std::string& port, int id);
 
-  void PoSprawdzeniuPrzedSynchronizacja();
-  void PoSciagnieciuListPlikow();
-  void ZapytajOSciagniecie();
-  void PoSciagnieciuPlikow();
-  // After the current event: tells what went wrong (raport and what was kept
-  // for the end), when anything did, then ends the synchronisation.
-  void ZakonczSynchronizacjePozniej(const std::string& raport);
-  void KoniecSynchronizacji();
+  // The window as the synchronisation's side.
+  class cStronaOkna;
+  void UtworzSynchronizacje();
   void PokazPasekPostepuPozniej();
   void UstawWysokoscKlienta(int wysokosc);
 
@@ -206,11 +200,8 @@ class TForm1 : public QWidget {
   bool mPasekPostepuZamowiony = false;
   // One source for the PINs of every USERS.txt written in this run.
   std::mt19937 mLosowe{std::random_device{}()};
-  std::unique_ptr<cTimer> mTimerPytania;
-  std::unique_ptr<cTimer> mTimerKoncaSynchronizacji;
-  // What the operator is told when the synchronisation ends.
-  std::string mRaportSynchronizacji;
-  std::function<void()> mObslugaKoncaSynchronizacji;
+  std::unique_ptr<cStronaSynchronizacji> mStronaOkna;
+  std::unique_ptr<cSynchronizacja> mSynchronizacja;
 
   std::array<cSlot, kLiczbaSlotow> mSloty{};
   QLabel* mImageOLVBrak = nullptr;

@@ -199,7 +199,9 @@ TEST_F(SynchronizacjaTest, ADeviceThatDoesNotAnswerStopsItBeforeAnythingIsFetche
   // A device that is merely off is shown in its slot, not told.
   EXPECT_TRUE(messages.Informations().empty());
   ASSERT_TRUE(Synchronise(*form, 20000));
-  EXPECT_EQ(messages.Informations(), std::vector<std::string>{kRefusal});
+  EXPECT_EQ(messages.Informations(), std::vector<std::string>{std::string(kRefusal) +
+                                                              "\nNie odpowiedziały urządzenia:\n"
+                                                              "  Biuro (port " + port + ", ID 4)"});
   EXPECT_TRUE(messages.Questions().empty());
   EXPECT_FALSE(form->FormProszeCzekac().isVisible());
   EXPECT_EQ(FileSize(Mirror(2) + "KONFOUT.TXT"), -1);

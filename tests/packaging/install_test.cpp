@@ -85,23 +85,22 @@ TEST_F(InstallTest, EveryFileLiesAtItsPlace) {
 TEST_F(InstallTest, TheInstalledProgramKeepsItsDataInTheUsersDataFolder) {
   const std::string home = root_ + "/home";
   const std::string xdg = root_ + "/xdg";
+  // With no devices registered the run cannot start, after it has made its
+  // folders and its log.
   const auto run = [&](std::optional<std::string> xdg_data_home) {
-    return RunProgram({prefix_ + "/bin/olv8-manager"},
-                      {{"HOME", home},
-                       {"XDG_DATA_HOME", xdg_data_home},
-                       {"OLV8_HOME", std::nullopt},
-                       {"QT_QPA_PLATFORM", "offscreen"},
-                       {"OLV8_SCREENSHOT", root_ + "/main.png"},
-                       // Qt's own start-up keeps memory to its end.
-                       {"ASAN_OPTIONS", "detect_leaks=0"}});
+    return RunProgram({prefix_ + "/bin/olv8-manager", "--sync"},
+                      {{"HOME", home}, {"XDG_DATA_HOME", xdg_data_home}, {"OLV8_HOME", std::nullopt}});
   };
+  const std::string in_home_folder = home + "/.local/share/olv8-manager/";
   const test::cProgramRun in_home = run(std::nullopt);
-  EXPECT_EQ(in_home.status, 0) << in_home.output;
-  EXPECT_FALSE(ListFiles(home + "/.local/share/olv8-manager/log", ".txt").empty());
-  EXPECT_TRUE(DirectoryExists(home + "/.local/share/olv8-manager/data/extSD/00000002/sent"));
+  EXPECT_EQ(in_home.status, 2);
+  EXPECT_EQ(in_home.output, "Brak zapisanych urządzeń: nie ma pliku " + in_home_folder + "data/devices.txt.\n");
+  EXPECT_FALSE(ListFiles(in_home_folder + "log", ".txt").empty());
+  EXPECT_TRUE(DirectoryExists(in_home_folder + "data/extSD/00000002/sent"));
 
   const test::cProgramRun in_xdg = run(xdg);
-  EXPECT_EQ(in_xdg.status, 0) << in_xdg.output;
+  EXPECT_EQ(in_xdg.status, 2);
+  EXPECT_NE(in_xdg.output.find(xdg + "/olv8-manager/data/devices.txt"), std::string::npos) << in_xdg.output;
   EXPECT_FALSE(ListFiles(xdg + "/olv8-manager/log", ".txt").empty());
   EXPECT_FALSE(DirectoryExists(prefix_ + "/bin/log"));
   EXPECT_FALSE(DirectoryExists(prefix_ + "/bin/data"));
