@@ -115,7 +115,6 @@ void cSynchronizacja::ZapytajOSciagniecie() {
   const int ilosc = mSterownik.ZwrocIloscPlikowNaLiscieDoSciagniecia();
   const int64_t rozmiar = mSterownik.SumujRozmiarPlikowNaLiscieDoSciagniecia();
   if (!mStrona.CzySciagnac(TekstPytaniaOSciagniecie(ilosc, rozmiar))) {
-    mWynik.Odrzucona = true;
     mSterownik.WyczyscListePlikowDoSciagniecia();
     mZaplanowane.clear();
     ZakonczPozniej("");

@@ -49,8 +49,6 @@ struct cWynikSynchronizacji {
   bool Odmowa = false;
   // A port could not be searched (missing, or taken by another program).
   bool SzynaNieprzeszukana = false;
-  // The downloads were declined.
-  bool Odrzucona = false;
   // A file list or a file could not be had, or the times could not be saved.
   bool Niepelna = false;
   int PobranePliki = 0;

@@ -15,7 +15,7 @@
 #include "common/virtual_clock.h"
 #include "model/data_files.h"
 #include "tests/app/run_program.h"
-#include "tests/sim/olv8_sim_process.h"
+#include "tests/app/three_devices.h"
 
 namespace olv {
 namespace {
@@ -29,17 +29,7 @@ class SynchronizacjaBezOknaTest : public ::testing::Test {
   }
   void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
 
-  // Registers "Brama", "Magazyn" and "Biuro" as devices 2, 3 and 4 on port.
-  void WriteDevices(const std::string& port) {
-    cVirtualClock unique_clock;
-    cDevList devices(unique_clock);
-    int32_t id = 2;
-    for (const char* name : {"Brama", "Magazyn", "Biuro"})
-      ASSERT_TRUE(devices.DodajUrzadzenie(name, id++, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
-                                          cWlasciwosciPolaczenia{port, 115200}));
-    ASSERT_TRUE(CreateDirectory(folder + "data"));
-    ASSERT_TRUE(ZapiszUrzadzenia(folder + "data/devices.txt", devices));
-  }
+  void WriteDevices(const std::string& port) { test::WriteThreeDevices(folder, port); }
   // Four event files of random bytes on each card, from a few bytes to
   // several frames long.
   void WriteCards() {
@@ -55,18 +45,12 @@ class SynchronizacjaBezOknaTest : public ::testing::Test {
     }
   }
   std::string StartSimulator(std::vector<std::string> faults = {}) {
-    std::vector<std::string> args;
-    for (int id = 2; id <= 4; ++id) {
-      args.push_back("--device");
-      args.push_back(std::to_string(id) + ":" + Card(id));
-    }
-    args.insert(args.end(), faults.begin(), faults.end());
-    return simulator.Start(args);
+    return test::StartThreeDevices(simulator, folder, faults);
   }
   test::cProgramRun Sync() {
     return test::RunProgram({OLV_BINARY_DIR "/app/olv8-manager", "--sync"}, {{"OLV8_HOME", folder}});
   }
-  std::string Card(int id) const { return folder + "cards/" + std::to_string(id); }
+  std::string Card(int id) const { return test::CardFolder(folder, id); }
   std::string Mirror(int id) const { return folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/"; }
   std::vector<double> SyncTimes() {
     cVirtualClock clock;
