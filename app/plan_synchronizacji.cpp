@@ -69,7 +69,7 @@ cPlanSciagania ZaplanujSciaganie(const std::vector<cListaPlikowZUrzadzenia>& lis
         continue;
       }
       if (!CzyPlikPotrzebny(*wpis, FileSize(folder + wpis->Nazwa))) continue;
-      plan.Pliki.push_back({lista.Port, lista.Id, wpis->Nazwa, wpis->Rozmiar.value_or(0)});
+      plan.Pliki.push_back({lista.Port, lista.Id, wpis->Nazwa, wpis->Rozmiar.value_or(-1)});
     }
   }
   return plan;

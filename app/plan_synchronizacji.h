@@ -44,7 +44,7 @@ struct cOdrzuconaNazwa {
 };
 
 struct cPlanSciagania {
-  // In the order of the lists and of their lines; the size is 0 when unknown.
+  // In the order of the lists and of their lines; the size is -1 when unknown.
   std::vector<cPlikDoSciagniecia> Pliki;
   std::vector<cOdrzuconaNazwa> Odrzucone;
 };

@@ -1,5 +1,7 @@
 #include "comm/sterownik_wpp.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "common/cp1250.h"
@@ -15,6 +17,10 @@ namespace {
 
 constexpr const char* kKonfout = "KONFOUT.TXT";
 constexpr uint32_t kDomyslneCzekanieMs = 100;
+// A file whose size is not known yet is given the bound of a file this size.
+constexpr uint64_t kRozmiarNieznanegoPliku = 64 * 1024;
+// Sizes beyond this are not believed when setting a bound.
+constexpr uint64_t kNajwiekszyRozmiarDoLimitu = 16 * 1024 * 1024;
 
 // Calls a handler that is unset once called; moved out first, so a handler
 // that starts the next job of the same kind may set a new one.
@@ -28,7 +34,8 @@ void WywolajJednorazowo(std::function<void()>& handler) {
 
 cSterownikWPP::cSterownikWPP(cClock& clock, std::unique_ptr<cSerialLink> port,
                              std::string program_folder)
-    : mWPP(clock, std::move(port)),
+    : mClock(clock),
+      mWPP(clock, std::move(port)),
       mKolejka(clock),
       mFolderProgramu(std::move(program_folder)),
       mTimerZamknijPort(clock.CreateTimer(1, [this] { TimerZamknijPortTimer(); })),
@@ -36,6 +43,7 @@ cSterownikWPP::cSterownikWPP(cClock& clock, std::unique_ptr<cSerialLink> port,
           clock.CreateTimer(kCzasBezPostepuMs, [this] { TimerTimeoutSciaganiaPlikuTimer(); })),
       mTimerBrakuOdpowiedzi(
           clock.CreateTimer(kCzasBezPostepuMs, [this] { TimerBrakuOdpowiedziTimer(); })),
+      mTimerLimituCzasu(clock.CreateTimer(kLimitCzasuListyMs, [this] { TimerLimituCzasuTimer(); })),
       mTimerCzekaj(clock.CreateTimer(kDomyslneCzekanieMs, [this] { TimerCzekajTimer(); })) {
   mKolejka.UstawFunkcjeObslugujacaZadanie([this](cZadanie& zadanie) { RobZadanie(zadanie); });
   // Each completion ends the task only while that task is the current one, so
@@ -49,16 +57,25 @@ cSterownikWPP::cSterownikWPP(cClock& clock, std::unique_ptr<cSerialLink> port,
   mWPP.OnFileSent = [this] {
     if (mBiezacyRodzaj == eRodzajZadania::WyslijPlik) ZakonczZadanie();
   };
-  // Progress of a transfer or a file list keeps its time-out away.
+  // Progress keeps a transfer's time-out away: new payload of a download (the
+  // engine reports only that), an acknowledged upload frame, a file-list
+  // line not received before. A device repeating itself makes none.
   mWPP.OnProgress = [this](uint32_t, uint32_t) {
     if (mTimerTimeoutSciaganiaPliku->IsActive()) mTimerTimeoutSciaganiaPliku->Start();
     if (mTimerBrakuOdpowiedzi->IsActive()) mTimerBrakuOdpowiedzi->Start();
   };
   mWPP.OnFileListLine = [this] {
-    if (mTimerBrakuOdpowiedzi->IsActive()) mTimerBrakuOdpowiedzi->Start();
+    if (mTimerBrakuOdpowiedzi->IsActive() && mLinieListy.insert(mWPP.OstatniaLiniaListy()).second) {
+      mTimerBrakuOdpowiedzi->Start();
+    }
   };
-  // A frame kept twice spoils the file: fetch it again at once.
-  mWPP.OnDownloadOverrun = [this] { TimerTimeoutSciaganiaPlikuTimer(); };
+  // A file that cannot be right: fetch it again at once.
+  mWPP.OnDownloadAbandoned = [this] {
+    if (mBiezacyRodzaj == eRodzajZadania::SciagnijPlik ||
+        mBiezacyRodzaj == eRodzajZadania::SciagnijKonfiguracje) {
+      PonowPobieranie("Urządzenie przesyła plik o innym rozmiarze niż podany na liście plików");
+    }
+  };
 }
 
 cSterownikWPP::~cSterownikWPP() = default;
@@ -84,8 +101,14 @@ void cSterownikWPP::WyczyscListePlikowDoSciagniecia() {
 int64_t cSterownikWPP::SumujRozmiarPlikowNaLiscieDoSciagniecia() {
   Log("Sterownik WPP: SumujRozmiarPlikowNaLiscieDoSciagniecia");
   int64_t suma = 0;
-  for (const auto& plik : mDoSciagniecia) suma += plik.Rozmiar;
+  for (const auto& plik : mDoSciagniecia) suma += std::max<int64_t>(plik.Rozmiar, 0);
   return suma;
+}
+
+uint32_t cSterownikWPP::LimitCzasuPobieraniaMs(uint64_t rozmiar) {
+  const uint64_t bajty_na_sekunde = kPredkosc / 10;
+  const uint64_t ms = 30000 + std::min(rozmiar, kNajwiekszyRozmiarDoLimitu) * 4 * 1000 / bajty_na_sekunde;
+  return static_cast<uint32_t>(ms);
 }
 
 int cSterownikWPP::ZwrocIloscPlikowNaLiscieDoSciagniecia() {
@@ -103,6 +126,7 @@ void cSterownikWPP::SciagnijPliki() {
     mKolejka.DodajZadanie(eRodzajZadania::ZamknijPort, "", false);
     mKolejka.DodajZadanie(eRodzajZadania::UstawPostep,
                           std::to_string((i + 1) * 100 / mDoSciagniecia.size()), true);
+    mRozmiaryZList.push_back(plik);
   }
   mKolejka.DodajZadanie(eRodzajZadania::ZglosPobraniePlikow, "", true);
   mDoSciagniecia.clear();
@@ -265,11 +289,14 @@ void cSterownikWPP::RobZadanie(cZadanie& zadanie) {
     case eRodzajZadania::SciagnijListePlikow:
       Log("Sterownik WPP: RobZadanie: Sciagnij liste plikow");
       mBiezacyPlik.clear();
+      mLinieListy.clear();
       mWPP.OnFileListReceived = [this](const std::vector<std::string>& linie) {
         DodajListePlikowDoListyListPlikow(linie);
       };
       if (mWPP.SciagnijListePlikowZUrzadzenia()) {
         mTimerBrakuOdpowiedzi->Start();
+        mTimerLimituCzasu->SetInterval(kLimitCzasuListyMs);
+        mTimerLimituCzasu->Start();
       } else {
         mWPP.OnFileListReceived = nullptr;
         PorzucUrzadzenie("Port " + mBiezacyPort + " nie jest otwarty");
@@ -347,6 +374,8 @@ void cSterownikWPP::RobZadanie(cZadanie& zadanie) {
 void cSterownikWPP::ZakonczZadanie() {
   mTimerTimeoutSciaganiaPliku->Stop();
   mTimerBrakuOdpowiedzi->Stop();
+  mTimerLimituCzasu->Stop();
+  mLinieListy.clear();
   mBiezacyRodzaj.reset();
   mKolejka.ZakonczObecneZadanie();
 }
@@ -366,6 +395,7 @@ void cSterownikWPP::PominZadanie(int pozycja, const std::string& powod) {
   // so the caller can say which ones are missing.
   if (zadanie != nullptr && zadanie->Rodzaj == eRodzajZadania::SciagnijPlik) {
     mNiepowodzenia.push_back({mBiezacyPort, mBiezaceId, Cp1250ToUtf8(zadanie->Parametr), powod});
+    WezRozmiarZListy(mBiezacyPort, mBiezaceId, zadanie->Parametr);
   }
   // A later task may be given this one's memory: it must not inherit its
   // restart count.
@@ -405,12 +435,36 @@ void cSterownikWPP::PominZadaniaUrzadzenia(const std::string& powod) {
   }
 }
 
+int64_t cSterownikWPP::WezRozmiarZListy(const std::string& port, int id, const std::string& nazwa) {
+  const auto plik = std::find_if(mRozmiaryZList.begin(), mRozmiaryZList.end(), [&](const auto& p) {
+    return p.Port == port && p.Id == id && p.NazwaPliku == nazwa;
+  });
+  if (plik == mRozmiaryZList.end()) return -1;
+  const int64_t rozmiar = plik->Rozmiar;
+  mRozmiaryZList.erase(plik);
+  return rozmiar;
+}
+
+bool cSterownikWPP::UzbrojLimitPobierania() {
+  uint64_t rozmiar = mRozmiarZListy >= 0 ? static_cast<uint64_t>(mRozmiarZListy)
+                                         : std::max<uint64_t>(mWPP.RozmiarPobieranego(), kRozmiarNieznanegoPliku);
+  const uint32_t minelo = mClock.GetTickCount() - mPoczatekPobierania;
+  const uint32_t limit = LimitCzasuPobieraniaMs(rozmiar);
+  if (minelo >= limit) return false;
+  mTimerLimituCzasu->SetInterval(limit - minelo);
+  mTimerLimituCzasu->Start();
+  return true;
+}
+
 void cSterownikWPP::SciagnijPlik(cZadanie& zadanie) {
   const bool konfiguracja = zadanie.Rodzaj == eRodzajZadania::SciagnijKonfiguracje;
   mBiezacyPlik = konfiguracja ? kKonfout : zadanie.Parametr;
   if (mPobierane != &zadanie) {
     mPobierane = &zadanie;
     mPonowienia = 0;
+    mPoczatekPobierania = mClock.GetTickCount();
+    mRozmiarZListy = konfiguracja ? -1 : WezRozmiarZListy(mBiezacyPort, mBiezaceId, mBiezacyPlik);
+    mPowodPonowienia.clear();
   }
   std::string cel;
   if (konfiguracja) {
@@ -436,7 +490,19 @@ void cSterownikWPP::SciagnijPlik(cZadanie& zadanie) {
       if (mBiezacyRodzaj == eRodzajZadania::SciagnijPlik) ZapiszSciagnietyPlik(target, dane);
     };
   }
-  if (mWPP.SciagnijPlik(mBiezacyPlik, cel)) {
+  std::optional<uint32_t> rozmiar;
+  if (mRozmiarZListy >= 0 && mRozmiarZListy <= int64_t{UINT32_MAX}) {
+    rozmiar = static_cast<uint32_t>(mRozmiarZListy);
+  }
+  if (!UzbrojLimitPobierania()) {
+    mWPP.OnFileReceived = nullptr;
+    mPobierane = nullptr;
+    PorzucUrzadzenie("Urządzenie przesyłało plik dłużej, niż pozwala jego rozmiar");
+    if (konfiguracja && mFunkcjaKonfiguracji) mFunkcjaKonfiguracji(kKonfout, std::nullopt);
+    ZakonczZadanie();
+    return;
+  }
+  if (mWPP.SciagnijPlik(mBiezacyPlik, cel, rozmiar)) {
     mTimerTimeoutSciaganiaPliku->Start();
     return;
   }
@@ -464,11 +530,20 @@ void cSterownikWPP::ZapiszSciagnietyPlik(const std::string& cel, const std::stri
   mWPP.OnFileReceived = nullptr;
   mTimerTimeoutSciaganiaPliku->Stop();
   mPobierane = nullptr;
+  if (mRozmiarZListy >= 0 && static_cast<int64_t>(dane.size()) != mRozmiarZListy) {
+    Log("Sterownik WPP: ZapiszSciagnietyPlik: \"" + cel + "\" ma " + std::to_string(dane.size()) +
+        " B zamiast " + std::to_string(mRozmiarZListy) + " B, nie zapisuję");
+    mNiepowodzenia.push_back({mBiezacyPort, mBiezaceId, Cp1250ToUtf8(mBiezacyPlik),
+                              "Urządzenie przesłało plik o innym rozmiarze niż podany na liście plików"});
+    ZakonczZadanie();
+    return;
+  }
   std::string blad;
-  if (!WriteFileAtomically(cel, dane, &blad)) {
+  eBladPliku rodzaj = eBladPliku::kInny;
+  if (!WriteFileAtomically(cel, dane, &blad, &rodzaj)) {
     Log("Sterownik WPP: ZapiszSciagnietyPlik: nie udało się zapisać \"" + cel + "\": " + blad);
     mNiepowodzenia.push_back({mBiezacyPort, mBiezaceId, Cp1250ToUtf8(mBiezacyPlik),
-                              "Nie można zapisać pliku: " + blad});
+                              "Nie można zapisać pliku: " + OpisBleduPliku(rodzaj)});
   }
   ZakonczZadanie();
 }
@@ -501,18 +576,28 @@ void cSterownikWPP::TimerZamknijPortTimer() {
 
 void cSterownikWPP::TimerTimeoutSciaganiaPlikuTimer() {
   mTimerTimeoutSciaganiaPliku->Stop();
-  Log("SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA PLIKU - "
-      "WYMUSZONA RETRANSMISJA");
   if (mBiezacyRodzaj != eRodzajZadania::SciagnijPlik &&
       mBiezacyRodzaj != eRodzajZadania::SciagnijKonfiguracje) {
+    Log("SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA PLIKU - "
+        "WYMUSZONA RETRANSMISJA");
     return;
   }
+  PonowPobieranie("");
+}
+
+void cSterownikWPP::PonowPobieranie(const std::string& powod_porzucenia) {
+  mTimerTimeoutSciaganiaPliku->Stop();
+  Log("SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA PLIKU - "
+      "WYMUSZONA RETRANSMISJA");
+  mPowodPonowienia = powod_porzucenia;
   const bool konfiguracja = mBiezacyRodzaj == eRodzajZadania::SciagnijKonfiguracje;
   if (++mPonowienia > kMaksPonowienSciagania) {
     mWPP.OnFileReceived = nullptr;
     mPobierane = nullptr;
-    PorzucUrzadzenie("Urządzenie nie przesłało pliku mimo " +
-                     std::to_string(kMaksPonowienSciagania) + " ponowień");
+    PorzucUrzadzenie(!mPowodPonowienia.empty()
+                         ? mPowodPonowienia
+                         : "Urządzenie nie przesłało pliku mimo " +
+                               std::to_string(kMaksPonowienSciagania) + " ponowień");
     if (konfiguracja && mFunkcjaKonfiguracji) mFunkcjaKonfiguracji(kKonfout, std::nullopt);
     ZakonczZadanie();
     return;
@@ -540,6 +625,30 @@ void cSterownikWPP::TimerBrakuOdpowiedziTimer() {
   } else {
     return;
   }
+  ZakonczZadanie();
+}
+
+void cSterownikWPP::TimerLimituCzasuTimer() {
+  mTimerLimituCzasu->Stop();
+  if (mBiezacyRodzaj == eRodzajZadania::SciagnijListePlikow) {
+    Log("Sterownik WPP: TimerLimituCzasuTimer: lista plików trwa zbyt długo");
+    mWPP.OnFileListReceived = nullptr;
+    PorzucUrzadzenie("Urządzenie przesyłało listę plików zbyt długo");
+    ZakonczZadanie();
+    return;
+  }
+  if (mBiezacyRodzaj != eRodzajZadania::SciagnijPlik &&
+      mBiezacyRodzaj != eRodzajZadania::SciagnijKonfiguracje) {
+    return;
+  }
+  // The header may have told a size larger than the one the bound was set for.
+  if (UzbrojLimitPobierania()) return;
+  Log("Sterownik WPP: TimerLimituCzasuTimer: pobieranie trwa zbyt długo");
+  const bool konfiguracja = mBiezacyRodzaj == eRodzajZadania::SciagnijKonfiguracje;
+  mWPP.OnFileReceived = nullptr;
+  mPobierane = nullptr;
+  PorzucUrzadzenie("Urządzenie przesyłało plik dłużej, niż pozwala jego rozmiar");
+  if (konfiguracja && mFunkcjaKonfiguracji) mFunkcjaKonfiguracji(kKonfout, std::nullopt);
   ZakonczZadanie();
 }
 

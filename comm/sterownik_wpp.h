@@ -6,8 +6,11 @@
 // handler is called, and the results are read from the driver.
 //
 // No task waits for ever: a port that does not open, a device that does not
-// answer, a file list or an upload that stops for 5 s, or a download that
-// makes no progress through 3 restarts gives up on that device: the device's
+// answer, a file list that brings no new line for 5 s, an upload that stops
+// for 5 s, a download that brings no new payload through 3 restarts or whose
+// header keeps announcing another size than the file list gave, and a
+// download or file list that outlasts its whole-time bound (LimitCzasu...)
+// gives up on that device: the device's
 // remaining tasks of the job are skipped (its port is still closed), the
 // failure is added to Niepowodzenia(), and the job goes on to its end, so its
 // done-handler always runs. Each download skipped so is on Niepowodzenia()
@@ -15,8 +18,8 @@
 // there with ID 0: the devices behind it were not asked.
 //
 // Downloaded files are stored under <program folder>data/extSD/<bus ID as 8
-// digits>/ only when the device gave a plain 8.3 name, written to a temporary
-// file and renamed.
+// digits>/ only when the device gave a plain 8.3 name and, when the file list
+// gave the size, only with that size; written to a temporary file and renamed.
 //
 // Callers must guarantee: the clock outlives the driver; one thread; the
 // folders of the download targets exist.
@@ -27,6 +30,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "comm/kolejka_zadan.h"
@@ -45,6 +49,15 @@ class cSterownikWPP : public cLogujacy {
   // Without progress for this long a task gives up (a download restarts).
   static constexpr uint32_t kCzasBezPostepuMs = 5000;
   static constexpr int kMaksPonowienSciagania = 3;
+  // The whole time a file list may take: 20 000 lines of 60 bytes at the
+  // line rate, with room to spare.
+  static constexpr uint32_t kLimitCzasuListyMs = 120000;
+
+  // The whole time a download of that many bytes may take, restarts
+  // included: four times the line time, so that a line that makes every
+  // tenth frame go again still finishes well within it, plus 30 s, in which a
+  // device that sends nothing uses up its restarts first.
+  static uint32_t LimitCzasuPobieraniaMs(uint64_t rozmiar);
 
   // name: the device file name; data: its contents, or empty when the device
   // did not deliver it.
@@ -60,9 +73,11 @@ class cSterownikWPP : public cLogujacy {
   // Installs the function in the driver, its queue and its engine.
   void UstawFunkcjeLogujaca(LogFunction function) override;
 
+  // rozmiar: as the device's file list gave it; negative when unknown.
   void DodajPlikDoSciagniecia(const std::string& port, int id, int64_t rozmiar,
                               const std::string& nazwa);
   void WyczyscListePlikowDoSciagniecia();
+  // The known sizes summed.
   int64_t SumujRozmiarPlikowNaLiscieDoSciagniecia();
   int ZwrocIloscPlikowNaLiscieDoSciagniecia();
   // Downloads every file of the list into the mirror folders; then
@@ -127,6 +142,13 @@ class cSterownikWPP : public cLogujacy {
   // A skipped download is recorded as failed for powod.
   void PominZadaniaUrzadzenia(const std::string& powod);
   void PominZadanie(int pozycja, const std::string& powod);
+  // Takes the listed size of a queued download off the list of those sizes;
+  // negative when unknown.
+  int64_t WezRozmiarZListy(const std::string& port, int id, const std::string& nazwa);
+  // Arms the whole-time bound of the download under way; false when it has
+  // passed already.
+  bool UzbrojLimitPobierania();
+  void PonowPobieranie(const std::string& powod_porzucenia);
 
   void SciagnijPlik(cZadanie& zadanie);
   void DodajListePlikowDoListyListPlikow(const std::vector<std::string>& linie);
@@ -137,13 +159,17 @@ class cSterownikWPP : public cLogujacy {
   void TimerZamknijPortTimer();
   void TimerTimeoutSciaganiaPlikuTimer();
   void TimerBrakuOdpowiedziTimer();
+  void TimerLimituCzasuTimer();
   void TimerCzekajTimer();
 
+  cClock& mClock;
   cWPP mWPP;
   cKolejkaZadan mKolejka;
   std::string mFolderProgramu;
 
   std::vector<cPlikDoSciagniecia> mDoSciagniecia;
+  // The downloads queued and not yet started, with their listed sizes.
+  std::vector<cPlikDoSciagniecia> mRozmiaryZList;
   int mPostep = 0;
   std::vector<cUrzadzenieDoSciagnieciaListyPlikow> mDoListy;
   std::vector<cListaPlikowZUrzadzenia> mListyPlikow;
@@ -159,13 +185,21 @@ class cSterownikWPP : public cLogujacy {
   std::string mBiezacyPort;
   int mBiezaceId = 0;
   std::string mBiezacyPlik;
-  // The download task being restarted, and how often it was.
+  // The download task being restarted, how often it was, when it first
+  // started (tick), the size its file list gave (negative when unknown), and
+  // why it was last abandoned (empty: it stopped bringing data).
   const cZadanie* mPobierane = nullptr;
   int mPonowienia = 0;
+  uint32_t mPoczatekPobierania = 0;
+  int64_t mRozmiarZListy = -1;
+  std::string mPowodPonowienia;
+  // The distinct lines of the file list being received.
+  std::unordered_set<std::string> mLinieListy;
 
   std::unique_ptr<cTimer> mTimerZamknijPort;
   std::unique_ptr<cTimer> mTimerTimeoutSciaganiaPliku;
   std::unique_ptr<cTimer> mTimerBrakuOdpowiedzi;
+  std::unique_ptr<cTimer> mTimerLimituCzasu;
   std::unique_ptr<cTimer> mTimerCzekaj;
 };
 

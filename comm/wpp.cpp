@@ -28,7 +28,7 @@ cWPP::cWPP(cClock& clock, std::unique_ptr<cSerialLink> port)
       mTimerOdbioruPliku(clock.CreateTimer(1, [this] { TimerOdbiorPlikuTimer(); })),
       mTimerWysylaniaPliku(clock.CreateTimer(1, [this] { TimerWysylPlikuTimer(); })),
       mTimerUsunieciaPliku(clock.CreateTimer(1, [this] { TimerUsunPlikZUrzadzeniaTimer(); })),
-      mTimerPrzepelnienia(clock.CreateTimer(1, [this] { TimerPrzepelnienieTimer(); })),
+      mTimerPorzuceniaPobierania(clock.CreateTimer(1, [this] { TimerPorzuceniaPobieraniaTimer(); })),
       mTimerRamki(clock.CreateTimer(1, [this] { TimerRamkiTimer(); })),
       mTimerAktywacji(clock.CreateTimer(1, [this] { TimerAktywujUrzadzenieTimer(); })),
       mTimerUtraconegoPolaczenia(
@@ -44,11 +44,14 @@ cWPP::cWPP(cClock& clock, std::unique_ptr<cSerialLink> port)
     if (OnFileListReceived) mTimerListyPlikow->Start();
   };
   mPobieranie.OnStatus = [this](const std::string& text) { Status(text); };
-  mPobieranie.OnFrameEnd = [this](bool accepted) {
+  mPobieranie.OnFrameEnd = [this](cWppDownloadReceiver::eKoniecRamki koniec) {
     mClock.Sleep(1);
-    if (!accepted) return;
+    if (koniec == cWppDownloadReceiver::eKoniecRamki::kOdrzucona) return;
     WyslijBajt(mParametry.Acknowledgement);
-    if (OnProgress) OnProgress(mPobieranie.BytesDone(), mPobieranie.FileSize());
+    // A repeated frame brings nothing new: it is no progress.
+    if (koniec == cWppDownloadReceiver::eKoniecRamki::kPrzyjeta && OnProgress) {
+      OnProgress(mPobieranie.BytesDone(), mPobieranie.FileSize());
+    }
   };
   mTimerOdpytywania->Start();
 }
@@ -176,6 +179,11 @@ bool cWPP::SciagnijListePlikowZUrzadzenia() {
   frame[9] = 0x0D;
   WyslijDane(frame, sizeof frame);
   return true;
+}
+
+std::string cWPP::OstatniaLiniaListy() const {
+  const std::vector<std::string>& linie = mOdbiornik.FileListLines();
+  return linie.empty() ? std::string() : linie.back();
 }
 
 std::string cWPP::RenderBytes(const uint8_t* data, uint32_t length) {

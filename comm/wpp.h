@@ -17,7 +17,7 @@
 // again with 'd' after about a second without a byte.
 //
 // The completion events (OnDevicesFound, OnDeviceActivated, OnFileListReceived,
-// OnFileReceived, OnFileSent, OnFileDeleted, OnDownloadOverrun,
+// OnFileReceived, OnFileSent, OnFileDeleted, OnDownloadAbandoned,
 // OnConnectionLost) come from one-shot timers, never from inside a request, so
 // a handler may make the next request. OnPortOpened, OnPortOpenFailed,
 // OnFileListLine, OnStatus and OnProgress are called directly. Lines and file
@@ -77,9 +77,12 @@ class cWPP : public cLogujacy {
   bool SciagnijListePlikowZUrzadzenia();
   // Asks the active device for a file; OnFileReceived(target, data) follows
   // when all its announced bytes have arrived (at once for an empty file).
+  // rozmiar: the size the device's file list gave, when known; a header
+  // announcing another size abandons the download (OnDownloadAbandoned).
   // False, with nothing sent, when the port is closed or the name cannot form
   // an 8.3 name field (see NameField).
-  bool SciagnijPlik(const std::string& device_file_name, const std::string& target);
+  bool SciagnijPlik(const std::string& device_file_name, const std::string& target,
+                    std::optional<uint32_t> rozmiar = std::nullopt);
   // Sends a local file under its file-name part; OnFileSent follows the
   // acknowledgement of its last frame. False when the port is closed or the
   // file cannot be read.
@@ -106,6 +109,10 @@ class cWPP : public cLogujacy {
   int AktywneUrzadzenie() const { return mAktywneUrzadzenie; }
   // A download is under way.
   bool TrybTransferuPliku() const { return mTrybTransferuPliku; }
+  // The size the download under way announced; 0 before its header.
+  uint32_t RozmiarPobieranego() const { return mPobieranie.FileSize(); }
+  // The file-list line received last (CP1250); empty when none.
+  std::string OstatniaLiniaListy() const;
   // Download: payload bytes accepted. Upload: payload bytes put into frames.
   uint32_t BajtyPrzeslane() const;
   uint16_t IloscBledow() const;
@@ -123,10 +130,10 @@ class cWPP : public cLogujacy {
   std::function<void(const std::string& target, const std::string& data)> OnFileReceived;
   std::function<void()> OnFileSent;
   std::function<void()> OnFileDeleted;
-  // The device sent more payload than its header announced (a frame sent
-  // twice after a lost acknowledgement): the download is abandoned and must be
-  // made again.
-  std::function<void()> OnDownloadOverrun;
+  // The file cannot be right: its header announced another size than the one
+  // expected, or more payload came than it announced. The download is
+  // abandoned and must be made again.
+  std::function<void()> OnDownloadAbandoned;
   // (0, 0) when an upload header goes out; then after every acknowledged
   // upload frame and every accepted download frame, with the payload bytes so
   // far and the file size.
@@ -154,6 +161,9 @@ class cWPP : public cLogujacy {
   void TimerRamkiTimer();
   void StrazCiszy();
   void SprawdzKoniecPobierania();
+  // Ends the download under way without its completion event and raises
+  // OnDownloadAbandoned.
+  void PorzucPobieranie(const std::string& powod);
   void KoniecPobieraniaPliku();
   void WyslijNaglowekUploadowanegoPliku();
   void WyslijRamkeDanychUploadowanegoPliku();
@@ -164,7 +174,7 @@ class cWPP : public cLogujacy {
   void TimerOdbiorPlikuTimer();
   void TimerWysylPlikuTimer();
   void TimerUsunPlikZUrzadzeniaTimer();
-  void TimerPrzepelnienieTimer();
+  void TimerPorzuceniaPobieraniaTimer();
   void TimerOdbiorListyPlikowTimer();
   void TimerAktywujUrzadzenieTimer();
   void TimerUtraconoPolaczenieTimer();
@@ -208,7 +218,7 @@ class cWPP : public cLogujacy {
   std::unique_ptr<cTimer> mTimerOdbioruPliku;
   std::unique_ptr<cTimer> mTimerWysylaniaPliku;
   std::unique_ptr<cTimer> mTimerUsunieciaPliku;
-  std::unique_ptr<cTimer> mTimerPrzepelnienia;
+  std::unique_ptr<cTimer> mTimerPorzuceniaPobierania;
   // Reads a download frame as soon as it can be whole, so that acknowledging
   // it does not wait for the next 50 ms poll.
   std::unique_ptr<cTimer> mTimerRamki;

@@ -4,9 +4,13 @@
 
 namespace olv {
 
-void cWppDownloadReceiver::Start() {
+void cWppDownloadReceiver::Start(std::optional<uint32_t> rozmiar) {
   mFaza = 0;
   mPozycja = 0;
+  mOczekiwanyRozmiar = rozmiar;
+  mNaglowekOdrzucony = false;
+  mNastepnyNumer = 0;
+  mCosPrzyjeto = false;
   mRozmiarPliku = 0;
   mIloscBledow = 0;
   mBladRamki = false;
@@ -34,8 +38,8 @@ uint32_t cWppDownloadReceiver::BytesToFrameEnd() const {
 }
 
 void cWppDownloadReceiver::Odbierz(const uint8_t* data, size_t count) {
-  if (data == nullptr) return;
-  for (size_t i = 0; i < count; ++i) {
+  if (data == nullptr || mNaglowekOdrzucony) return;
+  for (size_t i = 0; i < count && !mNaglowekOdrzucony; ++i) {
     if (mFaza == 0) {
       BajtNaglowka(data[i]);
     } else {
@@ -51,8 +55,17 @@ void cWppDownloadReceiver::BajtNaglowka(uint8_t b) {
   uint8_t check = kWppCheckOffset;
   for (uint32_t i = 1; i < kHeaderLength - 1; ++i) check = static_cast<uint8_t>(check + mNaglowek[i]);
   if (check != mNaglowek[7]) return;
-  mRozmiarPliku = uint32_t{mNaglowek[1]} | uint32_t{mNaglowek[2]} << 8 |
-                  uint32_t{mNaglowek[3]} << 16 | uint32_t{mNaglowek[4]} << 24;
+  const uint32_t rozmiar = uint32_t{mNaglowek[1]} | uint32_t{mNaglowek[2]} << 8 |
+                           uint32_t{mNaglowek[3]} << 16 | uint32_t{mNaglowek[4]} << 24;
+  if (mOczekiwanyRozmiar && rozmiar != *mOczekiwanyRozmiar) {
+    // An 8-bit check lets some damaged headers through; a wrong size would
+    // store a wrong file as complete.
+    mNaglowekOdrzucony = true;
+    Status("rozmiar pliku = " + std::to_string(rozmiar) + " zamiast " +
+           std::to_string(*mOczekiwanyRozmiar));
+    return;
+  }
+  mRozmiarPliku = rozmiar;
   mFaza = 1;
   mPozycja = 0;
   mIloscBledow = 0;
@@ -96,9 +109,23 @@ void cWppDownloadReceiver::BajtRamki(uint8_t b) {
   } else {
     mSumaOdebrana = static_cast<uint16_t>(mSumaOdebrana | b << 8);
     mPozycja = 0;
-    const bool accepted = !mBladRamki && mSumaOdebrana == mSumaObliczona;
-    if (accepted) mDane.append(reinterpret_cast<const char*>(mRamka.data()), mRozmiarRamki);
-    if (OnFrameEnd) OnFrameEnd(accepted);
+    const bool cala = !mBladRamki && mSumaOdebrana == mSumaObliczona;
+    eKoniecRamki koniec = eKoniecRamki::kOdrzucona;
+    if (cala && mRozmiarRamki > 0 && mNumerRamki == mNastepnyNumer) {
+      mDane.append(reinterpret_cast<const char*>(mRamka.data()), mRozmiarRamki);
+      ++mNastepnyNumer;
+      mCosPrzyjeto = true;
+      koniec = eKoniecRamki::kPrzyjeta;
+    } else if (cala && mCosPrzyjeto && mNumerRamki == static_cast<uint8_t>(mNastepnyNumer - 1)) {
+      Status("ramka " + std::to_string(mNumerRamki) + " powtórzona");
+      koniec = eKoniecRamki::kPowtorzona;
+    } else if (cala) {
+      // Whole, yet not the frame due: a frame number the device could not
+      // have meant, or a frame that carries nothing.
+      ++mIloscBledow;
+      Status("Ilosc bledow = " + std::to_string(mIloscBledow));
+    }
+    if (OnFrameEnd) OnFrameEnd(koniec);
   }
 }
 

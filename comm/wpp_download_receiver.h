@@ -7,9 +7,15 @@
 // for a refused frame again after a silence.
 //
 // A frame's payload is kept only when both its header check and its payload
-// sum agree, so that a refused frame sent again is never kept twice. A frame
-// announcing more than 512 payload bytes is refused, and nothing is ever
-// written past the frame buffer.
+// sum agree and it carries the next frame number, so that no frame is ever
+// kept twice: the frame just kept, sent again because its acknowledgement was
+// lost, is acknowledged again and not kept; any other number, a frame without
+// payload and a frame announcing more than 512 payload bytes are refused like
+// a damaged frame. Nothing is ever written past the frame buffer.
+//
+// When the caller knows the file's size (from the device's file list), a
+// header announcing another size is refused: the download must be asked for
+// again.
 //
 // Callers must guarantee: one thread; the handlers do not destroy the receiver.
 #pragma once
@@ -18,6 +24,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "comm/wpp_protocol.h"
@@ -32,12 +39,20 @@ class cWppDownloadReceiver {
   std::function<void(const std::string&)> OnStatus;
   // The file header has been read and checked; the size is FileSize().
   std::function<void()> OnHeader;
-  // A data frame has ended; accepted: its payload was kept and it is to be
-  // acknowledged.
-  std::function<void(bool accepted)> OnFrameEnd;
+  enum class eKoniecRamki : uint8_t {
+    // Its payload was kept; it is to be acknowledged.
+    kPrzyjeta,
+    // The frame kept last, once more: acknowledged again, not kept.
+    kPowtorzona,
+    // Damaged or out of order: refused by silence.
+    kOdrzucona,
+  };
+  // A data frame has ended.
+  std::function<void(eKoniecRamki)> OnFrameEnd;
 
-  // Starts a new file: no data, header expected.
-  void Start();
+  // Starts a new file: no data, header expected. rozmiar: the size the file
+  // must have, when known.
+  void Start(std::optional<uint32_t> rozmiar = std::nullopt);
   // Back to the start of the current header or frame (after a silence the
   // device sends it again from its start).
   void ZerujPozycje();
@@ -49,6 +64,9 @@ class cWppDownloadReceiver {
   void Odbierz(const uint8_t* data, size_t count);
 
   bool HeaderDone() const { return mFaza == 1; }
+  // A header whose check agreed announced a size other than the one given to
+  // Start; nothing more is read until Start.
+  bool HeaderRefused() const { return mNaglowekOdrzucony; }
   // Bytes still to come before the header or frame under way is whole (the
   // largest frame while its size is not known yet); 0 between frames.
   uint32_t BytesToFrameEnd() const;
@@ -71,6 +89,11 @@ class cWppDownloadReceiver {
 
   uint8_t mFaza = 0;
   uint32_t mPozycja = 0;
+  std::optional<uint32_t> mOczekiwanyRozmiar;
+  bool mNaglowekOdrzucony = false;
+  // The number the next frame must carry, and whether any frame was kept.
+  uint8_t mNastepnyNumer = 0;
+  bool mCosPrzyjeto = false;
   std::array<uint8_t, kHeaderLength> mNaglowek{};
   uint32_t mRozmiarPliku = 0;
   uint16_t mIloscBledow = 0;

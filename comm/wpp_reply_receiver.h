@@ -38,6 +38,7 @@ class cWppReplyReceiver {
   void Odbierz(const uint8_t* data, size_t count);
 
   std::vector<std::string>& FileListLines() { return mFileListLines; }
+  const std::vector<std::string>& FileListLines() const { return mFileListLines; }
   // One line per scan answer: the decimal ID, ":" and the answer text.
   std::vector<std::string>& FoundDeviceLines() { return mFoundDeviceLines; }
 

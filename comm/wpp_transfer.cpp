@@ -49,7 +49,8 @@ void cWPP::WyslijBajt(uint32_t value) {
   WyslijDane(&byte, 1);
 }
 
-bool cWPP::SciagnijPlik(const std::string& device_file_name, const std::string& target) {
+bool cWPP::SciagnijPlik(const std::string& device_file_name, const std::string& target,
+                        std::optional<uint32_t> rozmiar) {
   Log("WPP: SciagnijPlik");
   if (!mPort->IsOpen()) {
     Log("WPP: SciagnijPlik: port zamknięty");
@@ -63,7 +64,7 @@ bool cWPP::SciagnijPlik(const std::string& device_file_name, const std::string& 
   mNazwaDocelowa = target;
   mResetPending = true;
   mTrybOdbioru = kOdbiorPliku;
-  mPobieranie.Start();
+  mPobieranie.Start(rozmiar);
   mPobranyPlik.clear();
   std::vector<uint8_t> frame;
   AppendPasswordAndCommand(frame, mParametry.DownloadCommand);
@@ -81,6 +82,10 @@ void cWPP::PobieraniePliku(uint32_t count) {
   Status("RS: " + std::to_string(count));
   mLicznikCiszy = 0;
   mPobieranie.Odbierz(mBuforOdbioru.data(), count);
+  if (mTrybTransferuPliku && mPobieranie.HeaderRefused()) {
+    PorzucPobieranie("nagłówek podaje inny rozmiar niż lista plików");
+    return;
+  }
   CzekajNaRamke();
 }
 
@@ -127,13 +132,17 @@ void cWPP::SprawdzKoniecPobierania() {
   if (mPobieranie.BytesDone() == mPobieranie.FileSize()) {
     KoniecPobieraniaPliku();
   } else if (mPobieranie.BytesDone() > mPobieranie.FileSize()) {
-    Log("WPP: PobieraniePliku: urządzenie przysłało " + std::to_string(mPobieranie.BytesDone()) +
-        " bajtów zamiast " + std::to_string(mPobieranie.FileSize()) + ", plik odrzucony");
-    mTrybTransferuPliku = false;
-    mTimerRamki->Stop();
-    mPobieranie.Start();
-    mTimerPrzepelnienia->Start();
+    PorzucPobieranie("urządzenie przysłało " + std::to_string(mPobieranie.BytesDone()) +
+                     " bajtów zamiast " + std::to_string(mPobieranie.FileSize()));
   }
+}
+
+void cWPP::PorzucPobieranie(const std::string& powod) {
+  Log("WPP: PobieraniePliku: " + powod + ", plik odrzucony");
+  mTrybTransferuPliku = false;
+  mTimerRamki->Stop();
+  mPobieranie.Start();
+  mTimerPorzuceniaPobierania->Start();
 }
 
 void cWPP::KoniecPobieraniaPliku() {
@@ -153,10 +162,10 @@ void cWPP::TimerOdbiorPlikuTimer() {
   if (OnFileReceived) OnFileReceived(mNazwaDocelowa, data);
 }
 
-void cWPP::TimerPrzepelnienieTimer() {
-  Log("WPP: TimerPrzepelnienieTimer");
-  mTimerPrzepelnienia->Stop();
-  if (OnDownloadOverrun) OnDownloadOverrun();
+void cWPP::TimerPorzuceniaPobieraniaTimer() {
+  Log("WPP: TimerPorzuceniaPobieraniaTimer");
+  mTimerPorzuceniaPobierania->Stop();
+  if (OnDownloadAbandoned) OnDownloadAbandoned();
 }
 
 bool cWPP::WyslijPlik(const std::string& path) {

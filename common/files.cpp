@@ -18,6 +18,35 @@ void SetError(std::string* error, const std::string& what) {
   if (error) *error = what + ": " + std::strerror(errno);
 }
 
+eBladPliku KindOf(int error_number) {
+  switch (error_number) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return eBladPliku::kBrakMiejsca;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return eBladPliku::kBrakUprawnien;
+    case ENOTDIR:
+    case ENOENT:
+      return eBladPliku::kNieFolder;
+    case EBUSY:
+    case ETXTBSY:
+    case EISDIR:
+      return eBladPliku::kPlikUzywany;
+    default:
+      return eBladPliku::kInny;
+  }
+}
+
+// Both reports of one failure, taken while errno still tells it.
+void SetError(std::string* error, eBladPliku* kind, const std::string& what) {
+  const int error_number = errno;
+  SetError(error, what);
+  if (kind) *kind = KindOf(error_number);
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -51,26 +80,43 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return out;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+std::string OpisBleduPliku(eBladPliku blad) {
+  switch (blad) {
+    case eBladPliku::kBrakMiejsca:
+      return "brak miejsca na dysku";
+    case eBladPliku::kBrakUprawnien:
+      return "brak uprawnień do zapisu";
+    case eBladPliku::kNieFolder:
+      return "folder docelowy nie istnieje lub nie jest folderem";
+    case eBladPliku::kPlikUzywany:
+      return "plik jest używany lub w jego miejscu stoi folder";
+    case eBladPliku::kInny:
+      break;
+  }
+  return "błąd zapisu na dysku (szczegóły w dzienniku programu)";
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                         eBladPliku* rodzaj) {
   const std::string temp = path + ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
-    SetError(error, "cannot create " + temp);
+    SetError(error, rodzaj, "cannot create " + temp);
     return false;
   }
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-    SetError(error, "cannot write " + temp);
+    SetError(error, rodzaj, "cannot write " + temp);
     ::close(fd);
     ::unlink(temp.c_str());
     return false;
   }
   if (::close(fd) != 0) {
-    SetError(error, "cannot write " + temp);
+    SetError(error, rodzaj, "cannot write " + temp);
     ::unlink(temp.c_str());
     return false;
   }
   if (::rename(temp.c_str(), path.c_str()) != 0) {
-    SetError(error, "cannot replace " + path);
+    SetError(error, rodzaj, "cannot replace " + path);
     ::unlink(temp.c_str());
     return false;
   }

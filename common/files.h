@@ -14,11 +14,24 @@
 
 namespace olv {
 
+// Why a write failed, in the terms the operator is told; the system's own
+// words (in English) belong in the log only.
+enum class eBladPliku : uint8_t {
+  kBrakMiejsca,
+  kBrakUprawnien,
+  kNieFolder,
+  kPlikUzywany,
+  kInny,
+};
+// The Polish phrase for the operator, e.g. "brak miejsca na dysku".
+std::string OpisBleduPliku(eBladPliku blad);
+
 // Empty when the file cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// On failure returns false and, when error is given, says why in a few words.
+// On failure returns false; error, when given, then holds the system's words
+// (for the log) and rodzaj, when given, the kind (for the operator).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, eBladPliku* rodzaj = nullptr);
 // Appends bytes to the end of the file, creating it when missing.
 bool AppendToFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 

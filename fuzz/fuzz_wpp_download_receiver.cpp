@@ -10,7 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   olv::cWppDownloadReceiver receiver;
   receiver.Start();
   uint32_t accepted_frames = 0;
-  receiver.OnFrameEnd = [&](bool accepted) { accepted_frames += accepted ? 1 : 0; };
+  receiver.OnFrameEnd = [&](olv::cWppDownloadReceiver::eKoniecRamki koniec) {
+    accepted_frames += koniec == olv::cWppDownloadReceiver::eKoniecRamki::kPrzyjeta ? 1 : 0;
+  };
   size_t at = 0;
   while (at < size) {
     const uint8_t control = data[at++];

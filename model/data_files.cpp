@@ -92,10 +92,10 @@ bool WriteRecordLines(const std::string& path, const std::vector<std::string>& r
     content += "\r\n";
   }
   std::string why;
-  if (!WriteFileAtomically(path, content, &why)) {
-    const std::string message = "Nie zapisano pliku \"" + path + "\": " + why;
-    source.Log(message);
-    if (error) *error = message;
+  eBladPliku kind = eBladPliku::kInny;
+  if (!WriteFileAtomically(path, content, &why, &kind)) {
+    source.Log("Nie zapisano pliku \"" + path + "\": " + why);
+    if (error) *error = "Nie zapisano pliku \"" + path + "\": " + OpisBleduPliku(kind);
     return false;
   }
   return true;

@@ -30,9 +30,9 @@ std::string ZapiszDoFolderuWyslanych(const std::string& program_folder, int32_t 
     return {};
   }
   const std::string path = FolderWyslanychPlikow(program_folder, bus_id) + file_name;
-  std::string why;
-  if (!WriteFileAtomically(path, content, &why)) {
-    error = "Nie zapisano pliku \"" + path + "\": " + why;
+  eBladPliku kind = eBladPliku::kInny;
+  if (!WriteFileAtomically(path, content, nullptr, &kind)) {
+    error = "Nie zapisano pliku \"" + path + "\": " + OpisBleduPliku(kind);
     return {};
   }
   return path;

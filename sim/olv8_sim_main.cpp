@@ -188,6 +188,16 @@ bool cSimProgram::ApplyFaults(const sSimOptions& options) {
     if (!d) return false;
     d->SetSilent(true);
   }
+  for (int id : options.empty_frames) {
+    cSimDevice* d = device(id);
+    if (!d) return false;
+    d->SetEmptyFrames(true);
+  }
+  for (int id : options.endless_list) {
+    cSimDevice* d = device(id);
+    if (!d) return false;
+    d->SetEndlessFileList(true);
+  }
   for (const auto& [id, ms] : options.late) {
     cSimDevice* d = device(id);
     if (!d) return false;

@@ -57,6 +57,7 @@ cSimDevice::cSimDevice(cClock& clock, int bus_id, std::string card_folder,
     OnQuiet();
   });
   mDelayTimer = mClock.CreateTimer(1, [this] { SendDelayed(); });
+  mListTimer = mClock.CreateTimer(1, [this] { RepeatFileList(); });
 }
 
 cSimDevice::~cSimDevice() = default;
@@ -170,6 +171,7 @@ void cSimDevice::AbandonTransfer(const char* why) {
   }
   mMode = eMode::kIdle;
   mQuietTimer->Stop();
+  mListTimer->Stop();
   mDownloadData.clear();
   mUploadData.clear();
   mUploadParser.Reset();
@@ -181,6 +183,7 @@ void cSimDevice::HandleFrame(const sHostFrame& frame) {
   const bool for_me = frame.kind == eHostFrame::kScan || mActive ||
                       (frame.kind == eHostFrame::kActivation && frame.address == mBusId);
   if (for_me) Note("<- " + std::string(FrameName(frame.kind)) + ": " + DumpBytes(frame.raw));
+  mListTimer->Stop();
   switch (frame.kind) {
     case eHostFrame::kScan:
       mScanTimer->Start();
@@ -221,8 +224,23 @@ void cSimDevice::AnswerFileList(const sHostFrame& frame) {
   } else {
     Note("wrong password, file list refused");
   }
-  Send(BuildFileListReply(static_cast<uint8_t>(mBusId), password_ok, lines));
+  std::string reply = BuildFileListReply(static_cast<uint8_t>(mBusId), password_ok, lines);
+  if (!mEndlessFileList || !password_ok) {
+    Send(std::move(reply));
+    return;
+  }
+  reply.pop_back();  // the end mark
+  const size_t header = 4;
+  mRepeatedList = reply.substr(header);
+  Note("file list without its end mark, repeated");
+  Send(std::move(reply));
+  // Again once the lines have left at the line rate, so the line never rests.
+  const size_t ms = mRepeatedList.size() * 10 * 1000 / 115200 + 1;
+  mListTimer->SetInterval(static_cast<uint32_t>(ms));
+  mListTimer->Start();
 }
+
+void cSimDevice::RepeatFileList() { Send(mRepeatedList); }
 
 // Download: the device sends.
 
@@ -252,7 +270,9 @@ void cSimDevice::StartDownload(const sHostFrame& frame) {
 void cSimDevice::SendDownloadFrame() {
   const size_t offset = mDownloadFrame * wire::kMaxFramePayload;
   const std::string_view payload =
-      std::string_view(mDownloadData).substr(offset, wire::kMaxFramePayload);
+      mEmptyFrames && mDownloadFrame > 0
+          ? std::string_view()
+          : std::string_view(mDownloadData).substr(offset, wire::kMaxFramePayload);
   Send(BuildDownloadFrame(static_cast<uint8_t>(mDownloadFrame), payload));
 }
 

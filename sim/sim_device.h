@@ -12,7 +12,9 @@
 // and kept.
 //
 // Faults a test or a demo can switch on: silence, a late answer (every reply
-// leaves later), and a line cut after a number of bytes.
+// leaves later), a line cut after a number of bytes, download frames without
+// payload after the first, and a file list sent over and over without its
+// end mark.
 //
 // Callers must guarantee: the clock outlives the device; Start() succeeded
 // before bytes are fed; the transmit function does not destroy the device.
@@ -82,6 +84,12 @@ class cSimDevice : public cLogujacy {
   // that reply is lost. With stay_silent the device says nothing more;
   // otherwise its later replies go out whole.
   void CutLineAfter(uint64_t bytes, bool stay_silent);
+  // Every download frame after the first, sent after '{' or again after 'd',
+  // carries no payload.
+  void SetEmptyFrames(bool on) { mEmptyFrames = on; }
+  // The file list's lines are sent again and again, never followed by the
+  // end mark, until the PC sends another frame.
+  void SetEndlessFileList(bool on) { mEndlessFileList = on; }
 
   // Reports whenever the device's bus ID changes (old, new), so the bus can
   // tell about two devices answering to one ID.
@@ -126,6 +134,7 @@ class cSimDevice : public cLogujacy {
 
   void Send(std::string bytes);
   void SendNow(std::string_view bytes);
+  void RepeatFileList();
   void SendDelayed();
   void Note(const std::string& text) const;
   bool PasswordOk(const sHostFrame& frame) const;
@@ -161,11 +170,16 @@ class cSimDevice : public cLogujacy {
   bool mCutArmed = false;
   uint64_t mCutRemaining = 0;
   bool mSilentAfterCut = false;
+  bool mEmptyFrames = false;
+  bool mEndlessFileList = false;
+  // The lines the endless file list repeats.
+  std::string mRepeatedList;
   std::deque<std::pair<uint32_t, std::string>> mDelayed;
 
   std::unique_ptr<cTimer> mScanTimer;
   std::unique_ptr<cTimer> mQuietTimer;
   std::unique_ptr<cTimer> mDelayTimer;
+  std::unique_ptr<cTimer> mListTimer;
 };
 
 }  // namespace olv

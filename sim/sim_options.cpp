@@ -43,6 +43,10 @@ std::string SimUsage() {
          "  --log FILE           append every frame received and sent to FILE\n"
          "  --verbose            write every frame received and sent to standard error\n"
          "  --silent ID          the device answers nothing (repeatable)\n"
+         "  --empty-frames ID    the device's download frames after the first carry no\n"
+         "                       payload (repeatable)\n"
+         "  --endless-list ID    the device sends its file list again and again, never\n"
+         "                       ending it (repeatable)\n"
          "  --late ID:MS         every answer of the device leaves MS milliseconds late\n"
          "  --cut ID:BYTES       the line of the device breaks after BYTES more bytes\n"
          "                       (the rest of that answer is lost; later answers go whole)\n"
@@ -78,7 +82,8 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
       continue;
     }
     static const std::vector<std::string> kWithValue = {
-        "--device", "--devices", "--cards", "--link", "--log",  "--silent",
+        "--device", "--devices", "--cards", "--link", "--log",  "--silent", "--empty-frames",
+        "--endless-list",
         "--late",   "--cut",     "--fall-silent", "--drop", "--garble", "--seed", "--events"};
     if (std::find(kWithValue.begin(), kWithValue.end(), option) == kWithValue.end()) {
       return fail("unknown option " + option);
@@ -100,10 +105,13 @@ std::optional<sSimOptions> ParseSimOptions(const std::vector<std::string>& args,
       options.link = value;
     } else if (option == "--log") {
       options.log_file = value;
-    } else if (option == "--silent") {
+    } else if (option == "--silent" || option == "--empty-frames" || option == "--endless-list") {
       const auto id = ParseBusId(value);
-      if (!id) return fail("--silent wants a bus ID 1 to 9");
-      options.silent.push_back(*id);
+      if (!id) return fail(option + " wants a bus ID 1 to 9");
+      (option == "--silent"         ? options.silent
+       : option == "--empty-frames" ? options.empty_frames
+                                    : options.endless_list)
+          .push_back(*id);
     } else if (option == "--late" || option == "--cut" || option == "--fall-silent") {
       const auto parsed = ParseIdAndCount(value);
       if (!parsed) return fail(option + " wants ID:NUMBER, ID 1 to 9");

@@ -29,6 +29,10 @@ struct sSimOptions {
   std::string log_file;
   bool verbose = false;
   std::vector<int> silent;
+  // --empty-frames ID: download frames after the first carry no payload.
+  std::vector<int> empty_frames;
+  // --endless-list ID: the file list repeats, never ended.
+  std::vector<int> endless_list;
   std::vector<std::pair<int, uint32_t>> late;
   std::vector<std::pair<int, uint64_t>> cut;
   // --fall-silent ID:BYTES: after BYTES more bytes the device says nothing more.

@@ -89,7 +89,7 @@ TEST_F(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
                      std::to_string(file.Rozmiar));
   }
   EXPECT_EQ(wanted, (std::vector<std::string>{"COM1 2 GROWN.CSV 20", "COM1 2 KONFOUT.TXT 90",
-                                              "COM1 2 NEW.CSV 7", "COM1 2 NOSIZE.CSV 0"}));
+                                              "COM1 2 NEW.CSV 7", "COM1 2 NOSIZE.CSV -1"}));
   ASSERT_EQ(plan.Odrzucone.size(), 2u);
   EXPECT_EQ(plan.Odrzucone[0].Nazwa, "../../X.CSV");
   EXPECT_EQ(plan.Odrzucone[0].Id, 2);

@@ -33,13 +33,21 @@ class SterownikTest : public test::SimLineTest {
     clock.AdvanceMs(5);
     return ended;
   }
-  // Downloads files of device 2; true when the job ended.
-  bool Download(const std::vector<std::string>& names) {
+  // Downloads files of device 2, with the sizes a file list gave (-1:
+  // unknown); true when the job ended.
+  bool Download(const std::vector<std::string>& names, const std::vector<int64_t>& sizes = {}) {
     bool done = false;
     driver->FunkcjaPoSciagnieciuPlikow = [&] { done = true; };
-    for (const auto& name : names) driver->DodajPlikDoSciagniecia("COM1", 2, 0, name);
+    for (size_t i = 0; i < names.size(); ++i) {
+      driver->DodajPlikDoSciagniecia("COM1", 2, i < sizes.size() ? sizes[i] : -1, names[i]);
+    }
     driver->SciagnijPliki();
     return RunJob(done);
+  }
+  std::vector<std::string> FailedFiles() const {
+    std::vector<std::string> files;
+    for (const auto& f : driver->Niepowodzenia()) files.push_back(f.Plik);
+    return files;
   }
   bool Upload(const std::vector<std::string>& paths) {
     bool done = false;
@@ -186,6 +194,113 @@ TEST_F(SterownikTest, LostAcknowledgementStillDeliversTheFileWhole) {
   KeepToDevice([&](uint8_t b) { return !(b == '{' && ++acknowledgements == 3); });
   ASSERT_TRUE(Download({"LOSTACK.BIN"}));
   EXPECT_EQ(ReadWholeFile(Mirror(2, "LOSTACK.BIN")), Pattern(5000, 3));
+}
+
+// A lost '{' makes the device send the frame again after the PC's 'd'; it is
+// acknowledged again and kept once, at every frame of files that end on a
+// frame boundary (where a frame kept twice reaches the size a frame early).
+TEST_F(SterownikTest, LostAcknowledgementAtEveryFrameKeepsEachFrameOnce) {
+  AddDevice(2);
+  for (const size_t size : {512u, 1024u, 5120u, 10240u}) {
+    for (size_t lost = 0; lost < size / 512; ++lost) {
+      const std::string name = "L" + std::to_string(lost) + ".BIN";
+      const std::string card = Pattern(size, static_cast<unsigned>(size + lost));
+      PutOnCard(2, name, card);
+      DeleteFile(Mirror(2, name));
+      size_t acknowledgements = 0;
+      KeepToDevice([&](uint8_t b) { return !(b == '{' && acknowledgements++ == lost); });
+      ASSERT_TRUE(Download({name}, {static_cast<int64_t>(size)}));
+      EXPECT_EQ(ReadWholeFile(Mirror(2, name)), card) << size << " B, acknowledgement " << lost;
+      EXPECT_TRUE(driver->Niepowodzenia().empty()) << size << " B, acknowledgement " << lost;
+    }
+  }
+}
+
+// The checks cannot see every damage (two errors may cancel out), yet no file
+// may be stored other than the card holds it: stored whole or reported.
+TEST_F(SterownikTest, GarbledLineNeverStoresAFileThatDiffersFromTheCard) {
+  AddDevice(2);
+  const std::vector<size_t> sizes = {0, 1, 511, 512, 513, 1024, 5120, 10240};
+  std::vector<std::string> names;
+  std::vector<int64_t> listed;
+  for (size_t i = 0; i < sizes.size(); ++i) {
+    names.push_back("G" + std::to_string(sizes[i]) + ".BIN");
+    listed.push_back(static_cast<int64_t>(sizes[i]));
+    PutOnCard(2, names[i], Pattern(sizes[i], static_cast<unsigned>(i)));
+  }
+  bus.SetFaultsFromHost({0, 1.0 / 5000});
+  bus.SetFaultsToHost({0, 1.0 / 5000});
+  size_t stored = 0;
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    bus.SetFaultSeed(seed);
+    for (const auto& name : names) DeleteFile(Mirror(2, name));
+    driver->WyczyscNiepowodzenia();
+    ASSERT_TRUE(Download(names, listed)) << "seed " << seed;
+    const std::vector<std::string> failed = FailedFiles();
+    for (size_t i = 0; i < names.size(); ++i) {
+      const auto mirror = ReadWholeFile(Mirror(2, names[i]));
+      const bool reported = std::find(failed.begin(), failed.end(), names[i]) != failed.end();
+      if (mirror) ++stored;
+      EXPECT_TRUE(mirror ? *mirror == Pattern(sizes[i], static_cast<unsigned>(i)) && !reported
+                         : reported)
+          << names[i] << ", seed " << seed;
+    }
+  }
+  EXPECT_GT(stored, names.size() * 30) << "most downloads still succeed";
+}
+
+TEST_F(SterownikTest, HeaderAnnouncingAnotherSizeThanTheListIsAskedAgainThenReportedNotStored) {
+  AddDevice(2);
+  PutOnCard(2, "EMPTY.CSV", "");
+  ASSERT_TRUE(Download({"EMPTY.CSV"}, {1024}));
+  EXPECT_FALSE(ReadWholeFile(Mirror(2, "EMPTY.CSV")));
+  ASSERT_EQ(driver->Niepowodzenia().size(), 1u);
+  EXPECT_EQ(driver->Niepowodzenia()[0].Powod,
+            "Urządzenie przesyła plik o innym rozmiarze niż podany na liście plików");
+  EXPECT_EQ(std::count(log.begin(), log.end(),
+                       "SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA "
+                       "PLIKU - WYMUSZONA RETRANSMISJA"),
+            cSterownikWPP::kMaksPonowienSciagania + 1);
+}
+
+TEST_F(SterownikTest, FileThatCannotBeStoredIsReportedInPolishWithTheSystemsWordsInTheLog) {
+  AddDevice(2);
+  PutOnCard(2, "DIR.CSV", "1");
+  std::filesystem::create_directories(Mirror(2, "DIR.CSV"));
+  ASSERT_TRUE(Download({"DIR.CSV"}, {1}));
+  ASSERT_EQ(driver->Niepowodzenia().size(), 1u);
+  EXPECT_EQ(driver->Niepowodzenia()[0].Powod,
+            "Nie można zapisać pliku: plik jest używany lub w jego miejscu stoi folder");
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
+    return line.find("Is a directory") != std::string::npos;
+  }));
+}
+
+// Devices that keep a task busy without bringing anything: each is ended
+// within its bound and reported, and the job goes on.
+TEST_F(SterownikTest, DevicesThatBringNothingNewAreEndedWithinTheBoundAndReported) {
+  AddDevice(2).SetEmptyFrames(true);
+  PutOnCard(2, "EMPTYFR.BIN", Pattern(5120));
+  const uint64_t start = clock.NowMicros();
+  ASSERT_TRUE(Download({"EMPTYFR.BIN"}, {5120}));
+  EXPECT_LE(clock.NowMicros() - start, uint64_t{cSterownikWPP::LimitCzasuPobieraniaMs(5120)} * 1000 + 500000);
+  EXPECT_EQ(FailedFiles(), std::vector<std::string>{"EMPTYFR.BIN"});
+  EXPECT_FALSE(ReadWholeFile(Mirror(2, "EMPTYFR.BIN")));
+
+  // A file list repeated for ever, never ended.
+  PutOnCard(3, "A.CSV", "1");
+  AddDevice(3).SetEndlessFileList(true);
+  bool done = false;
+  driver->WyczyscNiepowodzenia();
+  driver->FunkcjaPoSciagnieciuList = [&] { done = true; };
+  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", 3);
+  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", 2);
+  driver->SciagnijListyPlikowZUrzadzen();
+  ASSERT_TRUE(RunJob(done, cSterownikWPP::kLimitCzasuListyMs + 5000));
+  ASSERT_EQ(driver->Niepowodzenia().size(), 1u);
+  EXPECT_EQ(driver->Niepowodzenia()[0].Id, 3);
+  ASSERT_EQ(driver->ListyPlikow().size(), 1u);
+  EXPECT_EQ(driver->ListyPlikow()[0].Id, 2);
 }
 
 TEST_F(SterownikTest, DeviceSilentInTheMiddleOfADownloadIsRetriedThriceAndReported) {

@@ -165,15 +165,49 @@ TEST_F(WppTransferTest, OversizedFrameIsRefusedWithoutOverrunningTheBuffer) {
   EXPECT_EQ(received[0], file);
 }
 
-TEST_F(WppTransferTest, MorePayloadThanAnnouncedAbandonsTheDownload) {
-  int overruns = 0;
-  wpp->OnDownloadOverrun = [&] { ++overruns; };
+TEST_F(WppTransferTest, MorePayloadThanAnnouncedOrAnotherSizeThanListedAbandonsTheDownload) {
+  int abandoned = 0;
+  wpp->OnDownloadAbandoned = [&] { ++abandoned; };
   RequestDownload("D.CSV");
   FromDevice(FileHeader(300));
   FromDevice(DataFrame(0, Pattern(512)));
-  ASSERT_TRUE(clock.RunUntil([&] { return overruns > 0; }, 500));
+  ASSERT_TRUE(clock.RunUntil([&] { return abandoned == 1; }, 500));
   EXPECT_TRUE(received.empty());
   EXPECT_FALSE(wpp->TrybTransferuPliku());
+
+  // A header whose check agrees by chance on a size of 0.
+  ASSERT_TRUE(wpp->SciagnijPlik("D.CSV", "/t/D.CSV", 1024));
+  clock.AdvanceMs(50);
+  FromDevice(FileHeader(0));
+  ASSERT_TRUE(clock.RunUntil([&] { return abandoned == 2; }, 500));
+  clock.AdvanceMs(100);
+  EXPECT_TRUE(received.empty()) << "no empty file stands for a listed 1 024 bytes";
+}
+
+// Frame numbers: the frame kept last, sent again after a lost '{', is
+// acknowledged again and not kept; a frame out of order, or carrying
+// nothing, is refused like a damaged one.
+TEST_F(WppTransferTest, FrameNumbersDecideWhatIsKept) {
+  RequestDownload("N.CSV");
+  const std::string file = Pattern(1536);
+  FromDevice(FileHeader(1536));
+  FromDevice(DataFrame(0, file.substr(0, 512)));
+  ASSERT_TRUE(WaitForSent(1));
+  FromDevice(DataFrame(0, file.substr(0, 512)));
+  ASSERT_TRUE(WaitForSent(2));
+  EXPECT_EQ(sent, (Bytes{'{', '{'})) << "the repeat is acknowledged again";
+  EXPECT_EQ(wpp->BajtyPrzeslane(), 512u);
+  for (const Bytes& wrong : {DataFrame(2, file.substr(1024)), DataFrame(1, "")}) {
+    sent.clear();
+    FromDevice(wrong);
+    ASSERT_TRUE(WaitForSent(1, 1500));
+    EXPECT_EQ(sent, Bytes{'d'}) << "refused by silence";
+    EXPECT_EQ(wpp->BajtyPrzeslane(), 512u);
+  }
+  FromDevice(DataFrame(1, file.substr(512, 512)));
+  FromDevice(DataFrame(2, file.substr(1024)));
+  ASSERT_TRUE(clock.RunUntil([&] { return !received.empty(); }, 500));
+  EXPECT_EQ(received[0], file);
 }
 
 TEST_F(WppTransferTest, NameFieldsAndRefusedNames) {

@@ -199,10 +199,13 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   std::string error;
   EXPECT_FALSE(ZapiszUrzadzenia(path, devices_, &error));
   EXPECT_EQ(ReadWholeFile(path).value(), old);
-  EXPECT_NE(error.find(path), std::string::npos) << error;
-  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku"));
+  // The operator reads Polish; the system's words go to the log alone.
+  EXPECT_EQ(error, "Nie zapisano pliku \"" + path + "\": plik jest używany lub w jego miejscu stoi folder");
+  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + path + "\": cannot create " +
+                     path + ".tmp: Is a directory"));
 
-  EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_));
+  EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_, &error));
+  EXPECT_NE(error.find("folder docelowy nie istnieje lub nie jest folderem"), std::string::npos) << error;
   EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
 }
 

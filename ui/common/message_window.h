@@ -23,6 +23,9 @@ class cMessageWindow {
 
   // Shows text with one button "OK" and returns when it is closed.
   virtual void Information(const std::string& text) = 0;
+  // As Information, for a report that may be long: the short text stays in
+  // view and the details (a full list) scroll below it.
+  virtual void InformationWithDetails(const std::string& text, const std::string& details) = 0;
   // Shows text under title with the buttons first and second; returns
   // kOdpowiedzTak for first and kOdpowiedzNie for second, or when the window is
   // closed without a choice.

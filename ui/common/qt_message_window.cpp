@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "ui/common/image_button.h"
@@ -15,12 +17,37 @@ namespace {
 
 constexpr int kButtonWidth = 120;
 constexpr int kButtonHeight = 25;
+// The details box: about fifteen lines, whatever the report's length.
+constexpr int kDetailsHeight = 260;
+
+// Enter presses the focused button (a QDialog does that only for push
+// buttons); Escape closes without a choice.
+class cMessageDialog : public QDialog {
+ public:
+  using QDialog::QDialog;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+        button->click();
+        return;
+      }
+    }
+    QDialog::keyPressEvent(event);
+  }
+};
+
+bool FirstButtonDestroys(const QString& caption) {
+  return caption == "Usuń" || caption == "Tak, usuń" || caption == "Resetuj zmiany";
+}
 
 // Builds the dialog with one button per caption; the dialog's result is the
 // index of the pressed button plus one, 0 when closed without a choice.
 int ShowMessage(QWidget* parent, const QString& title, const QString& text,
-                const std::vector<std::pair<QString, QString>>& buttons) {
-  QDialog dialog(parent);
+                const std::vector<std::pair<QString, QString>>& buttons,
+                const QString& details = QString()) {
+  cMessageDialog dialog(parent);
   dialog.setObjectName("FormKomunikat");
   dialog.setWindowTitle(title);
   dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
@@ -35,7 +62,18 @@ int ShowMessage(QWidget* parent, const QString& title, const QString& text,
   label->setMinimumWidth(280);
   label->setMaximumWidth(460);
   layout->addWidget(label);
+  if (!details.isEmpty()) {
+    auto* box = new QPlainTextEdit(details, &dialog);
+    box->setObjectName("MemoSzczegoly");
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setFixedSize(460, kDetailsHeight);
+    // Tab moves on to the buttons rather than into the text.
+    box->setTabChangesFocus(true);
+    layout->addWidget(box);
+  }
 
+  const size_t focused = buttons.size() == 2 && FirstButtonDestroys(buttons[0].second) ? 1 : 0;
   auto* row = new QHBoxLayout;
   row->addStretch();
   for (size_t i = 0; i < buttons.size(); ++i) {
@@ -46,7 +84,7 @@ int ShowMessage(QWidget* parent, const QString& title, const QString& text,
     const int result = static_cast<int>(i) + 1;
     QObject::connect(button, &QAbstractButton::clicked, &dialog, [&dialog, result] { dialog.done(result); });
     row->addWidget(button);
-    if (i == 0) button->setFocus();
+    if (i == focused) button->setFocus();
   }
   row->addStretch();
   layout->addLayout(row);
@@ -58,6 +96,11 @@ int ShowMessage(QWidget* parent, const QString& title, const QString& text,
 
 void cQtMessageWindow::Information(const std::string& text) {
   ShowMessage(mParent, QString(), QString::fromStdString(text), {{"ButtonOK", "OK"}});
+}
+
+void cQtMessageWindow::InformationWithDetails(const std::string& text, const std::string& details) {
+  ShowMessage(mParent, QString(), QString::fromStdString(text), {{"ButtonOK", "OK"}},
+              QString::fromStdString(details));
 }
 
 int cQtMessageWindow::Question(const std::string& title, const std::string& text,

@@ -27,6 +27,11 @@ class cScriptedMessageWindow : public cMessageWindow {
   void Answer(int answer) { mAnswers.push_back(answer); }
 
   void Information(const std::string& text) override { mInformations.push_back(text); }
+  // The text is recorded as an information, the details beside it.
+  void InformationWithDetails(const std::string& text, const std::string& details) override {
+    mInformations.push_back(text);
+    mDetails.push_back(details);
+  }
   int Question(const std::string& title, const std::string& text, const std::string& first,
                const std::string& second) override {
     mQuestions.push_back({title, text, first, second});
@@ -40,12 +45,15 @@ class cScriptedMessageWindow : public cMessageWindow {
   }
 
   const std::vector<std::string>& Informations() const { return mInformations; }
+  // The details of every InformationWithDetails, in order.
+  const std::vector<std::string>& Details() const { return mDetails; }
   const std::vector<cQuestion>& Questions() const { return mQuestions; }
   int Unscripted() const { return mUnscripted; }
 
  private:
   std::deque<int> mAnswers;
   std::vector<std::string> mInformations;
+  std::vector<std::string> mDetails;
   std::vector<cQuestion> mQuestions;
   int mUnscripted = 0;
 };

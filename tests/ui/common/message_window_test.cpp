@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
@@ -58,6 +59,63 @@ TEST(QtMessageWindowTest, InformationShowsTheTextWithOneOkButton) {
   window.Information("Zapisano.");
   EXPECT_EQ(text, "Zapisano.");
   EXPECT_EQ(buttons, 1);
+}
+
+void Press(QWidget* modal, Qt::Key key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(modal->focusWidget() ? modal->focusWidget() : modal, &press);
+}
+
+// Enter presses the focused button; focus starts on the first button, but on
+// "Nie" when the first one deletes or resets; Escape closes an information.
+TEST(QtMessageWindowTest, KeyboardAloneAnswersAndNeverDeletesByEnter) {
+  cQtMessageWindow window;
+  const std::vector<std::pair<std::string, int>> cases = {
+      {"Tak", 6}, {"Zapisz", 6}, {"Usuń", 7}, {"Tak, usuń", 7}, {"Resetuj zmiany", 7}};
+  for (const auto& [first, answer] : cases) {
+    std::string focused;
+    WhenModal([&](QWidget* modal) {
+      focused = modal->focusWidget() ? modal->focusWidget()->objectName().toStdString() : "";
+      Press(modal, Qt::Key_Return);
+    });
+    EXPECT_EQ(window.Question("", "?", first, "Nie"), answer) << first;
+    EXPECT_EQ(focused, answer == 6 ? "ButtonPierwszy" : "ButtonDrugi") << first;
+  }
+  WhenModal([](QWidget* modal) {
+    Press(modal, Qt::Key_Tab);
+    Press(modal, Qt::Key_Enter);
+  });
+  EXPECT_EQ(window.Question("", "?", "Usuń", "Nie"), 6) << "Tab reaches the other button";
+  bool closed = false;
+  WhenModal([&](QWidget* modal) {
+    Press(modal, Qt::Key_Escape);
+    closed = true;
+  });
+  window.Information("Zapisano.");
+  EXPECT_TRUE(closed);
+}
+
+// A report of hundreds of lines: its summary stays short, the list scrolls,
+// and the whole window, OK included, fits a 1024×768 screen.
+TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
+  cQtMessageWindow window;
+  std::string details;
+  for (int i = 0; i < 400; ++i) details += "Brama (port COM3, ID 2): 21" + std::to_string(100000 + i) + ".CSV\n";
+  QSize size;
+  QRect ok;
+  std::string shown;
+  WhenModal([&](QWidget* modal) {
+    size = modal->size();
+    ok = Button(modal, "ButtonOK")->geometry();
+    shown = modal->findChild<QPlainTextEdit*>("MemoSzczegoly")->toPlainText().toStdString();
+    modal->grab().save(OLV_BINARY_DIR "/message_window_details.png");
+    Press(modal, Qt::Key_Return);
+  });
+  window.InformationWithDetails("Nie udało się pobrać 400 plików z 1 urządzenia.", details);
+  EXPECT_TRUE(shown == details) << "the whole list is in the box";
+  EXPECT_LE(size.height(), 700);
+  EXPECT_LE(size.width(), 1000);
+  EXPECT_LE(ok.bottom(), size.height());
 }
 
 TEST(ScriptedMessageWindowTest, AnswersFromTheScriptAndRefusesUnscriptedQuestions) {
