@@ -6,6 +6,7 @@
 // shows what the program looks like.
 
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <QTimer>
 #include <algorithm>
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   // Lets the desktop match the window to the installed entry and its icon.
   QGuiApplication::setDesktopFileName("olv8-manager");
+  QApplication::setWindowIcon(QIcon::fromTheme("olv8-manager"));
 
   olv::cQtMessageWindow komunikaty;
   const std::string folder = olv::ProgramFolder();
