@@ -34,15 +34,15 @@ std::string NazwaUrzadzenia(const cDevList& urzadzenia, const std::string& port,
   return "";
 }
 
-std::string TekstNieodpowiadajacychUrzadzen(cSterownikWPP& sterownik, const cDevList& urzadzenia) {
-  std::string nieobecne;
+std::vector<std::string> NieodpowiadajaceUrzadzenia(cSterownikWPP& sterownik, const cDevList& urzadzenia) {
+  std::vector<std::string> nieobecne;
   const int ile = urzadzenia.CountDevices();
   for (int i = 0; i < ile; ++i) {
     const cUrzadzenie* urzadzenie = urzadzenia.GetDeviceByIndex(i);
-    if (!urzadzenie || UrzadzenieOdpowiada(sterownik, *urzadzenie)) continue;
-    nieobecne += "\n  " + OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->Polaczenie.Port, urzadzenie->ID);
+    if (urzadzenie && !UrzadzenieOdpowiada(sterownik, *urzadzenie))
+      nieobecne.push_back(OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->Polaczenie.Port, urzadzenie->ID));
   }
-  return nieobecne.empty() ? "" : "Nie odpowiedziały urządzenia:" + nieobecne;
+  return nieobecne;
 }
 
 std::string TekstNiepowodzenSzukania(const std::vector<cNieudaneZadanie>& niepowodzenia,
@@ -50,8 +50,9 @@ std::string TekstNiepowodzenSzukania(const std::vector<cNieudaneZadanie>& niepow
   if (niepowodzenia.empty()) return "";
   std::string tekst = "Nie udało się przeszukać szyny:";
   for (const cNieudaneZadanie& niepowodzenie : niepowodzenia) tekst += "\n  " + niepowodzenie.Powod;
-  const std::string nieobecne = TekstNieodpowiadajacychUrzadzen(sterownik, urzadzenia);
-  if (!nieobecne.empty()) tekst += "\n" + nieobecne;
+  const std::vector<std::string> nieobecne = NieodpowiadajaceUrzadzenia(sterownik, urzadzenia);
+  if (!nieobecne.empty()) tekst += "\nNie odpowiedziały urządzenia:";
+  for (const std::string& opis : nieobecne) tekst += "\n  " + opis;
   return tekst;
 }
 

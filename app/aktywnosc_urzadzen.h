@@ -28,9 +28,9 @@ bool WszystkieUrzadzeniaObecne(cSterownikWPP& sterownik, const cDevList& urzadze
 // The registered name of the device at port with that ID; "" for none.
 std::string NazwaUrzadzenia(const cDevList& urzadzenia, const std::string& port, int id);
 
-// "Nie odpowiedziały urządzenia:" and one line for each registered device the
-// last search did not find; "" when every one answered.
-std::string TekstNieodpowiadajacychUrzadzen(cSterownikWPP& sterownik, const cDevList& urzadzenia);
+// The registered devices the last search did not find, each as OpisUrzadzenia
+// describes it.
+std::vector<std::string> NieodpowiadajaceUrzadzenia(cSterownikWPP& sterownik, const cDevList& urzadzenia);
 
 // "" when the search failed on no port. Otherwise "Nie udało się przeszukać
 // szyny:" with the reasons, and the registered devices that did not answer:

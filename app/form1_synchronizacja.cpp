@@ -1,7 +1,9 @@
 // TForm1's part in the synchronisation: the window as its side (the question
 // asked in the message window, the please-wait and progress windows, the
 // messages), and the writers of the files sent to a device.
+#include "app/aktywnosc_urzadzen.h"
 #include "app/form1.h"
+#include "app/plan_synchronizacji.h"
 #include "model/konfig_file.h"
 #include "model/users_file.h"
 #include "ui/common/message_window.h"
@@ -21,12 +23,20 @@ class TForm1::cStronaOkna : public cStronaSynchronizacji {
 
   void PokazProszeCzekac() override { mOkno.PokazProszeCzekacPozniej(); }
   void ZamknijProszeCzekac() override { mOkno.ZamknijProszeCzekac(); }
+  void PokazObecnoscUrzadzen() override { mOkno.OdswiezUrzadzenia(false); }
   bool CzySciagnac(const std::string& pytanie) override {
     return mOkno.mKomunikaty.Question("", pytanie, "Tak", "Nie") == kOdpowiedzTak;
   }
   void PokazPostep() override {
     mOkno.UstawTekstPostepu(kTekstPostepu);
-    mOkno.UstawFunkcjeTaktuPostepu([this] { mOkno.UstawPostepZeSterownika(); });
+    mOkno.UstawFunkcjeTaktuPostepu([this] {
+      mOkno.UstawPostepZeSterownika();
+      const auto ponawiane = mOkno.mSterownik->PonawianePobieranie();
+      mOkno.mFormPasekPostepu->UstawTekstPodPaskiem(
+          ponawiane ? TekstPonawiania(NazwaUrzadzenia(*mOkno.mDevList, ponawiane->Port, ponawiane->Id),
+                                      ponawiane->Id, ponawiane->Ponowienie, cSterownikWPP::kMaksPonowienSciagania)
+                    : "");
+    });
     mOkno.PokazPasekPostepuPozniej();
   }
   void ZamknijPostep() override {
@@ -34,6 +44,9 @@ class TForm1::cStronaOkna : public cStronaSynchronizacji {
     mOkno.ZamknijPasekPostepu();
   }
   void Powiadom(const std::string& tekst) override { mOkno.mKomunikaty.Information(tekst); }
+  void Powiadom(const std::string& tekst, const std::string& szczegoly) override {
+    mOkno.mKomunikaty.InformationWithDetails(tekst, szczegoly);
+  }
 
  private:
   TForm1& mOkno;

@@ -88,6 +88,62 @@ std::string OpisUrzadzenia(const std::string& nazwa, const std::string& port, in
          std::to_string(id) + ")";
 }
 
+std::string LiczbaPlikow(int ilosc) {
+  const int jednosci = ilosc % 10;
+  const int dziesiatki = ilosc % 100 / 10;
+  const char* forma = ilosc == 1 ? "plik"
+                      : jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? "pliki"
+                                                                          : "plików";
+  return std::to_string(ilosc) + " " + forma;
+}
+
+std::string PodsumowanieNiepowodzen(
+    int ilosc_plikow, const std::vector<cNieudaneZadanie>& niepowodzenia,
+    const std::function<std::string(const std::string& port, int id)>& nazwa_urzadzenia) {
+  struct cUrzadzenie {
+    std::string Port;
+    int Id = 0;
+    std::vector<std::string> Pliki;
+    std::vector<std::string> Powody;
+  };
+  std::vector<cUrzadzenie> urzadzenia;
+  std::vector<std::string> wszystkie_pliki;
+  for (const cNieudaneZadanie& n : niepowodzenia) {
+    auto u = std::find_if(urzadzenia.begin(), urzadzenia.end(),
+                          [&](const auto& x) { return x.Port == n.Port && x.Id == n.Id; });
+    if (u == urzadzenia.end()) u = urzadzenia.insert(urzadzenia.end(), {n.Port, n.Id, {}, {}});
+    if (!n.Plik.empty() && std::find(u->Pliki.begin(), u->Pliki.end(), n.Plik) == u->Pliki.end()) {
+      u->Pliki.push_back(n.Plik);
+      wszystkie_pliki.push_back(n.Plik);
+    }
+    if (std::find(u->Powody.begin(), u->Powody.end(), n.Powod) == u->Powody.end()) u->Powody.push_back(n.Powod);
+  }
+  const int nieudane = static_cast<int>(wszystkie_pliki.size());
+  std::string tekst = "Nie udało się pobrać " + std::to_string(nieudane) + (nieudane == 1 ? " pliku" : " plików") +
+                      " z " + std::to_string(ilosc_plikow) + ":";
+  for (const cUrzadzenie& u : urzadzenia) {
+    std::string powody;
+    for (const std::string& p : u.Powody) powody += (powody.empty() ? "" : "; ") + p;
+    tekst += "\n" + OpisUrzadzenia(nazwa_urzadzenia(u.Port, u.Id), u.Port, u.Id) + ": ";
+    tekst += (u.Pliki.empty() ? std::string() : LiczbaPlikow(static_cast<int>(u.Pliki.size())) + " – ") + powody;
+  }
+  tekst += nieudane < ilosc_plikow ? "\nPozostałe pliki zostały pobrane." : "\nŻaden plik nie został pobrany.";
+  return tekst;
+}
+
+std::string TekstOdmowySynchronizacji(const std::vector<std::string>& nieobecne) {
+  std::string tekst = "Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami.";
+  if (nieobecne.empty()) return tekst;
+  tekst += "\nNie odpowiedziały urządzenia: ";
+  for (size_t i = 0; i < nieobecne.size(); ++i) tekst += (i > 0 ? ", " : "") + nieobecne[i];
+  return tekst + ".";
+}
+
+std::string TekstPonawiania(const std::string& nazwa, int id, int ponowienie, int najwiecej) {
+  return (nazwa.empty() ? "Urządzenie ID " + std::to_string(id) : nazwa) + ": ponowienie pobierania " +
+         std::to_string(ponowienie) + " z " + std::to_string(najwiecej);
+}
+
 std::string TekstNiepowodzen(
     const std::string& naglowek, const std::vector<cNieudaneZadanie>& niepowodzenia,
     const std::function<std::string(const std::string& port, int id)>& nazwa_urzadzenia) {

@@ -63,6 +63,24 @@ std::string TekstPytaniaOSciagniecie(int ilosc_plikow, int64_t laczny_rozmiar);
 // "Brama (port COM3, ID 2)"; "urządzenie (port COM3, ID 2)" without a name.
 std::string OpisUrzadzenia(const std::string& nazwa, const std::string& port, int id);
 
+// "1 plik", "3 pliki", "5 plików", "22 pliki".
+std::string LiczbaPlikow(int ilosc);
+
+// The short report of a download job: how many of ilosc_plikow files could
+// not be fetched, one line per device (its description, how many of its files
+// and why), and whether the others were fetched.
+std::string PodsumowanieNiepowodzen(
+    int ilosc_plikow, const std::vector<cNieudaneZadanie>& niepowodzenia,
+    const std::function<std::string(const std::string& port, int id)>& nazwa_urzadzenia);
+
+// The refusal when devices did not answer the search, and a line naming them
+// (their descriptions as OpisUrzadzenia gives them).
+std::string TekstOdmowySynchronizacji(const std::vector<std::string>& nieobecne);
+
+// The line under the progress bar while a device's download is retried:
+// "Magazyn: ponowienie pobierania 2 z 3" (the device's ID without a name).
+std::string TekstPonawiania(const std::string& nazwa, int id, int ponowienie, int najwiecej);
+
 // naglowek, then for every device in the order of its first failure its
 // description (nazwa_urzadzenia gives the registered name, "" for none) and
 // one line per reason with the files it concerns.

@@ -10,13 +10,6 @@
 
 namespace olv {
 
-namespace {
-
-const char* const kOdmowaSynchronizacji =
-    "Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami.";
-
-}  // namespace
-
 cSynchronizacja::cSynchronizacja(cClock& clock, cSterownikWPP& sterownik, cDevList& urzadzenia,
                                  std::string program_folder, ZapisUrzadzen zapisz_urzadzenia,
                                  cStronaSynchronizacji& strona)
@@ -42,19 +35,18 @@ void cSynchronizacja::Synchronizuj() {
 }
 
 void cSynchronizacja::PoSprawdzeniu() {
+  // Which devices answered is shown before the operator is told anything.
+  mStrona.PokazObecnoscUrzadzen();
   if (WszystkieUrzadzeniaObecne(mSterownik, mUrzadzenia)) {
     F_SciagnijListyPlikowZUrzadzen();
   } else {
     mWynik.Odmowa = true;
     mWynik.SzynaNieprzeszukana = !mSterownik.Niepowodzenia().empty();
     mStrona.ZamknijProszeCzekac();
-    // The operator learns which devices to check: with the refusal, or, when
-    // a port could not be searched, with the reason right after it.
+    mStrona.Powiadom(TekstOdmowySynchronizacji(NieodpowiadajaceUrzadzenia(mSterownik, mUrzadzenia)));
+    // A port that could not be searched is told with its reason.
     const std::string niepowodzenia =
         TekstNiepowodzenSzukania(mSterownik.Niepowodzenia(), mSterownik, mUrzadzenia);
-    mStrona.Powiadom(niepowodzenia.empty() ? std::string(kOdmowaSynchronizacji) + "\n" +
-                                                 TekstNieodpowiadajacychUrzadzen(mSterownik, mUrzadzenia)
-                                           : kOdmowaSynchronizacji);
     if (!niepowodzenia.empty()) {
       mSterownik.WyczyscNiepowodzenia();
       mStrona.Powiadom(niepowodzenia);
@@ -152,15 +144,16 @@ void cSynchronizacja::PoSciagnieciuPlikow() {
     ++mWynik.PobranePliki;
     mWynik.PobraneBajty += std::max<int64_t>(0, FileSize(FolderUrzadzenia(mFolder, plik.Id) + plik.NazwaPliku));
   }
-  mZaplanowane.clear();
-  std::string raport;
   if (!niepowodzenia.empty()) {
     mWynik.Niepelna = true;
-    raport = TekstNiepowodzenSterownika("Nie udało się pobrać tych plików z urządzeń:") +
-             "\nPozostałe pliki zostały pobrane.";
+    mRaportPobierania = PodsumowanieNiepowodzen(
+        static_cast<int>(mZaplanowane.size()), niepowodzenia,
+        [this](const std::string& port, int id) { return NazwaUrzadzenia(mUrzadzenia, port, id); });
+    mSzczegolyPobierania = TekstNiepowodzenSterownika("Nie udało się pobrać tych plików z urządzeń:");
     mSterownik.WyczyscNiepowodzenia();
   }
-  ZakonczPozniej(raport);
+  mZaplanowane.clear();
+  ZakonczPozniej("");
 }
 
 void cSynchronizacja::ZakonczPozniej(const std::string& raport) {
@@ -171,8 +164,14 @@ void cSynchronizacja::ZakonczPozniej(const std::string& raport) {
 void cSynchronizacja::Koniec() {
   mTimerKonca->Stop();
   const std::string raport = std::move(mRaport);
+  const std::string pobieranie = std::move(mRaportPobierania);
+  const std::string szczegoly = std::move(mSzczegolyPobierania);
   mRaport.clear();
+  mRaportPobierania.clear();
+  mSzczegolyPobierania.clear();
   if (!raport.empty()) mStrona.Powiadom(raport);
+  // A report of many files: its summary stays short, the list goes beside it.
+  if (!pobieranie.empty()) mStrona.Powiadom(pobieranie, szczegoly);
   if (FunkcjaPoZakonczeniu) FunkcjaPoZakonczeniu(mWynik);
 }
 

@@ -33,14 +33,18 @@ class cStronaSynchronizacji {
   // it has not appeared yet.
   virtual void PokazProszeCzekac() = 0;
   virtual void ZamknijProszeCzekac() = 0;
+  // The search has ended: which registered devices answered is known.
+  virtual void PokazObecnoscUrzadzen() = 0;
   // Whether to download what the question describes.
   virtual bool CzySciagnac(const std::string& pytanie) = 0;
   // The downloads run: their progress is the driver's Postep() until
   // ZamknijPostep.
   virtual void PokazPostep() = 0;
   virtual void ZamknijPostep() = 0;
-  // What the operator must learn: a refusal, what could not be done.
+  // What the operator must learn: a refusal, what could not be done; with
+  // szczegoly, a short text and the full list it sums up.
   virtual void Powiadom(const std::string& tekst) = 0;
+  virtual void Powiadom(const std::string& tekst, const std::string& szczegoly) = 0;
 };
 
 // What one synchronisation achieved.
@@ -97,7 +101,11 @@ class cSynchronizacja : public cLogujacy {
   cWynikSynchronizacji mWynik;
   // The files handed to the driver, to tell the fetched from the failed.
   std::vector<cPlikDoSciagniecia> mZaplanowane;
+  // What the operator is told when the synchronisation ends: the failures of
+  // the flow, and of the downloads a summary with the full list.
   std::string mRaport;
+  std::string mRaportPobierania;
+  std::string mSzczegolyPobierania;
   std::unique_ptr<cTimer> mTimerPytania;
   std::unique_ptr<cTimer> mTimerKonca;
 };

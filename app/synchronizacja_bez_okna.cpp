@@ -22,10 +22,16 @@ class cStronaBezOkna : public cStronaSynchronizacji {
   explicit cStronaBezOkna(std::vector<std::string>& komunikaty) : mKomunikaty(komunikaty) {}
   void PokazProszeCzekac() override {}
   void ZamknijProszeCzekac() override {}
+  void PokazObecnoscUrzadzen() override {}
   bool CzySciagnac(const std::string&) override { return true; }
   void PokazPostep() override {}
   void ZamknijPostep() override {}
   void Powiadom(const std::string& tekst) override { mKomunikaty.push_back(tekst); }
+  // A summary read later, in a log or a mail, keeps its full list.
+  void Powiadom(const std::string& tekst, const std::string& szczegoly) override {
+    mKomunikaty.push_back(tekst);
+    mKomunikaty.push_back(szczegoly);
+  }
 
  private:
   std::vector<std::string>& mKomunikaty;

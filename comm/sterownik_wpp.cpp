@@ -105,10 +105,17 @@ int64_t cSterownikWPP::SumujRozmiarPlikowNaLiscieDoSciagniecia() {
   return suma;
 }
 
+std::optional<cSterownikWPP::cPonawianie> cSterownikWPP::PonawianePobieranie() const {
+  if (mPobierane == nullptr || mPonowienia == 0) return std::nullopt;
+  cPonawianie ponawianie = mUrzadzeniePobierania;
+  ponawianie.Ponowienie = mPonowienia;
+  return ponawianie;
+}
+
 uint32_t cSterownikWPP::LimitCzasuPobieraniaMs(uint64_t rozmiar) {
   const uint64_t bajty_na_sekunde = kPredkosc / 10;
-  const uint64_t ms = 30000 + std::min(rozmiar, kNajwiekszyRozmiarDoLimitu) * 4 * 1000 / bajty_na_sekunde;
-  return static_cast<uint32_t>(ms);
+  const uint64_t czas_linii_ms = std::min(rozmiar, kNajwiekszyRozmiarDoLimitu) * 1000 / bajty_na_sekunde;
+  return static_cast<uint32_t>(30000 + 4 * czas_linii_ms);
 }
 
 int cSterownikWPP::ZwrocIloscPlikowNaLiscieDoSciagniecia() {
@@ -446,8 +453,9 @@ int64_t cSterownikWPP::WezRozmiarZListy(const std::string& port, int id, const s
 }
 
 bool cSterownikWPP::UzbrojLimitPobierania() {
-  uint64_t rozmiar = mRozmiarZListy >= 0 ? static_cast<uint64_t>(mRozmiarZListy)
-                                         : std::max<uint64_t>(mWPP.RozmiarPobieranego(), kRozmiarNieznanegoPliku);
+  const uint64_t rozmiar =
+      mRozmiarZListy >= 0 ? static_cast<uint64_t>(mRozmiarZListy)
+                          : std::max<uint64_t>(mWPP.RozmiarPobieranego(), kRozmiarNieznanegoPliku);
   const uint32_t minelo = mClock.GetTickCount() - mPoczatekPobierania;
   const uint32_t limit = LimitCzasuPobieraniaMs(rozmiar);
   if (minelo >= limit) return false;
@@ -465,6 +473,7 @@ void cSterownikWPP::SciagnijPlik(cZadanie& zadanie) {
     mPoczatekPobierania = mClock.GetTickCount();
     mRozmiarZListy = konfiguracja ? -1 : WezRozmiarZListy(mBiezacyPort, mBiezaceId, mBiezacyPlik);
     mPowodPonowienia.clear();
+    mUrzadzeniePobierania = {mBiezacyPort, mBiezaceId, 0};
   }
   std::string cel;
   if (konfiguracja) {

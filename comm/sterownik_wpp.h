@@ -123,6 +123,15 @@ class cSterownikWPP : public cLogujacy {
   std::vector<cZnalezioneUrzadzenie>& ZnalezioneUrzadzenia() { return mZnalezione; }
   // Download progress in percent.
   int Postep() const { return mPostep; }
+  // The download being retried: its device and which restart this is (1 to
+  // kMaksPonowienSciagania).
+  struct cPonawianie {
+    std::string Port;
+    int Id = 0;
+    int Ponowienie = 0;
+  };
+  // Empty while no download is being retried.
+  std::optional<cPonawianie> PonawianePobieranie() const;
   // What failed since the list was last emptied.
   const std::vector<cNieudaneZadanie>& Niepowodzenia() const { return mNiepowodzenia; }
   void WyczyscNiepowodzenia();
@@ -193,6 +202,8 @@ class cSterownikWPP : public cLogujacy {
   uint32_t mPoczatekPobierania = 0;
   int64_t mRozmiarZListy = -1;
   std::string mPowodPonowienia;
+  // Its device (the port and ID stay while it is reopened and reactivated).
+  cPonawianie mUrzadzeniePobierania;
   // The distinct lines of the file list being received.
   std::unordered_set<std::string> mLinieListy;
 

@@ -28,7 +28,8 @@ cWPP::cWPP(cClock& clock, std::unique_ptr<cSerialLink> port)
       mTimerOdbioruPliku(clock.CreateTimer(1, [this] { TimerOdbiorPlikuTimer(); })),
       mTimerWysylaniaPliku(clock.CreateTimer(1, [this] { TimerWysylPlikuTimer(); })),
       mTimerUsunieciaPliku(clock.CreateTimer(1, [this] { TimerUsunPlikZUrzadzeniaTimer(); })),
-      mTimerPorzuceniaPobierania(clock.CreateTimer(1, [this] { TimerPorzuceniaPobieraniaTimer(); })),
+      mTimerPorzuceniaPobierania(
+          clock.CreateTimer(1, [this] { TimerPorzuceniaPobieraniaTimer(); })),
       mTimerRamki(clock.CreateTimer(1, [this] { TimerRamkiTimer(); })),
       mTimerAktywacji(clock.CreateTimer(1, [this] { TimerAktywujUrzadzenieTimer(); })),
       mTimerUtraconegoPolaczenia(

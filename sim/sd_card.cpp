@@ -16,9 +16,25 @@ cSdCard::cSdCard(std::string folder) : mFolder(std::move(folder)) {
 }
 
 bool cSdCard::Prepare(std::string* error) {
-  if (DirectoryExists(mFolder) || CreateDirectory(mFolder)) return true;
-  if (error) *error = "cannot create the card folder " + mFolder;
-  return false;
+  if (!DirectoryExists(mFolder) && !CreateDirectory(mFolder)) {
+    if (error) *error = "cannot create the card folder " + mFolder;
+    return false;
+  }
+  // A FAT card holds one file per name whatever its case; a folder holding
+  // two would let one of them stand for the other.
+  std::vector<sCardFile> files = Files();
+  std::sort(files.begin(), files.end(), [](const sCardFile& a, const sCardFile& b) {
+    return ToUpperAscii(a.name) < ToUpperAscii(b.name);
+  });
+  for (size_t i = 1; i < files.size(); ++i) {
+    if (ToUpperAscii(files[i - 1].name) != ToUpperAscii(files[i].name)) continue;
+    if (error) {
+      *error = "the card folder " + mFolder + " holds both " + files[i - 1].name + " and " +
+               files[i].name + ", which are one name on a FAT card; keep one of them";
+    }
+    return false;
+  }
+  return true;
 }
 
 std::string cSdCard::PathOf(std::string_view stored_name) const {

@@ -26,7 +26,8 @@ class cSdCard {
  public:
   explicit cSdCard(std::string folder);
 
-  // Creates the folder when missing; false (with a reason) when it cannot.
+  // Creates the folder when missing; false (with a reason) when it cannot,
+  // or when it holds two names that differ only in case.
   bool Prepare(std::string* error = nullptr);
   const std::string& Folder() const { return mFolder; }
 

@@ -412,6 +412,7 @@ void cSimDevice::ApplyConfiguration(std::string_view text, const std::string& so
   std::vector<std::string> problems;
   mConfig.Apply(text, &problems);
   for (const std::string& problem : problems) Note(source + ": " + problem);
+  SetClock(source);
   WriteKonfout();
   if (mConfig.rsid == mBusId) {
     Note("configuration from " + source + " applied");
@@ -423,6 +424,28 @@ void cSimDevice::ApplyConfiguration(std::string_view text, const std::string& so
   Note("configuration from " + source + " applied: bus ID " + std::to_string(old_id) + " -> " +
        std::to_string(mBusId));
   if (mIdChanged) mIdChanged(old_id, mBusId);
+}
+
+void cSimDevice::SetClock(const std::string& source) {
+  if (!mConfig.clock_date && !mConfig.clock_time) return;
+  // A line missing leaves that part of the device's clock as it was.
+  cDateTimeFields now = DecodeDateTime(Now());
+  if (mConfig.clock_date) {
+    now.year = mConfig.clock_date->year;
+    now.month = mConfig.clock_date->month;
+    now.day = mConfig.clock_date->day;
+  }
+  if (mConfig.clock_time) {
+    now.hour = mConfig.clock_time->hour;
+    now.minute = mConfig.clock_time->minute;
+    now.second = mConfig.clock_time->second;
+    now.millisecond = 0;
+  }
+  mClockOffset = EncodeDateTime(now.year, now.month, now.day, now.hour, now.minute, now.second,
+                                now.millisecond) -
+                 mClock.Now();
+  Note("clock set from " + source + ": " + FormatDate(Now()) + " " + std::to_string(now.hour) + ":" +
+       std::to_string(now.minute) + ":" + std::to_string(now.second));
 }
 
 void cSimDevice::LoadUsers(std::string_view bytes, const std::string& source) {
@@ -454,7 +477,7 @@ void cSimDevice::OnQuiet() {
 bool cSimDevice::RecordEvent(int user_id, int reader, bool by_pin) {
   sDeviceEvent event;
   event.user_id = user_id;
-  event.when = DecodeDateTime(mClock.Now());
+  event.when = DecodeDateTime(Now());
   event.reader = reader == 1 ? 1 : 0;
   event.by_pin = by_pin;
   event.reader_name = event.reader == 1 ? mConfig.port1 : mConfig.port0;

@@ -71,8 +71,12 @@ class cSimDevice : public cLogujacy {
   // The users of the last USERS.txt that could be read.
   const std::vector<sCardUser>& Users() const { return mUsers; }
 
+  // The device's own clock: the host's local time until a configuration sets
+  // it ("data:" and "time:" of konfig.txt), then kept as an offset from it.
+  double Now() const { return mClock.Now() + mClockOffset; }
+
   // A card or PIN presented at reader 0 or 1: the event is added to the
-  // day's event file, stamped with the clock's local time. User 0 stands for
+  // day's event file, stamped with the device's clock. User 0 stands for
   // nobody recognised. False (and logged) when the card cannot take it.
   bool RecordEvent(int user_id, int reader, bool by_pin);
 
@@ -129,6 +133,7 @@ class cSimDevice : public cLogujacy {
   void TakeUploadFrame();
   void FinishUpload();
   void ApplyConfiguration(std::string_view text, const std::string& source);
+  void SetClock(const std::string& source);
   void LoadUsers(std::string_view bytes, const std::string& source);
   bool WriteKonfout();
 
@@ -143,6 +148,8 @@ class cSimDevice : public cLogujacy {
   int mBusId;
   cSdCard mCard;
   cDeviceConfig mConfig;
+  // Days the device's clock is ahead of the host's.
+  double mClockOffset = 0;
   std::vector<sCardUser> mUsers;
   TransmitFunction mTransmit;
   std::function<void(int, int)> mIdChanged;

@@ -74,6 +74,7 @@ class SynchronizacjaTest : public ::testing::Test {
     QObject::connect(&watch, &QTimer::timeout, [&] {
       if (QApplication::activeModalWidget() != &form.FormPasekPostepu()) return;
       progress_texts.insert(form.FormPasekPostepu().findChild<QLabel*>("Label1")->text().toStdString());
+      retry_texts.insert(form.FormPasekPostepu().findChild<QLabel*>("Label2")->text().toStdString());
       // The picture reviewers look at: the progress window under way.
       if (++progress_seen == 10)
         form.FormPasekPostepu().grab().save(OLV_BINARY_DIR "/form1_sync_progress.png");
@@ -91,6 +92,7 @@ class SynchronizacjaTest : public ::testing::Test {
   test::cOlv8SimProcess simulator;
   int synchronisations = 0;
   std::set<std::string> progress_texts;
+  std::set<std::string> retry_texts;
   int progress_seen = 0;
 };
 
@@ -173,19 +175,25 @@ TEST_F(SynchronizacjaTest, FetchesNewAndChangedFilesIntoTheMirrorAfterAsking) {
   EXPECT_NE(log.find(" Form1: F_SciagnijListyPlikowZUrzadzen\r\n"), std::string::npos);
 }
 
-TEST_F(SynchronizacjaTest, ADeviceThatDoesNotAnswerStopsItBeforeAnythingIsFetched) {
+TEST_F(SynchronizacjaTest, ADeviceThatDoesNotAnswerStopsItBeforeAnythingIsFetchedAndIsNamed) {
+  // Biuro answers the search at start-up (21 bytes), then no more.
   WriteCards(1, 100);
-  const std::string port = StartSimulator({"--silent", "4"});
+  const std::string port = StartSimulator({"--fall-silent", "4:21"});
   ASSERT_FALSE(port.empty());
   WriteDevices(port);
   auto form = Make();
   StartUp(*form);
-  // A device that is merely off is shown in its slot, not told.
   EXPECT_TRUE(messages.Informations().empty());
+  // Slots in name order: Biuro first.
+  auto slot = [&](const char* label) { return form->findChild<QLabel*>(label)->text().toStdString(); };
+  ASSERT_EQ(slot("LabelOLV1Nazwa"), "Biuro");
+  EXPECT_EQ(slot("LabelOLV1Aktywnosc"), "aktywne");
   ASSERT_TRUE(Synchronise(*form, 20000));
-  EXPECT_EQ(messages.Informations(), std::vector<std::string>{std::string(kRefusal) +
-                                                              "\nNie odpowiedziały urządzenia:\n"
-                                                              "  Biuro (port " + port + ", ID 4)"});
+  EXPECT_EQ(messages.Informations(),
+            std::vector<std::string>{std::string(kRefusal) + "\nNie odpowiedziały urządzenia: Biuro (port " +
+                                     port + ", ID 4)."});
+  EXPECT_EQ(slot("LabelOLV1Aktywnosc"), "nieaktywne");
+  EXPECT_EQ(slot("LabelOLV2Aktywnosc"), "aktywne");
   EXPECT_TRUE(messages.Questions().empty());
   EXPECT_FALSE(form->FormProszeCzekac().isVisible());
   EXPECT_EQ(FileSize(Mirror(2) + "KONFOUT.TXT"), -1);
@@ -208,11 +216,18 @@ TEST_F(SynchronizacjaTest, ADeviceFallingSilentDuringTheDownloadsEndsThemAndItsM
   ASSERT_TRUE(Synchronise(*form, 60000));
   EXPECT_FALSE(form->FormPasekPostepu().isVisible());
   EXPECT_GT(progress_seen, 0);
+  // A short summary, the full list beside it, and the retries told meanwhile.
   ASSERT_EQ(messages.Informations().size(), 1u);
-  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać tych plików z urządzeń:\nMagazyn (port " +
-                                            port + ", ID 3):\n  " + EventFile(1) + ", " + EventFile(2) +
-                                            ", KONFOUT.TXT – Urządzenie nie przesłało pliku mimo 3 ponowień\n"
+  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać 3 plików z 12:\nMagazyn (port " + port +
+                                            ", ID 3): 3 pliki – Urządzenie nie przesłało pliku mimo 3 ponowień\n"
                                             "Pozostałe pliki zostały pobrane.");
+  ASSERT_EQ(messages.Details().size(), 1u);
+  EXPECT_EQ(messages.Details()[0], "Nie udało się pobrać tych plików z urządzeń:\nMagazyn (port " + port +
+                                       ", ID 3):\n  " + EventFile(1) + ", " + EventFile(2) +
+                                       ", KONFOUT.TXT – Urządzenie nie przesłało pliku mimo 3 ponowień");
+  EXPECT_TRUE(retry_texts.count("Magazyn: ponowienie pobierania 1 z 3")) << *retry_texts.rbegin();
+  EXPECT_TRUE(retry_texts.count("Magazyn: ponowienie pobierania 3 z 3"));
+  EXPECT_TRUE(form->FormPasekPostepu().findChild<QLabel*>("Label2")->text().isEmpty());
   EXPECT_EQ(ReadWholeFile(Mirror(3) + EventFile(0)), ReadWholeFile(Card(3) + "/" + EventFile(0)));
   EXPECT_EQ(FileSize(Mirror(3) + EventFile(1)), -1);
   for (int id : {2, 4}) {
@@ -254,7 +269,10 @@ TEST_F(SynchronizacjaTest, APortThatCannotBeOpenedIsToldWithTheDevicesBehindIt) 
       "  Biuro (port /dev/olv-no-such-port, ID 4)";
   EXPECT_EQ(messages.Informations(), std::vector<std::string>{told});
   ASSERT_TRUE(Synchronise(*form, 10000));
-  EXPECT_EQ(messages.Informations(), (std::vector<std::string>{told, kRefusal, told}));
+  const std::string refusal = std::string(kRefusal) +
+                              "\nNie odpowiedziały urządzenia: Brama (port /dev/olv-no-such-port, ID 2), "
+                              "Magazyn (port /dev/olv-no-such-port, ID 3), Biuro (port /dev/olv-no-such-port, ID 4).";
+  EXPECT_EQ(messages.Informations(), (std::vector<std::string>{told, refusal, told}));
 }
 
 TEST_F(SynchronizacjaTest, WritesTheFilesSentToADeviceGivenByItsUnique) {

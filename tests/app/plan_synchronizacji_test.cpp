@@ -125,5 +125,26 @@ TEST(SyncReport, GroupsTheFailuresByDeviceAndReason) {
             "  Nie można otworzyć portu COM2");
 }
 
+TEST(PlanSynchronizacjiTest, SummaryCountsTheFilesOfEachDeviceAndSaysWhetherOthersWereFetched) {
+  EXPECT_EQ(LiczbaPlikow(1), "1 plik");
+  EXPECT_EQ(LiczbaPlikow(4), "4 pliki");
+  EXPECT_EQ(LiczbaPlikow(12), "12 plików");
+  EXPECT_EQ(LiczbaPlikow(22), "22 pliki");
+  EXPECT_EQ(LiczbaPlikow(25), "25 plików");
+  const std::vector<cNieudaneZadanie> failures = {
+      {"COM1", 2, "", "Nie można otworzyć portu COM1"},
+      {"COM1", 2, "A.CSV", "Nie można otworzyć portu COM1"},
+      {"COM1", 2, "B.CSV", "Nie można otworzyć portu COM1"},
+      {"COM2", 3, "C.CSV", "Nie można zapisać pliku: brak miejsca na dysku"}};
+  const auto name = [](const std::string&, int id) { return id == 2 ? std::string("Brama") : std::string(); };
+  EXPECT_EQ(PodsumowanieNiepowodzen(10, failures, name),
+            "Nie udało się pobrać 3 plików z 10:\n"
+            "Brama (port COM1, ID 2): 2 pliki – Nie można otworzyć portu COM1\n"
+            "urządzenie (port COM2, ID 3): 1 plik – Nie można zapisać pliku: brak miejsca na dysku\n"
+            "Pozostałe pliki zostały pobrane.");
+  EXPECT_TRUE(PodsumowanieNiepowodzen(3, failures, name).starts_with("Nie udało się pobrać 3 plików z 3:"));
+  EXPECT_TRUE(PodsumowanieNiepowodzen(3, failures, name).ends_with("\nŻaden plik nie został pobrany."));
+}
+
 }  // namespace
 }  // namespace olv

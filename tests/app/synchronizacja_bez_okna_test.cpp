@@ -108,10 +108,42 @@ TEST_F(SynchronizacjaBezOknaTest, ASilentDeviceStopsItAndIsNamed) {
   EXPECT_EQ(run.output.find("Pobrane pliki: 0, razem 0 B.\n"), 0u) << run.output;
   EXPECT_NE(run.output.find("Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami."),
             std::string::npos);
-  EXPECT_NE(run.output.find("Biuro (port " + port + ", ID 4)"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("\nNie odpowiedziały urządzenia: Biuro (port " + port + ", ID 4).\n"),
+            std::string::npos)
+      << run.output;
   EXPECT_EQ(run.output.find("Brama"), std::string::npos) << run.output;
   EXPECT_TRUE(ListFiles(Mirror(2)).empty());
   for (const double time : SyncTimes()) EXPECT_EQ(time, 0);
+}
+
+// Magazyn stops answering in the middle of its downloads: the others' files
+// are fetched and counted, its missing files are named.
+TEST_F(SynchronizacjaBezOknaTest, FilesThatCouldNotBeFetchedAreNamed) {
+  WriteCards();
+  const std::string port = StartSimulator({"--fall-silent", "3:1900"});
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+
+  const test::cProgramRun run = Sync();
+  EXPECT_EQ(run.status, 1) << run.output;
+  int fetched = 0;
+  int64_t bytes = 0;
+  for (int id = 2; id <= 4; ++id) {
+    for (const std::string& name : ListFiles(Mirror(id))) {
+      ++fetched;
+      bytes += FileSize(Mirror(id) + name);
+    }
+  }
+  EXPECT_GE(fetched, 10);
+  EXPECT_EQ(run.output.find("Pobrane pliki: " + std::to_string(fetched) + ", razem " + std::to_string(bytes) +
+                            " B.\nNie udało się pobrać " + std::to_string(15 - fetched) + " "),
+            0u)
+      << run.output;
+  EXPECT_NE(run.output.find("\nPozostałe pliki zostały pobrane.\nNie udało się pobrać tych plików z urządzeń:\n"
+                            "Magazyn (port " + port + ", ID 3):\n  "),
+            std::string::npos)
+      << run.output;
+  for (const double time : SyncTimes()) EXPECT_GT(time, 0);
 }
 
 TEST_F(SynchronizacjaBezOknaTest, CannotStartWithoutDataOrWithThePortTaken) {

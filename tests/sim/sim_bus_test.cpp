@@ -66,6 +66,23 @@ TEST_F(SimBusScan, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
   EXPECT_NE(TakeAll().find(ScanAnswer(5, "Brama?A")), std::string::npos);
 }
 
+// A FAT card: a name in any case is the one file; a folder holding two names
+// that differ only in case cannot stand for a card.
+TEST_F(SimBusScan, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
+  ASSERT_TRUE(CreateDirectory(CardFolder(2)));
+  ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.csv", "a"));
+  ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.CSV", "b"));
+  std::string error;
+  EXPECT_FALSE(mBus.AddDevice(2, CardFolder(2), &error));
+  EXPECT_EQ(error, "the card folder " + CardFolder(2) +
+                       " holds both 21051110.CSV and 21051110.csv, which are one name on a FAT card; "
+                       "keep one of them");
+  EXPECT_EQ(mBus.DeviceCount(), 0u);
+  ASSERT_TRUE(DeleteFile(CardFolder(2) + "/21051110.CSV"));
+  ASSERT_TRUE(mBus.AddDevice(2, CardFolder(2), &error)) << error;
+  EXPECT_EQ(mBus.FindDevice(2)->Card().Read("21051110.Csv"), "a");
+}
+
 TEST_F(SimBusScan, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
   std::string error;
   EXPECT_FALSE(mBus.AddDevice(0, CardFolder(0), &error));

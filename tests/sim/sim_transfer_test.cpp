@@ -1,6 +1,8 @@
 #include <random>
 
+#include "common/dates.h"
 #include "common/files.h"
+#include "common/strings.h"
 #include "model/pin_table.h"
 #include "tests/sim/sim_test_support.h"
 
@@ -162,6 +164,31 @@ TEST_F(SimTransfer, DeleteRemovesTheFileIgnoringCaseOnlyWithThePassword) {
   Send(DeleteRequest("21051110.csv"));
   EXPECT_FALSE(FileExists(CardFolder(2) + "/21051110.CSV"));
   EXPECT_EQ(TakeAll(), "");
+}
+
+// The clock lines of konfig.txt set the device's clock; it then runs on with
+// the host's, and its events carry it. A date that does not exist changes
+// nothing.
+TEST_F(SimTransfer, UploadedKonfigSetsTheClockThatStampsTheDevicesEvents) {
+  const std::string konfig = "DeviceID=Brama\r\ndata:2025.12.31\r\ntime:23.59.50\r\nRSID=2\r\n";
+  Send(UploadHeader("konfig.txt", static_cast<uint32_t>(konfig.size())));
+  Send(UploadFrame(0, konfig));
+  EXPECT_EQ(TakeAll(), "{{");
+  mClock.AdvanceMs(20000);
+  cSimDevice& device = *mBus.FindDevice(2);
+  ASSERT_TRUE(device.RecordEvent(7, 0, false));
+  const auto lines = SplitLines(ReadWholeFile(CardFolder(2) + "/20260101.CSV").value_or(""));
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(ReadAsTheManagerDoes(lines[0]).date, "2026-01-01");
+  EXPECT_EQ(ReadAsTheManagerDoes(lines[0]).time, "00:00:10");
+  EXPECT_EQ(mBus.FindDevice(3)->Now(), mClock.Now()) << "the other device keeps the host's clock";
+
+  const std::string bad = "data:2025.2.30\r\ntime:25.0.0\r\n";
+  Send(UploadHeader("konfig.txt", static_cast<uint32_t>(bad.size())) + UploadFrame(0, bad));
+  EXPECT_EQ(TakeAll(), "{{");
+  EXPECT_TRUE(LogContains("date not Y.M.D: 2025.2.30"));
+  EXPECT_TRUE(LogContains("time not H.M.S: 25.0.0"));
+  EXPECT_TRUE(TimesEqual(device.Now(), EncodeDateTime(2026, 1, 1, 0, 0, 10), 1.0 / 86400));
 }
 
 TEST_F(SimTransfer, UploadedKonfigChangesTheBusIdAndKonfout) {

@@ -26,7 +26,7 @@ TFormPasekPostepu::TFormPasekPostepu(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   ApplyWindowLook(this);
   setFont(QFont(WindowLook().fontFamily, WindowLook().fontPointSize));
-  setFixedSize(393, 97);
+  setFixedSize(393, 104);
 
   mLabel1 = new QLabel(this);
   mLabel1->setObjectName("Label1");
@@ -34,6 +34,9 @@ TFormPasekPostepu::TFormPasekPostepu(QWidget* parent) : QDialog(parent) {
   mImage1 = new QLabel(this);
   mImage1->setObjectName("Image1");
   mImage1->setGeometry(16, 44, kBarWidth, kBarHeight);
+  mLabel2 = new QLabel(this);
+  mLabel2->setObjectName("Label2");
+  mLabel2->setGeometry(16, 74, kBarWidth, 21);
   mProgressBar1 = new QProgressBar(this);
   mProgressBar1->setObjectName("ProgressBar1");
   mProgressBar1->setRange(0, 100);
@@ -90,9 +93,15 @@ void TFormPasekPostepu::UstawTekst(const std::string& text) {
   mLabel1->repaint();
 }
 
+void TFormPasekPostepu::UstawTekstPodPaskiem(const std::string& text) {
+  const QString tekst = QString::fromStdString(text);
+  if (mLabel2->text() != tekst) mLabel2->setText(tekst);
+}
+
 void TFormPasekPostepu::Zamknij() {
   mTimer1->stop();
   mFunkcjaTaktu = nullptr;
+  mLabel2->clear();
   done(QDialog::Accepted);
 }
 

@@ -1,7 +1,8 @@
 // The progress window: a status text and a drawn bar with the percentage of a
-// long transfer. While it is shown, Timer1 calls the installed tick function
-// every 100 ms, through which the owner feeds it (for example from the device
-// driver's progress). It has no system buttons: only its owner closes it.
+// long transfer, and under the bar a second line that tells what holds the
+// transfer up (a device being retried), empty otherwise. While it is shown,
+// Timer1 calls the installed tick function every 100 ms, through which the
+// owner feeds it (for example from the device driver's progress). It has no system buttons: only its owner closes it.
 //
 // Callers must guarantee: a QApplication exists; the tick function stays valid
 // until Zamknij.
@@ -33,6 +34,8 @@ class TFormPasekPostepu : public QDialog {
   // The percentage last drawn.
   int Procent() const { return mProcent; }
   void UstawTekst(const std::string& text);
+  // The line under the bar ("" hides nothing: the line is simply empty).
+  void UstawTekstPodPaskiem(const std::string& text);
   void UstawFunkcjeTaktu(std::function<void()> tick) { mFunkcjaTaktu = std::move(tick); }
   // Stops Timer1, forgets the tick function and closes the window.
   void Zamknij();
@@ -44,6 +47,7 @@ class TFormPasekPostepu : public QDialog {
   void RysujPasek();
 
   QLabel* mLabel1;
+  QLabel* mLabel2;
   QLabel* mImage1;
   QProgressBar* mProgressBar1;
   QTimer* mTimer1;
