@@ -38,6 +38,20 @@ TEST(FormPasekPostepuTest, BarIsRedrawnOnlyWhenThePercentageChanges) {
   EXPECT_NE(image->pixmap().cacheKey(), drawn);
 }
 
+TEST(FormPasekPostepuTest, LineUnderTheBarFitsAndIsClearedWhenClosed) {
+  TFormPasekPostepu form;
+  form.UstawTekst("Trwa pobieranie danych z urządzeń...");
+  form.UstawPostep(1, 4);
+  form.UstawTekstPodPaskiem("Magazyn Wschodni: ponowienie pobierania 3 z 3");
+  auto* line = form.findChild<QLabel*>("Label2");
+  EXPECT_EQ(line->text(), "Magazyn Wschodni: ponowienie pobierania 3 z 3");
+  EXPECT_LE(line->sizeHint().width(), line->width()) << "the line fits under the bar";
+  EXPECT_LE(line->geometry().bottom(), form.height());
+  form.grab().save(OLV_BINARY_DIR "/form_pasek_postepu_retry.png");
+  form.Zamknij();
+  EXPECT_TRUE(line->text().isEmpty());
+}
+
 TEST(FormPasekPostepuTest, TicksWhileShownAndForgetsTheTickFunctionWhenClosed) {
   TFormPasekPostepu form;
   form.UstawTekst("Trwa pobieranie danych z urządzeń...");
