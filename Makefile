@@ -1,7 +1,7 @@
 # The two commands of the README, plus benchmarks and fuzzing.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps test demo bench fuzz build-release
+.PHONY: deps test demo bench fuzz build-release package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -14,6 +14,10 @@ test: deps
 build-release: deps
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 	cmake --build build/release -j $(JOBS)
+
+# The Debian package, build/release/olv8-manager_<version>_<arch>.deb.
+package: build-release
+	cmake --build build/release --target package
 
 demo: build-release
 	bash scripts/demo.sh build/release

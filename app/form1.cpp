@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/plan_synchronizacji.h"
+#include "app/aktywnosc_urzadzen.h"
 #include "common/files.h"
 #include "common/numbers.h"
 #include "model/access_cleanup.h"
@@ -100,8 +100,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   UtworzOknaUrzadzen();
   UtworzStatystyke();
   mTimerStart = mClock.CreateTimer(1, [this] { TimerStartTimer(); });
-  mTimerPytania = mClock.CreateTimer(1, [this] { ZapytajOSciagniecie(); });
-  mTimerKoncaSynchronizacji = mClock.CreateTimer(1, [this] { KoniecSynchronizacji(); });
+  UtworzSynchronizacje();
 
   UtworzFoldery();
   if (mDebug) mStyl.background = kTloDebug;
@@ -222,53 +221,22 @@ void TForm1::PoSprawdzeniuNaStarcie() {
 }
 
 void TForm1::SprawdzAktywnoscUrzadzen(std::function<void()> po_sprawdzeniu, bool pokaz_prosze_czekac) {
-  const std::string porty = mDevList->GetUzywanePorty();
-  mSterownik->WyczyscNiepowodzenia();
-  mSterownik->FunkcjaPoWyszukaniuUrzadzen = std::move(po_sprawdzeniu);
-  mSterownik->SzukajUrzadzen(porty);
+  SzukajZarejestrowanychUrzadzen(*mSterownik, *mDevList, std::move(po_sprawdzeniu));
   if (pokaz_prosze_czekac) PokazProszeCzekacPozniej();
 }
 
 bool TForm1::UrzadzenieOdpowiada(const cUrzadzenie& urzadzenie) {
-  return mSterownik->CzyUrzadzenieJestNaLiscieZnalezionych(urzadzenie.Polaczenie.Port, urzadzenie.ID);
+  return ::olv::UrzadzenieOdpowiada(*mSterownik, urzadzenie);
 }
 
-bool TForm1::WszystkieUrzadzeniaObecne() {
-  const int ile = mDevList->CountDevices();
-  for (int i = 0; i < ile; ++i) {
-    const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
-    if (urzadzenie && !UrzadzenieOdpowiada(*urzadzenie)) return false;
-  }
-  return true;
-}
+bool TForm1::WszystkieUrzadzeniaObecne() { return ::olv::WszystkieUrzadzeniaObecne(*mSterownik, *mDevList); }
 
-std::string TForm1::NazwaUrzadzenia(const std::string& port, int id) {
-  const int ile = mDevList->CountDevices();
-  for (int i = 0; i < ile; ++i) {
-    const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
-    if (urzadzenie && urzadzenie->Polaczenie.Port == port && urzadzenie->ID == id) return urzadzenie->Nazwa;
-  }
-  return "";
-}
-
-// A port that could not be searched (missing, taken by another program) hides
-// whether its devices are there: the operator learns which registered devices
-// did not answer and why. Devices that are merely off make no failure and are
-// not told here; their slots show them.
+// Devices that are merely off make no failure and are not told here; their
+// slots show them.
 void TForm1::ZglosNiepowodzeniaSzukania() {
-  const std::vector<cNieudaneZadanie> niepowodzenia = mSterownik->Niepowodzenia();
-  if (niepowodzenia.empty()) return;
+  const std::string tekst = TekstNiepowodzenSzukania(mSterownik->Niepowodzenia(), *mSterownik, *mDevList);
+  if (tekst.empty()) return;
   mSterownik->WyczyscNiepowodzenia();
-  std::string tekst = "Nie udało się przeszukać szyny:";
-  for (const cNieudaneZadanie& niepowodzenie : niepowodzenia) tekst += "\n  " + niepowodzenie.Powod;
-  std::string nieobecne;
-  const int ile = mDevList->CountDevices();
-  for (int i = 0; i < ile; ++i) {
-    const cUrzadzenie* urzadzenie = mDevList->GetDeviceByIndex(i);
-    if (!urzadzenie || UrzadzenieOdpowiada(*urzadzenie)) continue;
-    nieobecne += "\n  " + OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->Polaczenie.Port, urzadzenie->ID);
-  }
-  if (!nieobecne.empty()) tekst += "\nNie odpowiedziały urządzenia:" + nieobecne;
   mKomunikaty.Information(tekst);
 }
 

@@ -6,8 +6,11 @@
 // It owns the master lists, its own task queue (whose tasks open the editors),
 // the function launcher and the WPP driver. Every action first checks which
 // registered devices answer, with the please-wait window shown meanwhile.
-// The synchronisation with the devices lives in form1_synchronizacja.cpp, the
-// side of the device windows in form1_urzadzenia.cpp.
+// The synchronisation with the devices is cSynchronizacja's; the window is its
+// side (form1_synchronizacja.cpp): it asks the question and shows the
+// please-wait window, the progress and the messages.
+// The side of the device windows is in form1_urzadzenia.cpp, of the editors in
+// form1_edytory.cpp, of the statistics in form1_statystyka.cpp.
 //
 // Callers must guarantee: a QApplication exists; the clock and the message
 // window outlive the window; program_folder ends with "/".
@@ -23,6 +26,7 @@
 #include <vector>
 
 #include "app/log_file.h"
+#include "app/synchronizacja.h"
 #include "comm/kolejka_zadan.h"
 #include "comm/odpalacz_funkcji.h"
 #include "comm/serial_link.h"
@@ -136,7 +140,7 @@ class TForm1 : public QWidget {
   // Runs once when start-up has finished and the device slots are drawn.
   void UstawObslugeKoncaStartu(std::function<void()> handler) { mObslugaKoncaStartu = std::move(handler); }
 
-  // The synchronisation (form1_synchronizacja.cpp). Synchronizuj is the
+  // The synchronisation (cSynchronizacja). Synchronizuj is the
   // "Synchronizacja danych" action: it goes on to F_SciagnijListyPlikowZUrzadzen
   // only when every registered device answers. The chain ends when the
   // operator declines, or when the downloads have ended and what could not be
@@ -144,9 +148,7 @@ class TForm1 : public QWidget {
   // runs.
   void Synchronizuj();
   void F_SciagnijListyPlikowZUrzadzen();
-  void UstawObslugeKoncaSynchronizacji(std::function<void()> handler) {
-    mObslugaKoncaSynchronizacji = std::move(handler);
-  }
+  void UstawObslugeKoncaSynchronizacji(std::function<void()> handler);
 
   // Write USERS.txt and konfig.txt for the device with that Unique into its
   // sent folder; the written file's path, or "" when no device has that Unique
@@ -228,14 +230,9 @@ class TForm1 : public QWidget {
   // The registered name of the device at port with that ID; "" for none.
   std::string NazwaUrzadzenia(const std::string& port, int id);
 
-  void PoSprawdzeniuPrzedSynchronizacja();
-  void PoSciagnieciuListPlikow();
-  void ZapytajOSciagniecie();
-  void PoSciagnieciuPlikow();
-  // After the current event: tells what went wrong (raport and what was kept
-  // for the end), when anything did, then ends the synchronisation.
-  void ZakonczSynchronizacjePozniej(const std::string& raport);
-  void KoniecSynchronizacji();
+  // The window as the synchronisation's side.
+  class cStronaOkna;
+  void UtworzSynchronizacje();
   void PokazPasekPostepuPozniej();
   void UstawWysokoscKlienta(int wysokosc);
 
@@ -260,16 +257,8 @@ class TForm1 : public QWidget {
   bool mPasekPostepuZamowiony = false;
   // One source for the PINs of every USERS.txt written in this run.
   std::mt19937 mLosowe{std::random_device{}()};
-  std::unique_ptr<cTimer> mTimerPytania;
-  std::unique_ptr<cTimer> mTimerKoncaSynchronizacji;
-  // What the operator is told when the synchronisation ends: the failures
-  // of the flow, and of the downloads a summary with the full list.
-  std::string mRaportSynchronizacji;
-  std::string mRaportPobierania;
-  std::string mSzczegolyPobierania;
-  // Files asked for in the download job under way.
-  int mIloscPobieranychPlikow = 0;
-  std::function<void()> mObslugaKoncaSynchronizacji;
+  std::unique_ptr<cStronaSynchronizacji> mStronaOkna;
+  std::unique_ptr<cSynchronizacja> mSynchronizacja;
 
   std::array<cSlot, kLiczbaSlotow> mSloty{};
   QLabel* mImageOLVBrak = nullptr;

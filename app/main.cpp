@@ -1,16 +1,20 @@
-// olv8-manager: the program. The one optional argument is "DEBUG" (any case).
-// With OLV8_SCREENSHOT set to a file name, the program saves a picture of the
-// main window once start-up has finished and exits, which is how a machine
-// without a display shows what the program looks like. OLV8_DEVICES_SCREENSHOT
-// and OLV8_SCREENSHOT_USERS add pictures of the device editor showing its
-// first device and of the user editor with a user selected. With
+// olv8-manager: the program. The one optional argument is "DEBUG" (any case),
+// or "--sync", which runs one synchronisation without a window (see
+// synchronizacja_bez_okna.h) and exits with its status. With OLV8_SCREENSHOT
+// set to a file name, the program saves a picture of the main window once
+// start-up has finished and exits, which is how a machine without a display
+// shows what the program looks like. OLV8_DEVICES_SCREENSHOT and
+// OLV8_SCREENSHOT_USERS add pictures of the device editor showing its first
+// device and of the user editor with a user selected. With
 // OLV8_SCREENSHOT_STATS set to a folder, it also opens "Statystyka" and saves
 // the first user's daily and averages panels there (stats-daily.png,
 // stats-averages.png).
 
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <QTimer>
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -18,8 +22,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/blokada_programu.h"
 #include "app/form1.h"
+#include "app/synchronizacja_bez_okna.h"
 #include "comm/com_socket.h"
+#include "common/loop_clock.h"
 #include "common/program_folder.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/qt_message_window.h"
@@ -51,23 +58,48 @@ bool SaveStatisticsPictures(olv::TForm1& form, const QString& folder) {
   return saved;
 }
 
+int UruchomBezOkna(const std::vector<std::string>& arguments) {
+  if (arguments.size() != 1) {
+    std::fprintf(stderr, "Użycie: olv8-manager --sync (bez innych argumentów)\n");
+    return static_cast<int>(olv::eWynikBezOkna::NieRozpoczeta);
+  }
+  olv::cLoopClock clock;
+  const olv::cSynchronizacjaBezOkna wynik =
+      olv::SynchronizujBezOkna(clock, std::make_unique<olv::TCOMSocket>(), olv::ProgramFolder());
+  std::fputs(wynik.Podsumowanie.c_str(), stdout);
+  return static_cast<int>(wynik.Wynik);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // The log's long time format and the data files' decimal separator follow the
   // operator's regional settings.
   std::setlocale(LC_ALL, "");
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+  // Without a window the program needs no display, so no QApplication.
+  if (std::find(arguments.begin(), arguments.end(), "--sync") != arguments.end())
+    return UruchomBezOkna(arguments);
+
   QApplication application(argc, argv);
   // QApplication may have set the locale again; keep the operator's.
   std::setlocale(LC_ALL, "");
+  // Lets the desktop match the window to the installed entry and its icon.
+  QGuiApplication::setDesktopFileName("olv8-manager");
+  QApplication::setWindowIcon(QIcon::fromTheme("olv8-manager"));
 
-  std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+  olv::cQtMessageWindow komunikaty;
+  const std::string folder = olv::ProgramFolder();
+  std::string odmowa;
+  const std::unique_ptr<olv::cBlokadaProgramu> blokada = olv::cBlokadaProgramu::Zajmij(folder, &odmowa);
+  if (!blokada) {
+    komunikaty.Information(odmowa);
+    return static_cast<int>(olv::eWynikBezOkna::NieRozpoczeta);
+  }
 
   olv::cQtClock clock;
-  olv::cQtMessageWindow komunikaty;
-  olv::TForm1 form(clock, komunikaty, arguments, olv::ProgramFolder(),
-                   std::make_unique<olv::TCOMSocket>());
+  olv::TForm1 form(clock, komunikaty, arguments, folder, std::make_unique<olv::TCOMSocket>());
   komunikaty.UstawOknoNadrzedne(&form);
 
   int exit_code = 0;

@@ -155,6 +155,12 @@ bool CreateDirectory(const std::string& path) {
   return ::mkdir(path.c_str(), 0755) == 0 || DirectoryExists(path);
 }
 
+bool CreateDirectories(const std::string& path) {
+  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+    CreateDirectory(path.substr(0, slash));
+  return CreateDirectory(path);
+}
+
 bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 std::string FileNameOf(const std::string& path) {

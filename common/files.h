@@ -41,6 +41,8 @@ bool DirectoryExists(const std::string& path);
 int64_t FileSize(const std::string& path);
 // Creates one directory; true when it exists afterwards.
 bool CreateDirectory(const std::string& path);
+// Creates the directory and every missing parent; true when it exists afterwards.
+bool CreateDirectories(const std::string& path);
 bool DeleteFile(const std::string& path);
 // The part of path after its last '/'; the whole path when it has none.
 std::string FileNameOf(const std::string& path);

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libicu-dev
   fonts-liberation
+  dpkg-dev file
 )
 
 missing=()

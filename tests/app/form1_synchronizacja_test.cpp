@@ -16,7 +16,7 @@
 #include "common/virtual_clock.h"
 #include "gtest/gtest.h"
 #include "model/data_files.h"
-#include "tests/sim/olv8_sim_process.h"
+#include "tests/app/three_devices.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/scripted_message_window.h"
@@ -38,17 +38,7 @@ class SynchronizacjaTest : public ::testing::Test {
     form->UstawObslugeKoncaSynchronizacji([this] { ++synchronisations; });
     return form;
   }
-  // Registers "Brama", "Magazyn" and "Biuro" as devices 2, 3 and 4 on port.
-  void WriteDevices(const std::string& port) {
-    cVirtualClock unique_clock;
-    cDevList devices(unique_clock);
-    int32_t id = 2;
-    for (const char* name : {"Brama", "Magazyn", "Biuro"})
-      ASSERT_TRUE(devices.DodajUrzadzenie(name, id++, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
-                                          cWlasciwosciPolaczenia{port, 115200}));
-    ASSERT_TRUE(CreateDirectory(folder + "data"));
-    ASSERT_TRUE(ZapiszUrzadzenia(folder + "data/devices.txt", devices));
-  }
+  void WriteDevices(const std::string& port) { test::WriteThreeDevices(folder, port); }
   // count event files of random bytes and sizes around size on each card of
   // devices 2, 3 and 4.
   void WriteCards(int count, size_t size) {
@@ -64,17 +54,11 @@ class SynchronizacjaTest : public ::testing::Test {
       }
     }
   }
-  std::string Card(int id) const { return folder + "cards/" + std::to_string(id); }
+  std::string Card(int id) const { return test::CardFolder(folder, id); }
   std::string Mirror(int id) const { return folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/"; }
   static std::string EventFile(int i) { return "261101" + IntToStrZeZerami(i, 2) + ".CSV"; }
   std::string StartSimulator(std::vector<std::string> faults = {}) {
-    std::vector<std::string> args;
-    for (int id = 2; id <= 4; ++id) {
-      args.push_back("--device");
-      args.push_back(std::to_string(id) + ":" + Card(id));
-    }
-    args.insert(args.end(), faults.begin(), faults.end());
-    return simulator.Start(args);
+    return test::StartThreeDevices(simulator, folder, faults);
   }
   void StartUp(TForm1& form) {
     bool started = false;

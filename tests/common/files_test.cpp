@@ -85,5 +85,39 @@ TEST(ProgramFolder, FollowsOlv8HomeWithATrailingSlash) {
   EXPECT_TRUE(DirectoryExists(folder));
 }
 
+// A build tree keeps its data beside the executable whatever the environment
+// says of the user's folders; an installed program never does, and OLV8_HOME
+// beats both.
+TEST(ProgramFolder, InstalledProgramsUseTheUsersDataFolder) {
+  struct cCase {
+    cProgramPlaces places;
+    const char* expected;
+  };
+  const cCase cases[] = {
+      {{"", "/x/data", "/home/ola", "/src/build/app/", false}, "/src/build/app/"},
+      {{"", "/x/data", "/home/ola", "/usr/bin/", true}, "/x/data/olv8-manager/"},
+      {{"", "/x/data/", "/home/ola", "/usr/bin/", true}, "/x/data/olv8-manager/"},
+      {{"", "", "/home/ola", "/usr/bin/", true}, "/home/ola/.local/share/olv8-manager/"},
+      {{"", "relative/data", "/home/ola/", "/usr/bin/", true}, "/home/ola/.local/share/olv8-manager/"},
+      {{"", "", "", "/usr/bin/", true}, "/usr/bin/"},
+      {{"/srv/olv", "/x/data", "/home/ola", "/usr/bin/", true}, "/srv/olv/"},
+      {{"/srv/olv", "", "", "/src/build/app/", false}, "/srv/olv/"},
+  };
+  for (const cCase& c : cases) {
+    EXPECT_EQ(ProgramFolderFrom(c.places), c.expected)
+        << c.places.olv8_home << "|" << c.places.xdg_data_home << "|" << c.places.home << "|"
+        << c.places.executable_folder << "|" << c.places.installed;
+  }
+  EXPECT_EQ(InstallMarkerPath("/usr/bin/"), "/usr/bin/../share/olv8-manager/installed");
+}
+
+TEST_F(FilesTest, CreateDirectoriesMakesEveryMissingParent) {
+  EXPECT_TRUE(CreateDirectories(dir_ + "/a/b/c"));
+  EXPECT_TRUE(DirectoryExists(dir_ + "/a/b/c"));
+  EXPECT_TRUE(CreateDirectories(dir_ + "/a/b/c/"));
+  ASSERT_TRUE(WriteFileAtomically(dir_ + "/f", "x"));
+  EXPECT_FALSE(CreateDirectories(dir_ + "/f/g"));
+}
+
 }  // namespace
 }  // namespace olv

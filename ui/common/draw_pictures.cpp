@@ -1,6 +1,7 @@
 // Draws the program's pictures into PNG files at build time; the build then
-// compiles them into the executable as Qt resources. Usage:
-//   olv_draw_pictures <output folder>
+// compiles them into the executable as Qt resources. It draws the program's
+// icon too, olv8-manager-<size>.png in each size given, for installing. Usage:
+//   olv_draw_pictures <output folder> [<icon size>...]
 // Every picture is drawn on a 100 x 100 grid (the device pictures on 104 x 60)
 // and scaled to its size, so the shapes stay crisp at the small sizes used; the
 // backgrounds of the edit-device dialog are drawn at their own size.
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -251,11 +253,31 @@ Draw DeviceBackground(bool button) {
   };
 }
 
+// The program's icon: a door controller on a blue tile, its reader window
+// showing the card symbol, and the green lamp of a device that answers.
+Draw ProgramIcon() {
+  return [](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(58, 84, 128));
+    p.drawRoundedRect(QRectF(4, 4, 92, 92), 18, 18);
+    p.setBrush(QColor(196, 222, 250));
+    p.drawRoundedRect(QRectF(18, 16, 64, 50), 8, 8);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(40, 90, 170), 6, Qt::SolidLine, Qt::RoundCap));
+    for (int r = 9; r <= 27; r += 9) p.drawArc(QRectF(38 - r, 41 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 170));
+    p.drawEllipse(QPointF(33, 41), 5, 5);
+    p.setBrush(QColor(60, 220, 80));
+    p.drawEllipse(QPointF(50, 80), 8, 8);
+  };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: olv_draw_pictures <output folder>\n");
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: olv_draw_pictures <output folder> [<icon size>...]\n");
     return 2;
   }
   QGuiApplication application(argc, argv);
@@ -273,5 +295,14 @@ int main(int argc, char** argv) {
   ok &= Save(folder, "anuluj.png", kIcon, kIcon, 100, 100, Cross());
   ok &= Save(folder, "tlo_czytniki.png", 706, 400, 706, 400, DeviceBackground(false));
   ok &= Save(folder, "tlo_przycisk.png", 706, 400, 706, 400, DeviceBackground(true));
+  for (int i = 2; i < argc; ++i) {
+    const int size = std::atoi(argv[i]);
+    if (size <= 0) {
+      std::fprintf(stderr, "olv_draw_pictures: not an icon size: %s\n", argv[i]);
+      return 2;
+    }
+    const QByteArray name = QByteArray("olv8-manager-") + argv[i] + ".png";
+    ok &= Save(folder, name.constData(), size, size, 100, 100, ProgramIcon());
+  }
   return ok ? 0 : 1;
 }

@@ -1,0 +1,188 @@
+// olv8-manager --sync as a separate process against olv8-sim on a
+// pseudo-terminal: what it fetches, what it says, how it exits, and the lock
+// that keeps a second program off the same folder.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "app/blokada_programu.h"
+#include "comm/com_socket.h"
+#include "common/files.h"
+#include "common/strings.h"
+#include "common/virtual_clock.h"
+#include "model/data_files.h"
+#include "tests/app/run_program.h"
+#include "tests/app/three_devices.h"
+
+namespace olv {
+namespace {
+
+class SynchronizacjaBezOknaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/olv-sync-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder = std::string(pattern) + "/";
+  }
+  void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
+
+  void WriteDevices(const std::string& port) { test::WriteThreeDevices(folder, port); }
+  // Four event files of random bytes on each card, from a few bytes to
+  // several frames long.
+  void WriteCards() {
+    std::mt19937 random(11);
+    ASSERT_TRUE(CreateDirectory(folder + "cards"));
+    for (int id = 2; id <= 4; ++id) {
+      ASSERT_TRUE(CreateDirectory(Card(id)));
+      for (int i = 0; i < 4; ++i) {
+        std::string bytes(1 + random() % 3000, '\0');
+        for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+        ASSERT_TRUE(WriteFileAtomically(Card(id) + "/2611010" + std::to_string(i) + ".CSV", bytes));
+      }
+    }
+  }
+  std::string StartSimulator(std::vector<std::string> faults = {}) {
+    return test::StartThreeDevices(simulator, folder, faults);
+  }
+  test::cProgramRun Sync() {
+    return test::RunProgram({OLV_BINARY_DIR "/app/olv8-manager", "--sync"}, {{"OLV8_HOME", folder}});
+  }
+  std::string Card(int id) const { return test::CardFolder(folder, id); }
+  std::string Mirror(int id) const { return folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/"; }
+  std::vector<double> SyncTimes() {
+    cVirtualClock clock;
+    cDevList devices(clock);
+    EXPECT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", devices).Wczytano);
+    std::vector<double> times;
+    for (int i = 0; i < devices.CountDevices(); ++i) times.push_back(devices.GetDeviceByIndex(i)->DataOstatniejAktualizacji);
+    return times;
+  }
+
+  std::string folder;
+  test::cOlv8SimProcess simulator;
+};
+
+TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowMuch) {
+  WriteCards();
+  const std::string port = StartSimulator();
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+
+  const test::cProgramRun first = Sync();
+  EXPECT_EQ(first.status, 0) << first.output;
+  int64_t bytes = 0;
+  for (int id = 2; id <= 4; ++id) {
+    for (const std::string& name : ListFiles(Card(id))) {
+      EXPECT_EQ(ReadWholeFile(Mirror(id) + name), ReadWholeFile(Card(id) + "/" + name)) << id << " " << name;
+      bytes += FileSize(Card(id) + "/" + name);
+    }
+  }
+  EXPECT_EQ(first.output, "Pobrane pliki: 15, razem " + std::to_string(bytes) + " B.\n");
+  for (const double time : SyncTimes()) EXPECT_GT(time, 0);
+  const std::vector<std::string> logs = ListFiles(folder + "log", ".txt");
+  ASSERT_EQ(logs.size(), 1u);
+  EXPECT_NE(ReadWholeFile(folder + "log/" + logs[0])->find(" Form1: F_SciagnijListyPlikowZUrzadzen\r\n"),
+            std::string::npos);
+
+  // The lock file stays behind; the ended run's lock does not. Only each
+  // device's configuration is fetched again.
+  ASSERT_TRUE(FileExists(folder + "olv8-manager.lock"));
+  const test::cProgramRun second = Sync();
+  EXPECT_EQ(second.status, 0) << second.output;
+  int64_t configurations = 0;
+  for (int id = 2; id <= 4; ++id) configurations += FileSize(Card(id) + "/KONFOUT.TXT");
+  EXPECT_EQ(second.output, "Pobrane pliki: 3, razem " + std::to_string(configurations) + " B.\n");
+}
+
+TEST_F(SynchronizacjaBezOknaTest, ASilentDeviceStopsItAndIsNamed) {
+  WriteCards();
+  const std::string port = StartSimulator({"--silent", "4"});
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+
+  const test::cProgramRun run = Sync();
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_EQ(run.output.find("Pobrane pliki: 0, razem 0 B.\n"), 0u) << run.output;
+  EXPECT_NE(run.output.find("Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami."),
+            std::string::npos);
+  EXPECT_NE(run.output.find("\nNie odpowiedziały urządzenia: Biuro (port " + port + ", ID 4).\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(run.output.find("Brama"), std::string::npos) << run.output;
+  EXPECT_TRUE(ListFiles(Mirror(2)).empty());
+  for (const double time : SyncTimes()) EXPECT_EQ(time, 0);
+}
+
+// Magazyn stops answering in the middle of its downloads: the others' files
+// are fetched and counted, its missing files are named.
+TEST_F(SynchronizacjaBezOknaTest, FilesThatCouldNotBeFetchedAreNamed) {
+  WriteCards();
+  const std::string port = StartSimulator({"--fall-silent", "3:1900"});
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+
+  const test::cProgramRun run = Sync();
+  EXPECT_EQ(run.status, 1) << run.output;
+  int fetched = 0;
+  int64_t bytes = 0;
+  for (int id = 2; id <= 4; ++id) {
+    for (const std::string& name : ListFiles(Mirror(id))) {
+      ++fetched;
+      bytes += FileSize(Mirror(id) + name);
+    }
+  }
+  EXPECT_GE(fetched, 10);
+  EXPECT_EQ(run.output.find("Pobrane pliki: " + std::to_string(fetched) + ", razem " + std::to_string(bytes) +
+                            " B.\nNie udało się pobrać " + std::to_string(15 - fetched) + " "),
+            0u)
+      << run.output;
+  EXPECT_NE(run.output.find("\nPozostałe pliki zostały pobrane.\nNie udało się pobrać tych plików z urządzeń:\n"
+                            "Magazyn (port " + port + ", ID 3):\n  "),
+            std::string::npos)
+      << run.output;
+  for (const double time : SyncTimes()) EXPECT_GT(time, 0);
+}
+
+TEST_F(SynchronizacjaBezOknaTest, CannotStartWithoutDataOrWithThePortTaken) {
+  const test::cProgramRun no_data = Sync();
+  EXPECT_EQ(no_data.status, 2);
+  EXPECT_EQ(no_data.output, "Brak zapisanych urządzeń: nie ma pliku " + folder + "data/devices.txt.\n");
+
+  WriteCards();
+  const std::string port = StartSimulator();
+  ASSERT_FALSE(port.empty());
+  WriteDevices(port);
+  TCOMSocket taken;
+  ASSERT_TRUE(taken.SetPortName(port));
+  ASSERT_TRUE(taken.Open());
+  const test::cProgramRun busy = Sync();
+  EXPECT_EQ(busy.status, 2) << busy.output;
+  EXPECT_NE(busy.output.find("Nie można otworzyć portu " + port), std::string::npos) << busy.output;
+  EXPECT_NE(busy.output.find("Magazyn (port " + port + ", ID 3)"), std::string::npos) << busy.output;
+}
+
+// The window takes the same lock: while any program holds the folder a
+// second run is refused, naming the holder; once it lets go, a run goes on.
+TEST_F(SynchronizacjaBezOknaTest, TheLockRefusesASecondProgramOnTheFolder) {
+  std::string why;
+  auto lock = cBlokadaProgramu::Zajmij(folder, &why);
+  ASSERT_NE(lock, nullptr) << why;
+  EXPECT_EQ(cBlokadaProgramu::Zajmij(folder, &why), nullptr);
+  EXPECT_NE(why.find("(proces " + std::to_string(getpid()) + ")"), std::string::npos) << why;
+
+  const test::cProgramRun refused = Sync();
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.output, why + "\n");
+  EXPECT_FALSE(DirectoryExists(folder + "log"));
+
+  lock.reset();
+  const test::cProgramRun after = Sync();
+  EXPECT_EQ(after.status, 2);
+  EXPECT_EQ(after.output.find("Brak zapisanych urządzeń"), 0u) << after.output;
+}
+
+}  // namespace
+}  // namespace olv
