@@ -227,8 +227,6 @@ class TForm1 : public QWidget {
   void OtworzEdytorPozniej(const cZadanie& zadanie);
   // Saves data/users.txt (or data/devices.txt); a failure is told.
   bool ZapiszDoPliku(bool uzytkownicy);
-  // The registered name of the device at port with that ID; "" for none.
-  std::string NazwaUrzadzenia(const std::string& port, int id);
 
   // The window as the synchronisation's side.
   class cStronaOkna;

@@ -4,6 +4,7 @@
 // changed.
 #include <QCoreApplication>
 
+#include "app/aktywnosc_urzadzen.h"
 #include "app/form1.h"
 #include "app/wysylanie_users.h"
 #include "common/numbers.h"
@@ -135,7 +136,7 @@ bool TForm1::WyslijUsersDoUrzadzen(const std::vector<int32_t>& urzadzenia) {
   }
   if (niepowodzenia.empty()) return true;
   mKomunikaty.Information(TekstNieudanegoWysylaniaUsers(
-      niepowodzenia, [this](const std::string& port, int id) { return NazwaUrzadzenia(port, id); }));
+      niepowodzenia, [this](const std::string& port, int id) { return NazwaUrzadzenia(*mDevList, port, id); }));
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QListWidget>
 
+#include "app/aktywnosc_urzadzen.h"
 #include "app/form1.h"
 #include "app/plan_synchronizacji.h"
 #include "model/konfig_file.h"
@@ -63,11 +64,7 @@ class cUslugiUrzadzenFormy1 : public cUslugiUrzadzen {
   std::string TekstNiepowodzen(const std::string& naglowek, const std::vector<cNieudaneZadanie>& niepowodzenia,
                                const cDevList& nazwy) override {
     return ::olv::TekstNiepowodzen(naglowek, niepowodzenia, [&nazwy](const std::string& port, int id) {
-      for (int i = 0; i < nazwy.CountDevices(); ++i) {
-        const cUrzadzenie* urzadzenie = nazwy.GetDeviceByIndex(i);
-        if (urzadzenie && urzadzenie->Polaczenie.Port == port && urzadzenie->ID == id) return urzadzenie->Nazwa;
-      }
-      return std::string();
+      return NazwaUrzadzenia(nazwy, port, id);
     });
   }
 
