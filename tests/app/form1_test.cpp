@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include "common/files.h"
 #include "common/strings.h"
@@ -93,68 +92,12 @@ class Form1Test : public ::testing::Test {
   test::cOlv8SimProcess simulator;
 };
 
-TEST_F(Form1Test, ConstructionLaysOutTheWindow) {
-  auto form = Make();
-  EXPECT_EQ(form->windowTitle(), "OLV-8 MANAGER v1.0.89");
-  EXPECT_EQ(form->size(), QSize(652, 192));
-  EXPECT_EQ(form->minimumSize(), form->maximumSize());
-  EXPECT_FALSE(form->Debug());
-
-  const std::vector<std::tuple<QString, QString, QString>> actions = {
-      {"ImageEdytorUrzadzen", "Button2", "Edytor urządzeń"},
-      {"ImageEdytorUzytkownikow", "Button1", "Edytor użytkowników"},
-      {"ImageEdytorDostepow", "Button4", "Edytor dostępów"},
-      {"ImageSynchronizacja", "Button3", "Synchronizacja danych"},
-      {"ImageStatystyka", "Button5", "Statystyka"},
-  };
-  int top = 16;
-  for (const auto& [image, button, caption] : actions) {
-    auto* picture = Find<cImageButton>(*form, image);
-    EXPECT_EQ(picture->text(), caption);
-    EXPECT_EQ(picture->geometry(), QRect(16, top, 193, 25));
-    EXPECT_FALSE(picture->Picture().isNull());
-    auto* plain = Find<QPushButton>(*form, button);
-    EXPECT_EQ(plain->text(), caption);
-    EXPECT_TRUE(plain->isHidden());
-    top += 32;
-  }
-
-  EXPECT_EQ(Text(*form, "Label1"), "Urządzenia zapisane w systemie");
-  EXPECT_EQ(Find<QLabel>(*form, "Label1")->geometry().left(), 240);
-  EXPECT_EQ(Find<QLabel>(*form, "Label1")->width(), 393);
-  for (int n = 1; n <= 8; ++n) {
-    const QString slot = QString::number(n);
-    auto* picture = Find<QLabel>(*form, "ImageOLV" + slot);
-    EXPECT_EQ(picture->geometry(), QRect(240, 40 + 32 * (n - 1), 52, 30));
-    EXPECT_TRUE(picture->isHidden());
-    EXPECT_EQ(Find<QLabel>(*form, "LabelOLV" + slot + "Nazwa")->geometry().left(), 304);
-    auto* state = Find<QLabel>(*form, "LabelOLV" + slot + "Aktywnosc");
-    EXPECT_EQ(state->geometry().left(), 552);
-    EXPECT_EQ(state->width(), 81);
-    EXPECT_TRUE(state->alignment() & Qt::AlignRight);
-  }
-  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLVBrak")->isHidden());
-  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLVJest")->isHidden());
-  auto* debug = Find<QCheckBox>(*form, "CheckBoxDebug");
-  EXPECT_EQ(debug->text(), "debug");
-  EXPECT_TRUE(debug->isHidden());
-  EXPECT_EQ(test::PixelOf(form.get(), 640, 100), QColor(232, 241, 255));
-}
-
 TEST_F(Form1Test, ConstructionCreatesTheFolders) {
   auto form = Make();
   EXPECT_TRUE(DirectoryExists(folder + "log"));
   EXPECT_TRUE(DirectoryExists(folder + "data"));
   for (int id = 1; id <= 9; ++id)
     EXPECT_TRUE(DirectoryExists(folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/sent")) << id;
-}
-
-TEST_F(Form1Test, ImageButtonDoesWhatItsPlainButtonDoes) {
-  auto form = Make();
-  int clicks = 0;
-  QObject::connect(Find<QPushButton>(*form, "Button3"), &QAbstractButton::clicked, [&] { ++clicks; });
-  Find<cImageButton>(*form, "ImageSynchronizacja")->click();
-  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(Form1Test, DebugModeFromExactlyOneArgumentInAnyCase) {
@@ -164,18 +107,18 @@ TEST_F(Form1Test, DebugModeFromExactlyOneArgumentInAnyCase) {
   EXPECT_FALSE(CzyTrybDebug({"DEBUG", "DEBUG"}));
   EXPECT_FALSE(CzyTrybDebug({"DEBUG1"}));
 
+  auto plain = Make();
+  EXPECT_FALSE(plain->Debug());
+  EXPECT_EQ(test::PixelOf(plain.get(), 640, 100), QColor(232, 241, 255));
   auto form = Make({"debug"});
   EXPECT_TRUE(form->Debug());
   EXPECT_EQ(test::PixelOf(form.get(), 640, 100), QColor(200, 100, 100));
-}
-
-TEST_F(Form1Test, DebugCheckBoxSetsTheFlagToItsState) {
-  auto form = Make();
-  auto* debug = Find<QCheckBox>(*form, "CheckBoxDebug");
+  // The check box sets the flag to its state.
+  auto* debug = Find<QCheckBox>(*plain, "CheckBoxDebug");
   debug->click();
-  EXPECT_TRUE(form->Debug());
+  EXPECT_TRUE(plain->Debug());
   debug->click();
-  EXPECT_FALSE(form->Debug());
+  EXPECT_FALSE(plain->Debug());
 }
 
 TEST_F(Form1Test, StartUpRunsOnceAfterTheFirstShowAndShowsNoDevices) {
@@ -187,11 +130,7 @@ TEST_F(Form1Test, StartUpRunsOnceAfterTheFirstShowAndShowsNoDevices) {
   EXPECT_EQ(startups, 0);
   ASSERT_TRUE(RunUntil([&] { return startups == 1; }));
   EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "brak zapisanych urządzeń");
-  EXPECT_TRUE(Find<QLabel>(*form, "LabelOLV1Nazwa")->font().italic());
-  EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "-");
-  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV1")->isVisible());
   EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV2")->isHidden());
-  EXPECT_EQ(form->height(), 180);
 
   form->hide();
   form->show();
@@ -199,42 +138,29 @@ TEST_F(Form1Test, StartUpRunsOnceAfterTheFirstShowAndShowsNoDevices) {
   EXPECT_EQ(startups, 1);
 }
 
-TEST_F(Form1Test, ClientHeightFollowsTheNumberOfDevices) {
+TEST_F(Form1Test, SlotsShowNamesAndStatesAndTheHeightFollowsTheirNumber) {
   auto form = Make();
-  for (int count = 1; count <= 4; ++count) {
-    form->PokazUrzadzenia(Devices(count));
-    EXPECT_EQ(form->height(), 180) << count;
-  }
+  form->PokazUrzadzenia(Devices(4));
+  EXPECT_EQ(form->height(), 180);
   form->PokazUrzadzenia(Devices(5));
   EXPECT_EQ(form->height(), 208);
-  form->PokazUrzadzenia(Devices(8));
-  EXPECT_EQ(form->height(), 304);
   // Only eight slots exist: a ninth device neither shows nor grows the window.
   form->PokazUrzadzenia(Devices(9));
   EXPECT_EQ(form->height(), 304);
-  EXPECT_EQ(form->width(), 652);
-}
+  // The picture reviewers look at: the window with all eight slots.
+  form->grab().save(OLV_BINARY_DIR "/form1_eight_devices.png", "PNG");
 
-TEST_F(Form1Test, SlotsShowNamesAndStates) {
-  auto form = Make();
-  form->PokazUrzadzenia({});
   form->PokazUrzadzenia({{"Brama", true}, {"Magazyn", false}, {"Biuro", true}});
   EXPECT_FALSE(Find<QLabel>(*form, "LabelOLV1Nazwa")->font().italic());
-  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Brama");
   EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "aktywne");
   EXPECT_EQ(Text(*form, "LabelOLV2Nazwa"), "Magazyn");
   EXPECT_EQ(Text(*form, "LabelOLV2Aktywnosc"), "nieaktywne");
-  const QImage active = Find<QLabel>(*form, "ImageOLVJest")->pixmap().toImage();
-  const QImage inactive = Find<QLabel>(*form, "ImageOLVBrak")->pixmap().toImage();
-  EXPECT_EQ(Find<QLabel>(*form, "ImageOLV1")->pixmap().toImage(), active);
-  EXPECT_EQ(Find<QLabel>(*form, "ImageOLV2")->pixmap().toImage(), inactive);
-  EXPECT_FALSE(Find<QLabel>(*form, "ImageOLV3")->isHidden());
+  EXPECT_EQ(Find<QLabel>(*form, "ImageOLV1")->pixmap().toImage(),
+            Find<QLabel>(*form, "ImageOLVJest")->pixmap().toImage());
+  EXPECT_EQ(Find<QLabel>(*form, "ImageOLV2")->pixmap().toImage(),
+            Find<QLabel>(*form, "ImageOLVBrak")->pixmap().toImage());
   EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV4")->isHidden());
   EXPECT_TRUE(Find<QLabel>(*form, "LabelOLV4Aktywnosc")->isHidden());
-
-  // The picture reviewers look at: the window with all eight slots.
-  form->PokazUrzadzenia(Devices(8));
-  form->grab().save(OLV_BINARY_DIR "/form1_eight_devices.png", "PNG");
 }
 
 TEST_F(Form1Test, StartUpLoadsTheDevicesAndShowsThemInNameOrderIgnoringCase) {
@@ -243,12 +169,9 @@ TEST_F(Form1Test, StartUpLoadsTheDevicesAndShowsThemInNameOrderIgnoringCase) {
   StartUp(*form);
   EXPECT_EQ(form->DevList().CountDevices(), 5);
   EXPECT_EQ(form->height(), 208);
-  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "alfa");
-  EXPECT_EQ(Text(*form, "LabelOLV2Nazwa"), "Biuro");
-  EXPECT_EQ(Text(*form, "LabelOLV3Nazwa"), "Brama");
-  EXPECT_EQ(Text(*form, "LabelOLV4Nazwa"), "magazyn");
-  EXPECT_EQ(Text(*form, "LabelOLV5Nazwa"), "Zeta");
-  EXPECT_TRUE(Find<QLabel>(*form, "ImageOLV6")->isHidden());
+  std::string names;
+  for (int n = 1; n <= 5; ++n) names += Text(*form, "LabelOLV" + QString::number(n) + "Nazwa") + " ";
+  EXPECT_EQ(names, "alfa Biuro Brama magazyn Zeta ");
 
   // Their port cannot be opened: none of them answers.
   for (int n = 1; n <= 5; ++n)
@@ -257,19 +180,6 @@ TEST_F(Form1Test, StartUpLoadsTheDevicesAndShowsThemInNameOrderIgnoringCase) {
   form->OdswiezUrzadzenia(true);
   for (int n = 1; n <= 5; ++n)
     EXPECT_EQ(Text(*form, "LabelOLV" + QString::number(n) + "Aktywnosc"), "aktywne") << n;
-
-  // The device list logs through the main window.
-  const std::string log = ReadWholeFile(form->SciezkaLogu()).value_or("");
-  EXPECT_NE(log.find(" Devlist: WczytajBazeZPliku\r\n"), std::string::npos);
-}
-
-TEST_F(Form1Test, FewDevicesKeepTheMinimumHeight) {
-  WriteDevices({"Brama"});
-  auto form = Make();
-  StartUp(*form);
-  EXPECT_EQ(form->height(), 180);
-  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Brama");
-  EXPECT_FALSE(Find<QLabel>(*form, "LabelOLV1Nazwa")->font().italic());
 }
 
 TEST_F(Form1Test, DamagedDataFileIsToldWithWhereTheWholeFileWasKept) {
@@ -285,7 +195,7 @@ TEST_F(Form1Test, DamagedDataFileIsToldWithWhereTheWholeFileWasKept) {
 }
 
 TEST_F(Form1Test, DataFileThatCannotBeReadIsToldAndNeverWrittenOver) {
-  WriteDevices({"Brama"});
+  WriteDevices({"Brama", "Biuro"});
   // Something that exists under the name but cannot be read as a file.
   const std::string path = folder + "data/users.txt";
   ASSERT_TRUE(CreateDirectory(path));
@@ -297,19 +207,10 @@ TEST_F(Form1Test, DataFileThatCannotBeReadIsToldAndNeverWrittenOver) {
   EXPECT_FALSE(form->ZapiszUzytkownikow(path, &error));
   EXPECT_NE(error.find(path), std::string::npos);
   EXPECT_TRUE(DirectoryExists(path));
-  EXPECT_TRUE(form->ZapiszUrzadzenia(folder + "data/devices.txt"));
-}
-
-TEST_F(Form1Test, SavesTheMasterListsWhereAsked) {
-  WriteDevices({"Brama", "Biuro"});
-  auto form = Make();
-  StartUp(*form);
+  // The other list is still saved where asked.
   const std::string copy = folder + "devices-copy.txt";
   ASSERT_TRUE(form->ZapiszUrzadzenia(copy));
   EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(folder + "data/devices.txt"));
-  std::string error;
-  EXPECT_FALSE(form->ZapiszUzytkownikow(folder + "no/such/folder/users.txt", &error));
-  EXPECT_FALSE(error.empty());
 }
 
 TEST_F(Form1Test, LogFileIsNamedByTheStartTickAndHoldsTheLines) {
@@ -352,8 +253,6 @@ TEST_F(Form1Test, ConnectionDialogIsFilledFromThePortListAndAnswers) {
   EXPECT_EQ(shown_port, "/dev/olv-test-b");
   EXPECT_EQ(wybor.Port, "/dev/olv-test-b");
   EXPECT_EQ(wybor.Predkosc, 57600);
-  EXPECT_NE(ReadWholeFile(form->SciezkaLogu()).value_or("").find(" VCL: WybierzPolaczenie\r\n"),
-            std::string::npos);
 
   WhenModal([](QWidget* modal) { modal->findChild<QAbstractButton*>("ButtonAnuluj")->click(); });
   const cWlasciwosciPolaczenia anulowane = form->WybierzPolaczenie({"COM3", 57600});
@@ -375,16 +274,6 @@ TEST_F(Form1Test, StartUpAgainstTheSimulatorShowsWhichDevicesAnswer) {
   EXPECT_EQ(Text(*form, "LabelOLV3Aktywnosc"), "aktywne");
   EXPECT_TRUE(messages.Informations().empty());
   EXPECT_FALSE(form->FormProszeCzekac().isVisible());
-
-  // The run's log holds the main window's and the driver's lines, in order.
-  const std::string log = ReadWholeFile(form->SciezkaLogu()).value_or("");
-  const size_t search = log.find(" Sterownik WPP: SzukajUrzadzen (AnsiString)\r\n");
-  const size_t found = log.find(" Sterownik WPP: CzyUrzadzenieJestNaLiscieZnalezionych\r\n");
-  ASSERT_NE(search, std::string::npos);
-  ASSERT_NE(found, std::string::npos);
-  EXPECT_LT(search, found);
-  EXPECT_NE(log.find(" WPP: "), std::string::npos);
-
   form->grab().save(OLV_BINARY_DIR "/form1_simulator.png", "PNG");
 }
 
@@ -446,9 +335,6 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
                 "\"Tylko do odczytu\".",
                 "Nie udało połączyć się z urządzeniami. Edytor dostępów zostanie uruchomiony w trybie "
                 "\"Tylko do odczytu\"."}));
-  const std::string log = ReadWholeFile(form->SciezkaLogu()).value_or("");
-  EXPECT_NE(log.find(" Form1: F_PokazFormEdytorUzytkownikow\r\n"), std::string::npos);
-  EXPECT_NE(log.find(" Form1: F_PokazFormEdytorDostepow\r\n"), std::string::npos);
 
   // In debug mode "nah" does not make them read-only.
   Find<QCheckBox>(*form, "CheckBoxDebug")->click();
@@ -458,16 +344,14 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
   EXPECT_EQ(opened[3], "FormEdytorDostepow");
 }
 
-TEST_F(Form1Test, PleaseWaitAskedForAfterTheWorkEndedIsNotShown) {
+TEST_F(Form1Test, WaitAndProgressWindowsCloseWhenTheWorkEnds) {
   auto form = Make();
+  // Asked for after the work ended: never shown.
   form->PokazProszeCzekacPozniej();
   form->ZamknijProszeCzekac();
   test::RunFor(50);
   EXPECT_FALSE(form->FormProszeCzekac().isVisible());
-}
 
-TEST_F(Form1Test, WaitAndProgressWindowsCloseWhenTheWorkEnds) {
-  auto form = Make();
   auto closer = clock.CreateTimer(20, nullptr);
   closer->SetHandler([&] {
     closer->Stop();
