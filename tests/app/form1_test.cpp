@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 
 #include "common/files.h"
 #include "common/strings.h"
@@ -16,7 +15,6 @@
 #include "tests/sim/olv8_sim_process.h"
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
-#include "ui/common/image_button.h"
 #include "ui/common/qt_clock.h"
 #include "ui/common/scripted_message_window.h"
 #include "ui/devices/form_edytor_urzadzen.h"
@@ -182,35 +180,30 @@ TEST_F(Form1Test, StartUpLoadsTheDevicesAndShowsThemInNameOrderIgnoringCase) {
     EXPECT_EQ(Text(*form, "LabelOLV" + QString::number(n) + "Aktywnosc"), "aktywne") << n;
 }
 
-TEST_F(Form1Test, DamagedDataFileIsToldWithWhereTheWholeFileWasKept) {
+TEST_F(Form1Test, DamagedOrUnreadableDataFilesAreToldAndNeverWrittenOver) {
   WriteDevices({"Brama"});
-  const std::string path = folder + "data/devices.txt";
-  ASSERT_TRUE(AppendToFile(path, "not base64 at all!\r\n"));
+  const std::string devices = folder + "data/devices.txt";
+  const std::string users = folder + "data/users.txt";
+  ASSERT_TRUE(AppendToFile(devices, "not base64 at all!\r\n"));
+  // Something that exists under the name but cannot be read as a file.
+  ASSERT_TRUE(CreateDirectory(users));
   auto form = Make();
   StartUp(*form);
   EXPECT_EQ(form->DevList().CountDevices(), 1);
-  ASSERT_GE(messages.Informations().size(), 1u);
-  EXPECT_NE(messages.Informations()[0].find(path + ".bad"), std::string::npos);
-  EXPECT_TRUE(FileExists(path + ".bad"));
-}
-
-TEST_F(Form1Test, DataFileThatCannotBeReadIsToldAndNeverWrittenOver) {
-  WriteDevices({"Brama", "Biuro"});
-  // Something that exists under the name but cannot be read as a file.
-  const std::string path = folder + "data/users.txt";
-  ASSERT_TRUE(CreateDirectory(path));
-  auto form = Make();
-  StartUp(*form);
-  ASSERT_GE(messages.Informations().size(), 1u);
-  EXPECT_NE(messages.Informations()[0].find("Nie można odczytać pliku " + path), std::string::npos);
+  std::string told;
+  for (const std::string& message : messages.Informations()) told += message + "\n";
+  EXPECT_NE(told.find(devices + ".bad"), std::string::npos) << told;
+  EXPECT_TRUE(FileExists(devices + ".bad"));
+  EXPECT_NE(told.find("Nie można odczytać pliku " + users), std::string::npos) << told;
   std::string error;
-  EXPECT_FALSE(form->ZapiszUzytkownikow(path, &error));
-  EXPECT_NE(error.find(path), std::string::npos);
-  EXPECT_TRUE(DirectoryExists(path));
-  // The other list is still saved where asked.
+  EXPECT_FALSE(form->ZapiszUzytkownikow(users, &error));
+  EXPECT_NE(error.find(users), std::string::npos);
+  EXPECT_TRUE(DirectoryExists(users));
+  // The device list is still saved where asked.
   const std::string copy = folder + "devices-copy.txt";
   ASSERT_TRUE(form->ZapiszUrzadzenia(copy));
-  EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(folder + "data/devices.txt"));
+  ASSERT_TRUE(form->ZapiszUrzadzenia(devices));
+  EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(devices));
 }
 
 TEST_F(Form1Test, LogFileIsNamedByTheStartTickAndHoldsTheLines) {
@@ -285,63 +278,46 @@ TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
   StartUp(*form);
   EXPECT_EQ(HandledTasks(*form), std::vector<std::string>{});
 
-  // The editors open once their task has run: read-only after "nah".
-  std::vector<std::string> opened;
-  const auto close_editor = [&](const char* name) {
-    test::WhenModalNamed(name, [&](QWidget* editor) {
-      opened.push_back(editor->objectName().toStdString() +
-                       (editor->findChild<QAction*>("MenuResetuj")->isEnabled() ? "" : " tylko do odczytu"));
-      editor->close();
+  // The editors open once their task has run: read-only after "nah". Each
+  // opening gives the editor's name, " tylko do odczytu" when "MenuResetuj"
+  // is off, and which of the device editor's actions are on.
+  const auto open = [&](const char* button, const char* editor) {
+    std::string opened;
+    test::WhenModalNamed(editor, [&](QWidget* window) {
+      opened = window->objectName().toStdString() +
+               (window->findChild<QAction*>("MenuResetuj")->isEnabled() ? "" : " tylko do odczytu");
+      if (window->objectName() == "FormEdytorUrzadzen")
+        for (const char* action : {"MenuWyszukajUrzadzenie", "MenuEdytujUrzadzenie", "MenuUsunUrzadzenie",
+                                   "MenuZapisz", "MenuInformacje"})
+          opened += window->findChild<QAction*>(action)->isEnabled() ? " +" : " -";
+      window->close();
     });
+    Find<QAbstractButton>(*form, button)->click();
+    EXPECT_TRUE(RunUntil([&] { return !opened.empty() && !QApplication::activeModalWidget(); }, 20000));
+    return opened;
   };
-  close_editor("FormEdytorUzytkownikow");
-  Find<cImageButton>(*form, "ImageEdytorUzytkownikow")->click();
-  ASSERT_TRUE(RunUntil([&] { return opened.size() == 1; }, 20000));
+  EXPECT_EQ(open("ImageEdytorUzytkownikow", "FormEdytorUzytkownikow"), "FormEdytorUzytkownikow");
   EXPECT_EQ(HandledTasks(*form), std::vector<std::string>{"3 z parametrem \"\""});
-  EXPECT_EQ(opened[0], "FormEdytorUzytkownikow");
-  EXPECT_FALSE(form->FormProszeCzekac().isVisible());
 
   // Device 4 is registered but silent.
   WriteDevices({"Brama", "Magazyn", "Biuro"}, port);
   ASSERT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", form->DevList()).Wczytano);
-  close_editor("FormEdytorUzytkownikow");
-  Find<QPushButton>(*form, "Button1")->click();
-  ASSERT_TRUE(RunUntil([&] { return opened.size() == 2; }, 20000));
-  EXPECT_EQ(HandledTasks(*form)[1], "3 z parametrem \"nah\"");
-  // The device editor opens read-only too: only looking and the help are left.
-  std::vector<bool> enabled;
-  test::WhenModalNamed("FormEdytorUrzadzen", [&](QWidget* editor) {
-    for (const char* action : {"MenuWyszukajUrzadzenie", "MenuEdytujUrzadzenie", "MenuUsunUrzadzenie", "MenuZapisz",
-                               "MenuResetuj", "MenuInformacje"})
-      enabled.push_back(editor->findChild<QAction*>(action)->isEnabled());
-    editor->close();
-  });
-  Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click();
-  ASSERT_TRUE(RunUntil([&] { return !enabled.empty() && !form->FormEdytorUrzadzen().isVisible(); }, 20000));
-  EXPECT_EQ(HandledTasks(*form)[2], "4 z parametrem \"nah\"");
-  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, false, true}));
-  close_editor("FormEdytorDostepow");
-  Find<cImageButton>(*form, "ImageEdytorDostepow")->click();
-  ASSERT_TRUE(RunUntil([&] { return opened.size() == 3; }, 20000));
-  EXPECT_EQ(HandledTasks(*form)[3], "19 z parametrem \"nah\"");
-  EXPECT_EQ(opened, (std::vector<std::string>{"FormEdytorUzytkownikow", "FormEdytorUzytkownikow tylko do odczytu",
-                                              "FormEdytorDostepow tylko do odczytu"}));
+  EXPECT_EQ(open("Button1", "FormEdytorUzytkownikow"), "FormEdytorUzytkownikow tylko do odczytu");
+  // The device editor: only looking and the help are left.
+  EXPECT_EQ(open("ImageEdytorUrzadzen", "FormEdytorUrzadzen"), "FormEdytorUrzadzen tylko do odczytu - - - - +");
+  EXPECT_EQ(open("ImageEdytorDostepow", "FormEdytorDostepow"), "FormEdytorDostepow tylko do odczytu");
+  EXPECT_EQ(HandledTasks(*form), (std::vector<std::string>{"3 z parametrem \"\"", "3 z parametrem \"nah\"",
+                                                           "4 z parametrem \"nah\"", "19 z parametrem \"nah\""}));
   EXPECT_FALSE(form->FormProszeCzekac().isVisible());
-  EXPECT_EQ(messages.Informations(),
-            (std::vector<std::string>{
-                "Nie udało połączyć się z urządzeniami. Edytor użytkowników zostanie uruchomiony w trybie "
-                "\"Tylko do odczytu\".",
-                "Nie udało połączyć się z urządzeniami. Edytor urządzeń zostanie uruchomiony w trybie "
-                "\"Tylko do odczytu\".",
-                "Nie udało połączyć się z urządzeniami. Edytor dostępów zostanie uruchomiony w trybie "
-                "\"Tylko do odczytu\"."}));
+  std::vector<std::string> told;
+  for (const char* editor : {"użytkowników", "urządzeń", "dostępów"})
+    told.push_back("Nie udało połączyć się z urządzeniami. Edytor " + std::string(editor) +
+                   " zostanie uruchomiony w trybie \"Tylko do odczytu\".");
+  EXPECT_EQ(messages.Informations(), told);
 
   // In debug mode "nah" does not make them read-only.
   Find<QCheckBox>(*form, "CheckBoxDebug")->click();
-  close_editor("FormEdytorDostepow");
-  Find<cImageButton>(*form, "ImageEdytorDostepow")->click();
-  ASSERT_TRUE(RunUntil([&] { return opened.size() == 4; }, 20000));
-  EXPECT_EQ(opened[3], "FormEdytorDostepow");
+  EXPECT_EQ(open("ImageEdytorDostepow", "FormEdytorDostepow"), "FormEdytorDostepow");
 }
 
 TEST_F(Form1Test, WaitAndProgressWindowsCloseWhenTheWorkEnds) {

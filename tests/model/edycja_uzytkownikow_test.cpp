@@ -1,6 +1,7 @@
 // The window-free rules of the user and access editors: the card fields, the
 // dialogs' checks, the rows and details, the first free ID and the access
-// lists rebuilt from check marks.
+// lists rebuilt from check marks. The PIN dialog's rules are tested through
+// the dialog (tests/ui/users).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,7 +11,6 @@
 #include "model/pola_karty.h"
 #include "model/widok_dostepow.h"
 #include "model/widok_uzytkownikow.h"
-#include "model/wprowadzony_pin.h"
 
 namespace olv {
 namespace {
@@ -28,10 +28,6 @@ TEST(PolaKartyTest, FullNumberIsValidUpTo40BitsAndRewritesTheCheckNumbers) {
     EXPECT_EQ(zle.TrzeciBajt, "001");
     EXPECT_EQ(zle.OstatnieDwaBajty, "00002");
   }
-  cPolaKarty pola2{"1193046", "", ""};
-  ASSERT_TRUE(PoZmianiePelnegoNumeru(pola2));
-  EXPECT_EQ(pola2.TrzeciBajt, "018");
-  EXPECT_EQ(pola2.OstatnieDwaBajty, "13398");
 }
 
 TEST(PolaKartyTest, CheckNumbersAtTheirBoundsAndFromAnEmptyCard) {
@@ -85,19 +81,6 @@ TEST(PolaKartyTest, ACheckNumberKeepsEveryOtherBitOfManyCards) {
   EXPECT_EQ(KartaHexZPelnegoNumeru("x1"), "0");
   EXPECT_EQ(KartaHexZPelnegoNumeru("1099511627775"), "FFFFFFFFFF");
   EXPECT_EQ(KartaHexZPelnegoNumeru("1099511627776"), std::nullopt);
-}
-
-TEST(WprowadzonyPinTest, RulesInTheirOrder) {
-  EXPECT_EQ(SprawdzWprowadzonyPin("12", "12", false), eBladPinu::kBrak);
-  EXPECT_EQ(SprawdzWprowadzonyPin("1234567", "1234567", false), eBladPinu::kBrak);
-  EXPECT_EQ(SprawdzWprowadzonyPin("1", "1", false), eBladPinu::kZlaDlugosc);
-  EXPECT_EQ(SprawdzWprowadzonyPin("12345678", "12345678", false), eBladPinu::kZlaDlugosc);
-  EXPECT_EQ(SprawdzWprowadzonyPin("", "", false), eBladPinu::kZlaDlugosc);
-  EXPECT_EQ(SprawdzWprowadzonyPin("12a", "12a", false), eBladPinu::kNieCyfry);
-  EXPECT_EQ(SprawdzWprowadzonyPin("12a", "12", false), eBladPinu::kRozne);
-  EXPECT_EQ(SprawdzWprowadzonyPin("12", "99x", true), eBladPinu::kBrak);
-  EXPECT_EQ(KomunikatBleduPinu(eBladPinu::kRozne), "Podane PINy różnią się");
-  EXPECT_EQ(KomunikatBleduPinu(eBladPinu::kZlaDlugosc), "PIN powinien mieć długość 2 - 7 cyfr");
 }
 
 class EdycjaUzytkownikowTest : public ::testing::Test {
