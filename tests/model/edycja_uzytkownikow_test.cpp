@@ -149,11 +149,8 @@ TEST_F(EdycjaUzytkownikowTest, EditingKeepsTheUniqueAndIgnoresTheUserItself) {
 
 TEST_F(EdycjaUzytkownikowTest, RowsDetailsAndFirstFreeID) {
   EXPECT_EQ(PierwszeWolneID(users), "0001");
-  for (const char* id : {"1", "2", "4"})
-    ASSERT_EQ(DodajUzytkownikaZDialogu(users, Dane(id[0] == '1' ? "zenon" : id[0] == '2' ? "Ábel" : "adam", id,
-                                                   "", std::to_string(1193046 + id[0]).c_str()))
-                  .Komunikat,
-              "");
+  for (const auto& [nazwa, id] : {std::pair{"zenon", "1"}, {"Ábel", "2"}, {"adam", "4"}})
+    ASSERT_EQ(DodajUzytkownikaZDialogu(users, Dane(nazwa, id, "", id)).Komunikat, "");
   EXPECT_EQ(PierwszeWolneID(users), "0003");
   const cWiersze wiersze = WierszeUzytkownikow(users);
   ASSERT_EQ(wiersze.Nazwy, (std::vector<std::string>{"Ábel", "adam", "zenon"}));
@@ -174,7 +171,6 @@ TEST_F(EdycjaUzytkownikowTest, RowsDetailsAndFirstFreeID) {
   EXPECT_EQ(WierszPoUsunieciu(0, 0), -1);
 
   cUserList pelna(clock);
-  std::vector<std::string> lines;
   for (int id = 1; id <= 9999; ++id) {
     auto user = std::make_unique<cUzytkownik>("U", id, "", "1", id);
     ASSERT_TRUE(pelna.DodajUzytkownika(std::move(user)));

@@ -82,9 +82,8 @@ TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings)
 }
 
 TEST_F(FormEdytorCzasuPracyTest, BrokenOrderOnlyColoursAndNoDayMakesTheWeeksZeroInRed) {
-  for (int dzien = 1; dzien <= 5; ++dzien) {
+  for (int dzien = 1; dzien <= 5; ++dzien)
     form.findChild<QCheckBox*>(("CheckBox" + std::to_string(dzien)).c_str())->click();
-  }
   for (const char* etykieta : {"LabelMinimalnyTydzien", "LabelDomyslnyTydzien", "LabelMaksymalnyTydzien"}) {
     EXPECT_EQ(Tekst(etykieta), "00:00");
     EXPECT_TRUE(Czerwona(etykieta)) << etykieta;
