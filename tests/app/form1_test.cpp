@@ -90,14 +90,6 @@ class Form1Test : public ::testing::Test {
   test::cOlv8SimProcess simulator;
 };
 
-TEST_F(Form1Test, ConstructionCreatesTheFolders) {
-  auto form = Make();
-  EXPECT_TRUE(DirectoryExists(folder + "log"));
-  EXPECT_TRUE(DirectoryExists(folder + "data"));
-  for (int id = 1; id <= 9; ++id)
-    EXPECT_TRUE(DirectoryExists(folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/sent")) << id;
-}
-
 TEST_F(Form1Test, DebugModeFromExactlyOneArgumentInAnyCase) {
   EXPECT_TRUE(CzyTrybDebug({"debug"}));
   EXPECT_TRUE(CzyTrybDebug({"DeBuG"}));
@@ -119,8 +111,11 @@ TEST_F(Form1Test, DebugModeFromExactlyOneArgumentInAnyCase) {
   EXPECT_FALSE(plain->Debug());
 }
 
-TEST_F(Form1Test, StartUpRunsOnceAfterTheFirstShowAndShowsNoDevices) {
+TEST_F(Form1Test, ConstructionMakesTheFoldersAndStartUpRunsOnceAfterTheFirstShow) {
   auto form = Make();
+  EXPECT_TRUE(DirectoryExists(folder + "log"));
+  for (int id = 1; id <= 9; ++id)
+    EXPECT_TRUE(DirectoryExists(folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/sent")) << id;
   int startups = 0;
   form->UstawObslugeKoncaStartu([&] { ++startups; });
   EXPECT_EQ(startups, 0);
