@@ -32,33 +32,25 @@ TEST(ZakresCzasuPracy, AWeekCountsOnlyTheSevenDaysAndItsHoursGoPast23) {
 }
 
 TEST(ZakresCzasuPracy, EachBrokenOrderFlagsItsLabel) {
-  struct cPrzypadek {
-    cCzasyUzytkownika czasy;
-    cBledyZakresuCzasuPracy oczekiwane;
-  };
-  const auto bledy = [](bool pod, bool pdo, bool kod, bool kdo, bool kczas) {
-    return cBledyZakresuCzasuPracy{pod, pdo, kod, kdo, kczas};
-  };
-  const cPrzypadek przypadki[] = {
-      {Czasy(480, 960, 450, 510, 930, 990), bledy(false, false, false, false, false)},
+  // The flags in the order start-from, start-to, end-from, end-to, end time.
+  const std::pair<cCzasyUzytkownika, const char*> przypadki[] = {
+      {Czasy(480, 960, 450, 510, 930, 990), "00000"},
       // The edges are allowed: the start on its window's bounds, the end on its.
-      {Czasy(480, 960, 480, 480, 960, 960), bledy(false, false, false, false, false)},
-      {Czasy(480, 480, 450, 510, 930, 990), bledy(false, false, true, false, true)},
-      {Czasy(480, 960, 450, 510, 510, 990), bledy(false, false, true, false, false)},
-      {Czasy(449, 960, 450, 510, 930, 990), bledy(true, false, false, false, false)},
-      {Czasy(480, 960, 450, 449, 930, 990), bledy(false, true, false, false, false)},
-      {Czasy(511, 960, 450, 510, 930, 990), bledy(false, true, false, false, false)},
-      {Czasy(480, 929, 450, 510, 930, 990), bledy(false, false, true, false, false)},
-      {Czasy(480, 960, 450, 510, 930, 929), bledy(false, false, false, true, false)},
-      {Czasy(480, 991, 450, 510, 930, 990), bledy(false, false, false, true, false)},
+      {Czasy(480, 960, 480, 480, 960, 960), "00000"},
+      {Czasy(480, 480, 450, 510, 930, 990), "00101"},
+      {Czasy(480, 960, 450, 510, 510, 990), "00100"},
+      {Czasy(449, 960, 450, 510, 930, 990), "10000"},
+      {Czasy(480, 960, 450, 449, 930, 990), "01000"},
+      {Czasy(511, 960, 450, 510, 930, 990), "01000"},
+      {Czasy(480, 929, 450, 510, 930, 990), "00100"},
+      {Czasy(480, 960, 450, 510, 930, 929), "00010"},
+      {Czasy(480, 991, 450, 510, 930, 990), "00010"},
   };
-  for (const cPrzypadek& p : przypadki) {
-    const cBledyZakresuCzasuPracy b = SprawdzZakresCzasuPracy(p.czasy);
-    EXPECT_EQ(b.PoczatekOd, p.oczekiwane.PoczatekOd) << &p - przypadki;
-    EXPECT_EQ(b.PoczatekDo, p.oczekiwane.PoczatekDo) << &p - przypadki;
-    EXPECT_EQ(b.KoniecOd, p.oczekiwane.KoniecOd) << &p - przypadki;
-    EXPECT_EQ(b.KoniecDo, p.oczekiwane.KoniecDo) << &p - przypadki;
-    EXPECT_EQ(b.KoniecCzas, p.oczekiwane.KoniecCzas) << &p - przypadki;
+  for (size_t i = 0; i < std::size(przypadki); ++i) {
+    const cBledyZakresuCzasuPracy b = SprawdzZakresCzasuPracy(przypadki[i].first);
+    std::string flagi;
+    for (bool flaga : {b.PoczatekOd, b.PoczatekDo, b.KoniecOd, b.KoniecDo, b.KoniecCzas}) flagi += flaga ? '1' : '0';
+    EXPECT_EQ(flagi, przypadki[i].second) << i;
   }
 }
 

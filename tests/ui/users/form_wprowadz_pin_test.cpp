@@ -46,7 +46,9 @@ TEST_F(FormWprowadzPinTest, AcceptsTwoToSevenDigitsAndTellsTheFirstBrokenRule) {
                  {"12345678", "12345678", "PIN powinien mieć długość 2 - 7 cyfr"},
                  {"12a", "12a", "PIN powinien składać się wyłącznie z cyfr"},
                  {"", "", "PIN powinien mieć długość 2 - 7 cyfr"},
-                 {"12", "13", "Podane PINy różnią się"}};
+                 {"12", "13", "Podane PINy różnią się"},
+                 // Different entries are told before what is wrong with the first.
+                 {"12a", "12", "Podane PINy różnią się"}};
   for (const auto& r : refused) {
     bool stayed_open = false;
     const std::string pin = Enter(r.pin, r.repeat, [&](QWidget* modal) {
