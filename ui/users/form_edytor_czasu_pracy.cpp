@@ -131,17 +131,23 @@ void TFormEdytorCzasuPracy::UstawCzas(eCzas czas, double wartosc) {
   mCzasy[czas].minuta->setCurrentIndex(minuta);
 }
 
+const std::array<std::pair<TFormEdytorCzasuPracy::eCzas, double cCzasyUzytkownika::*>,
+                 TFormEdytorCzasuPracy::kLiczbaCzasow>
+    TFormEdytorCzasuPracy::kPolaCzasow = {{
+        {kPoczatekOd, &cCzasyUzytkownika::PoczatekOd},
+        {kPoczatekDo, &cCzasyUzytkownika::PoczatekDo},
+        {kPoczatekCzas, &cCzasyUzytkownika::PoczatekPracy},
+        {kKoniecOd, &cCzasyUzytkownika::KoniecOd},
+        {kKoniecDo, &cCzasyUzytkownika::KoniecDo},
+        {kKoniecCzas, &cCzasyUzytkownika::KoniecPracy},
+    }};
+
 void TFormEdytorCzasuPracy::Wczytaj() {
   mZamknietoPrzyciskiem = false;
   mLabelNazwaUzytkownika->setText(mUzytkownik ? QString::fromStdString(mUzytkownik->Nazwa) : QString());
   const cCzasyUzytkownika czasy = mUzytkownik ? mUzytkownik->CzasyPracy : cCzasyUzytkownika();
   mWczytywanie = true;
-  UstawCzas(kPoczatekCzas, czasy.PoczatekPracy);
-  UstawCzas(kKoniecCzas, czasy.KoniecPracy);
-  UstawCzas(kPoczatekOd, czasy.PoczatekOd);
-  UstawCzas(kPoczatekDo, czasy.PoczatekDo);
-  UstawCzas(kKoniecOd, czasy.KoniecOd);
-  UstawCzas(kKoniecDo, czasy.KoniecDo);
+  for (const auto& [ktory, pole] : kPolaCzasow) UstawCzas(ktory, czasy.*pole);
   for (int i = 0; i < 7; ++i) mDni[static_cast<size_t>(i)]->setChecked(czasy.CzyDzienPracy(i + 1));
   mWczytywanie = false;
   Przelicz();
@@ -154,17 +160,11 @@ void TFormEdytorCzasuPracy::Pokaz() {
 }
 
 cCzasyUzytkownika TFormEdytorCzasuPracy::CzasyZOkna() const {
-  const auto czas = [this](eCzas ktory) {
-    const cCzas& c = mCzasy[ktory];
-    return CzasZGodzinyIMinuty(c.godzina->currentIndex(), c.minuta->currentIndex());
-  };
   cCzasyUzytkownika czasy;
-  czasy.PoczatekPracy = czas(kPoczatekCzas);
-  czasy.KoniecPracy = czas(kKoniecCzas);
-  czasy.PoczatekOd = czas(kPoczatekOd);
-  czasy.PoczatekDo = czas(kPoczatekDo);
-  czasy.KoniecOd = czas(kKoniecOd);
-  czasy.KoniecDo = czas(kKoniecDo);
+  for (const auto& [ktory, pole] : kPolaCzasow) {
+    const cCzas& c = mCzasy[ktory];
+    czasy.*pole = CzasZGodzinyIMinuty(c.godzina->currentIndex(), c.minuta->currentIndex());
+  }
   czasy.WyczyscDniPracy();
   for (int i = 0; i < 7; ++i) {
     if (mDni[static_cast<size_t>(i)]->isChecked()) czasy.DodajDzienPracy(i + 1);

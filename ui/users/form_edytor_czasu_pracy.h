@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -72,6 +73,8 @@ class TFormEdytorCzasuPracy : public QDialog {
 
   QLabel* mLabelNazwaUzytkownika = nullptr;
   std::array<cCzas, kLiczbaCzasow> mCzasy{};
+  // Which field of the settings each pair of combos edits.
+  static const std::array<std::pair<eCzas, double cCzasyUzytkownika::*>, kLiczbaCzasow> kPolaCzasow;
   std::array<QLabel*, kLiczbaCzasow> mEtykiety{};
   std::array<QCheckBox*, 7> mDni{};
   QLabel* mLabelZakresPoczatek = nullptr;
