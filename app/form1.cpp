@@ -271,10 +271,8 @@ void TForm1::WczytajDane() {
                               ". Program nie zapisze w nim zmian, aby nie utracić jego zawartości.");
       continue;
     }
-    if (wynik.KopiaPliku.empty()) continue;
-    mKomunikaty.Information("Nie wszystkie wiersze pliku " + path + " dało się odczytać (pominięto: " +
-                            std::to_string(wynik.PominieteLinie) + "). Kopia pliku została zapisana jako " +
-                            wynik.KopiaPliku + ".");
+    const std::string nieczytelne = KomunikatONieczytelnychLiniach("pliku " + FileNameOf(path), wynik);
+    if (!nieczytelne.empty()) mKomunikaty.Information(nieczytelne);
   }
 }
 

@@ -77,7 +77,13 @@ TEST(RecordLine, RoundTripsAwkwardFields) {
   const std::vector<Fields> cases = {
       {"Jan Kowalski", "0,333333333333333", "a\"b", ",", "\"", "Łódź Żółć"},
       {""}, {}, {"", "x", ""}, {"trailing ", " leading", "in\r\nside"}};
-  for (const Fields& fields : cases) EXPECT_EQ(DecodeRecordLine(EncodeRecordLine(fields)), fields);
+  for (const Fields& fields : cases) {
+    EXPECT_EQ(DecodeRecordLine(EncodeRecordLine(fields)), fields);
+    EXPECT_TRUE(IsCleanRecordLine(EncodeRecordLine(fields)));
+  }
+  for (const std::string& unclean : {std::string("a\tb,1"), std::string("a,\r"), std::string("\"a\0\",1", 6),
+                                     std::string("\"a\"\x1f")})
+    EXPECT_FALSE(IsCleanRecordLine(unclean)) << unclean;
 }
 
 TEST(Strings, SmallHelpers) {
