@@ -170,8 +170,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   }
   const bool exists = st.st_mode != 0;
   if (exists && !S_ISREG(st.st_mode)) {
-    if (error) *error = "not a regular file: " + *target;
-    if (rodzaj) *rodzaj = S_ISDIR(st.st_mode) ? eBladPliku::kPlikUzywany : eBladPliku::kNieZwyklyPlik;
+    const bool folder = S_ISDIR(st.st_mode);
+    if (error) *error = "cannot replace " + *target + ": " + (folder ? std::strerror(EISDIR) : "not a regular file");
+    if (rodzaj) *rodzaj = folder ? eBladPliku::kPlikUzywany : eBladPliku::kNieZwyklyPlik;
     return false;
   }
   // A name nobody can foresee, created only where nothing stands.

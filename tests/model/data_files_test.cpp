@@ -192,8 +192,8 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/folder.txt", devices_, &error));
   // The operator reads Polish; the system's words go to the log alone.
   EXPECT_EQ(error, "Nie zapisano pliku \"" + dir_ + "/folder.txt\": plik jest używany lub w jego miejscu stoi folder");
-  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + dir_ + "/folder.txt\": not a regular file: " +
-                     dir_ + "/folder.txt"));
+  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + dir_ + "/folder.txt\": cannot replace " +
+                     dir_ + "/folder.txt: Is a directory"));
 
   EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_, &error));
   EXPECT_NE(error.find("folder docelowy nie istnieje lub nie jest folderem"), std::string::npos) << error;
