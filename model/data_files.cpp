@@ -28,11 +28,17 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Keeps the whole file beside itself before its unreadable lines are dropped
 // by the next save. An earlier copy is never overwritten: the copies are
-// numbered, path.bad, path.1.bad, path.2.bad and so on.
+// numbered, path.bad, path.1.bad, path.2.bad and so on. A copy that already
+// holds these bytes serves again, so loading the same file at every start
+// does not pile up copies.
 void KeepCopy(const std::string& path, const std::string& content, const cSource& source,
               cWynikWczytania& result) {
   for (int number = 0; number < 1000; ++number) {
     const std::string copy = path + (number == 0 ? "" : "." + std::to_string(number)) + ".bad";
+    if (ReadWholeFile(copy) == content) {
+      result.KopiaPliku = copy;
+      return;
+    }
     std::string why;
     if (WriteNewFile(copy, content, &why)) {
       source.Log("Kopia pliku z pominiętymi liniami: \"" + copy + "\"");

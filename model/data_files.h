@@ -9,7 +9,7 @@
 // a control character outside quotes, or (users) holds a planned time outside
 // 00:00-24:00. As the next save drops such a line, the file is first copied
 // whole beside itself; an earlier copy is never overwritten (path.bad, then
-// path.1.bad, path.2.bad, ...).
+// path.1.bad, path.2.bad, ...), and one holding the same bytes serves again.
 // Saving refuses a text that CP1250 cannot hold: nothing is written and the
 // failure is logged and returned.
 //

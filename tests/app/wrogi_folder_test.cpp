@@ -153,10 +153,13 @@ TEST_F(WrogiFolderTest, DataFilesReadPastAByteOrderMarkAndKeepEveryBadCopy) {
   EXPECT_EQ(KomunikatONieczytelnychLiniach("pliku users.txt", first),
             "Nie wszystkie wiersze pliku users.txt dało się odczytać (pominięto: 9). "
             "Cały plik zachowano obok niego jako users.txt.1.bad.");
+  // Loaded again, the same file is already kept; changed, it is kept anew.
+  EXPECT_EQ(WczytajUzytkownikow(users, list).KopiaPliku, users + ".1.bad");
+  ASSERT_TRUE(AppendToFile(users, "?\r\n"));
   EXPECT_EQ(WczytajUzytkownikow(users, list).KopiaPliku, users + ".2.bad");
   EXPECT_EQ(ReadWholeFile(users + ".bad"), "older copy");
   EXPECT_EQ(ReadWholeFile(users + ".1.bad"), content);
-  EXPECT_EQ(ReadWholeFile(users + ".2.bad"), content);
+  EXPECT_EQ(ReadWholeFile(users + ".2.bad"), content + "?\r\n");
   EXPECT_EQ(Mode("data/users.txt.2.bad"), S_IFREG | 0600);
 }
 
