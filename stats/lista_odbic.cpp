@@ -1,6 +1,13 @@
 #include "stats/lista_odbic.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <tuple>
+#include <unordered_map>
 
 #include "common/cp1250.h"
 #include "common/files.h"
@@ -26,10 +33,53 @@ int32_t NumerFolderu(const std::string& sciezka) {
 // One reader name as the lines of a file spell it, decoded once and shared by
 // all its punches, with the direction it stands for.
 struct cCzytnikPliku {
-  std::string Bajty;
   std::shared_ptr<const std::string> Nazwa;
   uint8_t Kierunek = cOdbicie::kNeutralny;
 };
+
+// Looks a line's reader name up without copying it: a file may name as many
+// readers as it has lines.
+struct cHashBajtow {
+  using is_transparent = void;
+  size_t operator()(std::string_view bajty) const { return std::hash<std::string_view>{}(bajty); }
+};
+using tCzytnikiPliku = std::unordered_map<std::string, cCzytnikPliku, cHashBajtow, std::equal_to<>>;
+
+std::string BladSystemu(int numer) { return numer != 0 ? std::strerror(numer) : "read failed"; }
+
+// The names of the "*.csv" entries of one device's mirror folder, sorted.
+// Entries that are no regular file, and the folder when it exists but cannot
+// be listed, go to nieodczytane.
+std::vector<std::string> PlikiZdarzen(const std::string& folder, int32_t id,
+                                      std::vector<cNieodczytanyPlik>& nieodczytane) {
+  std::vector<std::string> nazwy;
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) {
+    if (errno != ENOENT) nieodczytane.push_back({id, "", folder, BladSystemu(errno)});
+    return nazwy;
+  }
+  for (;;) {
+    errno = 0;
+    const dirent* wpis = ::readdir(dir);
+    if (wpis == nullptr) {
+      if (errno != 0) nieodczytane.push_back({id, "", folder, BladSystemu(errno)});
+      break;
+    }
+    const std::string nazwa = wpis->d_name;
+    if (nazwa.size() < 4 || ToUpperAscii(nazwa.substr(nazwa.size() - 4)) != ".CSV") continue;
+    struct stat st {};
+    if (::stat((folder + nazwa).c_str(), &st) != 0) {
+      nieodczytane.push_back({id, nazwa, folder + nazwa, BladSystemu(errno)});
+    } else if (!S_ISREG(st.st_mode)) {
+      nieodczytane.push_back({id, nazwa, folder + nazwa, "not a regular file"});
+    } else {
+      nazwy.push_back(nazwa);
+    }
+  }
+  ::closedir(dir);
+  std::sort(nazwy.begin(), nazwy.end());
+  return nazwy;
+}
 
 }  // namespace
 
@@ -48,29 +98,38 @@ int cListaOdbic::GetLiczbaOdbic() const { return static_cast<int>(mOdbicia.size(
 
 void cListaOdbic::DodajPlik(const std::string& sciezka) { mPliki.push_back(sciezka); }
 
-void cListaOdbic::WczytajPliki(const cDevList& urzadzenia) {
-  for (const std::string& sciezka : mPliki) WczytajPlik(sciezka, urzadzenia);
+std::vector<cNieodczytanyPlik> cListaOdbic::WczytajPliki(const cDevList& urzadzenia) {
+  std::vector<cNieodczytanyPlik> nieodczytane;
+  std::string blad;
+  for (const std::string& sciezka : mPliki) {
+    if (!WczytajPlik(sciezka, urzadzenia, blad)) {
+      nieodczytane.push_back({NumerFolderu(sciezka), FileNameOf(sciezka), sciezka, blad});
+    }
+  }
   WyczyscPliki();
+  return nieodczytane;
 }
 
 void cListaOdbic::WyczyscPliki() { mPliki.clear(); }
 
-void cListaOdbic::WczytajPlik(const std::string& sciezka, const cDevList& urzadzenia) {
+bool cListaOdbic::WczytajPlik(const std::string& sciezka, const cDevList& urzadzenia,
+                              std::string& blad) {
   const cUrzadzenie* urzadzenie = urzadzenia.GetDeviceByID(NumerFolderu(sciezka));
-  if (urzadzenie == nullptr) return;
+  if (urzadzenie == nullptr) return true;
+  errno = 0;
   const std::optional<std::string> tresc = ReadWholeFile(sciezka);
-  if (!tresc) return;
+  if (!tresc) {
+    blad = BladSystemu(errno);
+    return false;
+  }
   const int32_t unique = urzadzenie->Unique;
   const cCzytnik czytnik0 = urzadzenie->Czytnik0;
   const cCzytnik czytnik1 = urzadzenie->Czytnik1;
 
-  std::vector<cCzytnikPliku> czytniki;
+  tCzytnikiPliku czytniki;
   auto czytnik = [&](std::string_view bajty) -> const cCzytnikPliku& {
-    for (const cCzytnikPliku& znany : czytniki) {
-      if (znany.Bajty == bajty) return znany;
-    }
+    if (const auto znany = czytniki.find(bajty); znany != czytniki.end()) return znany->second;
     cCzytnikPliku nowy;
-    nowy.Bajty = std::string(bajty);
     std::string nazwa = Cp1250ToUtf8(bajty);
     if (nazwa == czytnik0.Nazwa) {
       nowy.Kierunek = static_cast<uint8_t>(czytnik0.Tryb);
@@ -78,8 +137,7 @@ void cListaOdbic::WczytajPlik(const std::string& sciezka, const cDevList& urzadz
       nowy.Kierunek = static_cast<uint8_t>(czytnik1.Tryb);
     }
     if (!nazwa.empty()) nowy.Nazwa = std::make_shared<const std::string>(std::move(nazwa));
-    czytniki.push_back(std::move(nowy));
-    return czytniki.back();
+    return czytniki.emplace(std::string(bajty), std::move(nowy)).first->second;
   };
 
   for (std::string_view linia : SplitLineViews(*tresc)) {
@@ -95,6 +153,7 @@ void cListaOdbic::WczytajPlik(const std::string& sciezka, const cDevList& urzadz
     odbicie->p = rekord->p;
     mOdbicia.push_back(std::move(odbicie));
   }
+  return true;
 }
 
 void cListaOdbic::SortujOdNajnowszych() {
@@ -113,16 +172,26 @@ void cListaOdbic::WypiszTekstowo(std::vector<std::string>& lines) const {
   for (const auto& odbicie : mOdbicia) lines.push_back(odbicie->ToString());
 }
 
-void WczytajOdbiciaZFolderuProgramu(const std::string& program_folder, const cDevList& urzadzenia,
-                                    cListaOdbic& lista) {
+std::vector<cNieodczytanyPlik> WczytajOdbiciaZFolderuProgramu(const std::string& program_folder,
+                                                              const cDevList& urzadzenia,
+                                                              cListaOdbic& lista) {
   lista.WyczyscPliki();
   lista.WyczyscOdbicia();
+  std::vector<cNieodczytanyPlik> nieodczytane;
   for (int32_t id = 2; id <= 9; ++id) {
+    if (urzadzenia.GetDeviceByID(id) == nullptr) continue;
     const std::string folder = FolderUrzadzenia(program_folder, id);
-    for (const std::string& nazwa : ListFiles(folder, ".csv")) lista.DodajPlik(folder + nazwa);
+    for (const std::string& nazwa : PlikiZdarzen(folder, id, nieodczytane)) {
+      lista.DodajPlik(folder + nazwa);
+    }
   }
-  lista.WczytajPliki(urzadzenia);
+  std::vector<cNieodczytanyPlik> pliki = lista.WczytajPliki(urzadzenia);
+  nieodczytane.insert(nieodczytane.end(), pliki.begin(), pliki.end());
+  std::stable_sort(nieodczytane.begin(), nieodczytane.end(), [](const auto& a, const auto& b) {
+    return std::tie(a.IDUrzadzenia, a.NazwaPliku) < std::tie(b.IDUrzadzenia, b.NazwaPliku);
+  });
   lista.SortujOdNajstarszych();
+  return nieodczytane;
 }
 
 }  // namespace olv
