@@ -6,6 +6,7 @@
 // Prints the best and the median of several runs.
 #include <malloc.h>
 #include <stdlib.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -43,13 +44,25 @@ struct cFigures {
   double median = 0;
 };
 
-cFigures Measure(int runs, const std::function<void()>& run) {
+// Milliseconds of wall time, or of this process's processor time: a ratio of
+// two runs on a machine shared with other work is only fair in the latter.
+double NowMs(bool processor_time) {
+  if (!processor_time) {
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
+
+cFigures Measure(int runs, const std::function<void()>& run, bool processor_time = false) {
   std::vector<double> ms;
   for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
+    const double start = NowMs(processor_time);
     run();
-    const auto end = std::chrono::steady_clock::now();
-    ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    ms.push_back(NowMs(processor_time) - start);
   }
   std::sort(ms.begin(), ms.end());
   return {ms.front(), ms[ms.size() / 2]};
@@ -132,9 +145,12 @@ cFigures MeasureReaderFile(const std::string& home, bool distinct) {
                                                         cWlasciwosciPolaczenia{}, 1002));
   WriteReaderFile(home, distinct);
   cListaOdbic list;
-  return Measure(kRuns, [&] {
-    if (!WczytajOdbiciaZFolderuProgramu(home, devices, list).empty()) std::abort();
-  });
+  return Measure(
+      kRuns * 2,
+      [&] {
+        if (!WczytajOdbiciaZFolderuProgramu(home, devices, list).empty()) std::abort();
+      },
+      true);
 }
 
 }  // namespace
@@ -202,8 +218,8 @@ int main() {
   const std::string readers_home = home + "readers/";
   const cFigures two = MeasureReaderFile(readers_home, false);
   const cFigures many = MeasureReaderFile(readers_home, true);
-  std::printf("%-44s best %7.1f ms, median %7.1f ms\n", "80 000 lines naming 2 readers", two.best,
-              two.median);
+  std::printf("%-44s best %7.1f ms, median %7.1f ms of processor time\n",
+              "80 000 lines naming 2 readers", two.best, two.median);
   std::printf("%-44s best %7.1f ms, median %7.1f ms (%.1fx, target <= 5x)\n",
               "80 000 lines naming 80 000 readers", many.best, many.median,
               many.median / two.median);

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <tuple>
-#include <unordered_map>
 
 #include "common/cp1250.h"
 #include "common/files.h"
@@ -37,13 +37,51 @@ struct cCzytnikPliku {
   uint8_t Kierunek = cOdbicie::kNeutralny;
 };
 
-// Looks a line's reader name up without copying it: a file may name as many
-// readers as it has lines.
-struct cHashBajtow {
-  using is_transparent = void;
-  size_t operator()(std::string_view bajty) const { return std::hash<std::string_view>{}(bajty); }
+// The readers of one file by the bytes of their names in the file's contents,
+// which outlive it: a file may name as many readers as it has lines. Open
+// addressing over one array of slots (1 + the reader's index, 0 for free)
+// keeps a lookup to a probe or two in memory already at hand.
+class cCzytnikiPliku {
+ public:
+  const cCzytnikPliku* Znajdz(std::string_view bajty) const {
+    const uint32_t slot = mSloty[Slot(bajty, std::hash<std::string_view>{}(bajty))];
+    return slot == 0 ? nullptr : &mCzytniki[slot - 1].Czytnik;
+  }
+  // bajty must not be known yet.
+  const cCzytnikPliku& Dodaj(std::string_view bajty, cCzytnikPliku czytnik) {
+    if (2 * (mCzytniki.size() + 1) > mSloty.size()) {
+      mSloty.assign(mSloty.size() * 2, 0);
+      for (uint32_t i = 0; i < mCzytniki.size(); ++i) {
+        mSloty[Slot(mCzytniki[i].Bajty, mCzytniki[i].Hash)] = i + 1;
+      }
+    }
+    const size_t hash = std::hash<std::string_view>{}(bajty);
+    mCzytniki.push_back({bajty, hash, std::move(czytnik)});
+    mSloty[Slot(bajty, hash)] = static_cast<uint32_t>(mCzytniki.size());
+    return mCzytniki.back().Czytnik;
+  }
+
+ private:
+  struct cWpis {
+    std::string_view Bajty;
+    size_t Hash;
+    cCzytnikPliku Czytnik;
+  };
+  // The slot that holds bajty, or the free one where it belongs.
+  size_t Slot(std::string_view bajty, size_t hash) const {
+    const size_t maska = mSloty.size() - 1;
+    size_t i = hash & maska;
+    while (mSloty[i] != 0) {
+      const cWpis& wpis = mCzytniki[mSloty[i] - 1];
+      if (wpis.Hash == hash && wpis.Bajty == bajty) break;
+      i = (i + 1) & maska;
+    }
+    return i;
+  }
+
+  std::vector<uint32_t> mSloty = std::vector<uint32_t>(16, 0);
+  std::vector<cWpis> mCzytniki;
 };
-using tCzytnikiPliku = std::unordered_map<std::string, cCzytnikPliku, cHashBajtow, std::equal_to<>>;
 
 std::string BladSystemu(int numer) { return numer != 0 ? std::strerror(numer) : "read failed"; }
 
@@ -126,9 +164,12 @@ bool cListaOdbic::WczytajPlik(const std::string& sciezka, const cDevList& urzadz
   const cCzytnik czytnik0 = urzadzenie->Czytnik0;
   const cCzytnik czytnik1 = urzadzenie->Czytnik1;
 
-  tCzytnikiPliku czytniki;
+  // The file's names live in one block that its punches share, so that a
+  // file naming a new reader on every line costs no allocation a name.
+  const auto nazwy = std::make_shared<std::deque<std::string>>();
+  cCzytnikiPliku czytniki;
   auto czytnik = [&](std::string_view bajty) -> const cCzytnikPliku& {
-    if (const auto znany = czytniki.find(bajty); znany != czytniki.end()) return znany->second;
+    if (const cCzytnikPliku* znany = czytniki.Znajdz(bajty)) return *znany;
     cCzytnikPliku nowy;
     std::string nazwa = Cp1250ToUtf8(bajty);
     if (nazwa == czytnik0.Nazwa) {
@@ -136,8 +177,11 @@ bool cListaOdbic::WczytajPlik(const std::string& sciezka, const cDevList& urzadz
     } else if (nazwa == czytnik1.Nazwa) {
       nowy.Kierunek = static_cast<uint8_t>(czytnik1.Tryb);
     }
-    if (!nazwa.empty()) nowy.Nazwa = std::make_shared<const std::string>(std::move(nazwa));
-    return czytniki.emplace(std::string(bajty), std::move(nowy)).first->second;
+    if (!nazwa.empty()) {
+      nazwy->push_back(std::move(nazwa));
+      nowy.Nazwa = std::shared_ptr<const std::string>(nazwy, &nazwy->back());
+    }
+    return czytniki.Dodaj(bajty, std::move(nowy));
   };
 
   for (std::string_view linia : SplitLineViews(*tresc)) {

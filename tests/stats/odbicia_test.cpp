@@ -134,6 +134,22 @@ TEST_F(FolderTest, AMissingFileIsReturnedAMissingFolderIsNoFault) {
   EXPECT_EQ(list.GetLiczbaOdbic(), 0);
 }
 
+// Far more reader names than the lookup starts with, each named twice: every
+// punch keeps its own reader's name and direction.
+TEST_F(FolderTest, ManyReaderNamesInOneFileEachKeepTheirNameAndDirection) {
+  auto name = [](int i) { return i % 150 == 0 ? std::string("Wejście główne") : "R" + std::to_string(i % 150); };
+  std::string lines;
+  for (int i = 0; i < 300; ++i) lines += "0001, 2026-11-02, 08:00:00,   , 0,\"" + name(i) + "\"\r\n";
+  Write(2, "20261102.CSV", lines);
+  cListaOdbic list;
+  ASSERT_TRUE(WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list).empty());
+  ASSERT_EQ(list.GetLiczbaOdbic(), 300);
+  for (int i = 0; i < 300; ++i) {
+    EXPECT_EQ(list.GetOdbicie(i)->NazwaCzytnika(), name(i)) << i;
+    EXPECT_EQ(list.GetOdbicie(i)->Kierunek, i % 150 == 0 ? 1 : 0) << i;
+  }
+}
+
 TEST(WidokListyOdbic, FiltersByUserAndInclusiveRangeAndSortsDaysNewestFirst) {
   test::cPunches punches(4);
   punches.Add("2026-11-03 08:00", 'E').Add("2026-11-02 16:00", 'X').Add("2026-11-02 08:00", 'E');
