@@ -7,6 +7,7 @@
 #include "stats/csv.h"
 #include "stats/lista_odbic.h"
 #include "stats/panel_dzisiejszy.h"
+#include "stats/raport_wszystkich.h"
 #include "stats/tabela_dzienna.h"
 #include "stats/tabela_miesieczna.h"
 #include "stats/tabela_zdarzen.h"
@@ -48,6 +49,14 @@ cWynikRaportu Linie(const std::vector<std::string>& linie) {
   return wynik;
 }
 
+cWynikRaportu Tekst(const cCSV& csv, int separator) {
+  cWynikRaportu wynik;
+  std::string powod;
+  wynik.Bajty = csv.Tekst(separator, &powod);
+  if (!wynik.Bajty) wynik.Blad = "Nie można zapisać raportu: " + powod + ".";
+  return wynik;
+}
+
 }  // namespace
 
 cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& program_folder,
@@ -57,7 +66,7 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
   cUserList uzytkownicy(zegar);
   cDevList urzadzenia(zegar);
   cWynikRaportu wynik;
-  const bool potrzebny_uzytkownik = !opcje.Uzytkownik.empty();
+  const bool potrzebny_uzytkownik = !opcje.Uzytkownik.empty() || opcje.Wszyscy;
   if (!WczytajUrzadzenia(program_folder + "data/devices.txt", urzadzenia).Wczytano ||
       (potrzebny_uzytkownik &&
        !WczytajUzytkownikow(program_folder + "data/users.txt", uzytkownicy).Wczytano)) {
@@ -65,7 +74,7 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
     return wynik;
   }
   const cUzytkownik* uzytkownik = nullptr;
-  if (potrzebny_uzytkownik) {
+  if (!opcje.Uzytkownik.empty()) {
     uzytkownik = ZnajdzUzytkownika(uzytkownicy, opcje.Uzytkownik);
     if (uzytkownik == nullptr) {
       wynik.Blad = "Nieznany użytkownik \"" + opcje.Uzytkownik + "\".";
@@ -75,6 +84,15 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
 
   cListaOdbic lista;
   WczytajOdbiciaZFolderuProgramu(program_folder, urzadzenia, lista);
+  if (opcje.Wszyscy) {
+    cCSV csv;
+    if (opcje.Rodzaj == eRodzajRaportu::Dzienne) {
+      DodajDzienneWszystkichDoCSV(uzytkownicy, lista, opcje.Tryb, opcje.Miesiac, csv);
+    } else {
+      DodajMiesieczneWszystkichDoCSV(uzytkownicy, lista, opcje.Tryb, moment, csv);
+    }
+    return Tekst(csv, opcje.Separator);
+  }
   std::vector<std::string> linie;
   if (uzytkownik == nullptr) {
     lista.WypiszTekstowo(linie);
@@ -123,10 +141,7 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
       break;
     }
   }
-  std::string powod;
-  wynik.Bajty = csv.Tekst(opcje.Separator, &powod);
-  if (!wynik.Bajty) wynik.Blad = "Nie można zapisać raportu: " + powod + ".";
-  return wynik;
+  return Tekst(csv, opcje.Separator);
 }
 
 }  // namespace olv
