@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/pomiar.h"
 #include "common/cp1250.h"
 #include "common/dates.h"
 #include "common/files.h"
@@ -29,22 +30,6 @@ using namespace olv;
 constexpr int kUsers = 200;
 constexpr int kDevices = 4;
 constexpr int kRuns = 5;
-
-struct cFigures {
-  double best = 0;
-  double median = 0;
-};
-
-cFigures Measure(int runs, const std::function<void()>& run) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return {ms.front(), ms[ms.size() / 2]};
-}
 
 // Every user works every weekday of five years: in, lunch out and back, out,
 // on the doors of one device; one event file a device and day.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/pomiar.h"
 #include "common/cp1250.h"
 #include "common/files.h"
 #include "common/virtual_clock.h"
@@ -35,23 +36,6 @@ constexpr int kLines = 1000000;
 constexpr int kFilesPerDevice = 250;
 constexpr int kUser = 7;
 constexpr int kRuns = 5;
-
-struct cFigures {
-  double best = 0;
-  double median = 0;
-};
-
-cFigures Measure(int runs, const std::function<void()>& run) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    const auto end = std::chrono::steady_clock::now();
-    ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return {ms.front(), ms[ms.size() / 2]};
-}
 
 // The files of 8 devices: every device a file a day, lines of many users
 // through the day; user kUser works every weekday of five years on device 2.
