@@ -1,9 +1,12 @@
 // Statistics: one million event lines across 8 devices collected, read and
-// sorted (target under 1 s, at most 100 bytes of memory per punch), and every
+// sorted (target under 1 s, at most 100 bytes of memory per punch), every
 // panel's content for one user with five years of punches (target under
-// 50 ms each). Prints the best and the median of several runs.
+// 50 ms each), and one file whose lines each name another reader read against
+// a file of the same size naming two (target: at most 5 times as long).
+// Prints the best and the median of several runs.
 #include <malloc.h>
 #include <stdlib.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -88,6 +91,40 @@ int WriteFolder(const std::string& home, cDevList& devices) {
   return lines;
 }
 
+// One device's file of kReaderLines lines, each naming reader "R" and 7
+// digits: line i's number, or only i % 2. The two files have the same size.
+void WriteReaderFile(const std::string& home, bool distinct) {
+  constexpr int kReaderLines = 80000;
+  CreateDirectory(home);
+  UtworzFolderWyslanychPlikow(home, 2);
+  std::string bytes;
+  for (int i = 0; i < kReaderLines; ++i) {
+    sDeviceEvent event;
+    event.user_id = i % 300 + 1;
+    event.when = DecodeDateTime(EncodeDate(2026, 11, 2) + i / 86400.0);
+    event.reader_name = std::to_string(10000000 + (distinct ? i : i % 2));
+    event.reader_name[0] = 'R';
+    bytes += FormatEventLine(event);
+  }
+  WriteFileAtomically(FolderUrzadzenia(home, 2) + "20261102.CSV", bytes);
+}
+
+cFigures MeasureReaderFile(const std::string& home, bool distinct) {
+  cVirtualClock clock;
+  cDevList devices(clock);
+  devices.DodajUrzadzenie(std::make_unique<cUrzadzenie>("Brama", 2, cCzytnik("R0000000", 1),
+                                                        cCzytnik("R0000001", 2), false,
+                                                        cWlasciwosciPolaczenia{}, 1002));
+  WriteReaderFile(home, distinct);
+  cListaOdbic list;
+  return Measure(
+      kRuns * 2,
+      [&] {
+        if (!WczytajOdbiciaZFolderuProgramu(home, devices, list).empty()) std::abort();
+      },
+      true);
+}
+
 }  // namespace
 
 int main() {
@@ -100,10 +137,12 @@ int main() {
 
   const size_t before = mallinfo2().uordblks;
   cListaOdbic list;
-  WczytajOdbiciaZFolderuProgramu(home, devices, list);
+  if (!WczytajOdbiciaZFolderuProgramu(home, devices, list).empty()) return 1;
   const size_t after = mallinfo2().uordblks;
   const double per_punch = static_cast<double>(after - before) / list.GetLiczbaOdbic();
-  const cFigures load = Measure(kRuns, [&] { WczytajOdbiciaZFolderuProgramu(home, devices, list); });
+  const cFigures load = Measure(kRuns, [&] {
+    if (!WczytajOdbiciaZFolderuProgramu(home, devices, list).empty()) std::abort();
+  });
   std::printf("%d event lines in %d files, %d punches\n", lines, kDevices * kFilesPerDevice + 1,
               list.GetLiczbaOdbic());
   std::printf("%-44s best %7.1f ms, median %7.1f ms (target < 1000)\n",
@@ -147,6 +186,15 @@ int main() {
     const cFigures f = Measure(kRuns * 3, run);
     std::printf("%-44s best %7.2f ms, median %7.2f ms (target < 50)\n", name, f.best, f.median);
   }
+
+  const std::string readers_home = home + "readers/";
+  const cFigures two = MeasureReaderFile(readers_home, false);
+  const cFigures many = MeasureReaderFile(readers_home, true);
+  std::printf("%-44s best %7.1f ms, median %7.1f ms of processor time\n",
+              "80 000 lines naming 2 readers", two.best, two.median);
+  std::printf("%-44s best %7.1f ms, median %7.1f ms (%.1fx, target <= 5x)\n",
+              "80 000 lines naming 80 000 readers", many.best, many.median,
+              many.median / two.median);
   std::system(("rm -rf " + home).c_str());
   return sink == 0 ? 1 : 0;
 }

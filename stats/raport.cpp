@@ -39,22 +39,29 @@ void DodajWykres(cCSV& csv, const cZawartoscWykresu& wykres) {
   }
 }
 
-// Every line followed by CR LF, in code page 1250.
-cWynikRaportu Linie(const std::vector<std::string>& linie) {
+// The text form of every punch, each followed by CR LF, in code page 1250; a
+// reader name is a name cell.
+void LinieOdbic(const cWidokListyOdbic& odbicia, cWynikRaportu& wynik) {
   std::string utf8;
-  for (const std::string& linia : linie) utf8 += linia + "\r\n";
-  cWynikRaportu wynik;
+  for (const cOdbicie* odbicie : odbicia.Odbicia()) {
+    const std::string& czytnik = odbicie->NazwaCzytnika();
+    if (NazwaDoArkusza(czytnik) == czytnik) {
+      utf8 += odbicie->ToString();
+    } else {
+      cOdbicie kopia = *odbicie;
+      kopia.UstawNazweCzytnika(NazwaDoArkusza(czytnik));
+      utf8 += kopia.ToString();
+    }
+    utf8 += "\r\n";
+  }
   wynik.Bajty = Utf8ToCp1250(utf8);
   if (!wynik.Bajty) wynik.Blad = "Tekst zawiera znak spoza strony kodowej 1250.";
-  return wynik;
 }
 
-cWynikRaportu Tekst(const cCSV& csv, int separator) {
-  cWynikRaportu wynik;
+void TekstCSV(const cCSV& csv, int separator, cWynikRaportu& wynik) {
   std::string powod;
   wynik.Bajty = csv.Tekst(separator, &powod);
   if (!wynik.Bajty) wynik.Blad = "Nie można zapisać raportu: " + powod + ".";
-  return wynik;
 }
 
 }  // namespace
@@ -83,7 +90,9 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
   }
 
   cListaOdbic lista;
-  WczytajOdbiciaZFolderuProgramu(program_folder, urzadzenia, lista);
+  for (const cNieodczytanyPlik& plik : WczytajOdbiciaZFolderuProgramu(program_folder, urzadzenia, lista)) {
+    wynik.Nieodczytane.push_back(OpisNieodczytanegoPliku(plik, urzadzenia));
+  }
   if (opcje.Wszyscy) {
     cCSV csv;
     if (opcje.Rodzaj == eRodzajRaportu::Dzienne) {
@@ -91,26 +100,26 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
     } else {
       DodajMiesieczneWszystkichDoCSV(uzytkownicy, lista, opcje.Tryb, moment, csv);
     }
-    return Tekst(csv, opcje.Separator);
-  }
-  std::vector<std::string> linie;
-  if (uzytkownik == nullptr) {
-    lista.WypiszTekstowo(linie);
-    return Linie(linie);
+    TekstCSV(csv, opcje.Separator, wynik);
+    return wynik;
   }
   cWidokListyOdbic odbicia;
   odbicia.Zaladuj(lista);
+  if (uzytkownik == nullptr) {
+    LinieOdbic(odbicia, wynik);
+    return wynik;
+  }
   odbicia.ZostawUzytkownika(uzytkownik->ID);
 
   cCSV csv;
   switch (opcje.Rodzaj) {
     case eRodzajRaportu::Odbicia:
-      odbicia.WypiszTekstowo(linie);
-      return Linie(linie);
+      LinieOdbic(odbicia, wynik);
+      return wynik;
     case eRodzajRaportu::Aktualne: {
       const cPanelDzisiejszy panel =
           ObliczPanelDzisiejszy(odbicia, uzytkownik->CzasyPracy, opcje.Tryb, moment);
-      DodajWiersz(csv, {"Nazwa", uzytkownik->Nazwa});
+      DodajWiersz(csv, {"Nazwa", NazwaDoArkusza(uzytkownik->Nazwa)});
       DodajWiersz(csv, {"Godziny pracy", panel.GodzinyPracy});
       DodajWiersz(csv, {"Przyjście", panel.Przyjscie});
       DodajWiersz(csv, {"Wyjście", panel.Wyjscie});
@@ -141,7 +150,8 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
       break;
     }
   }
-  return Tekst(csv, opcje.Separator);
+  TekstCSV(csv, opcje.Separator, wynik);
+  return wynik;
 }
 
 }  // namespace olv

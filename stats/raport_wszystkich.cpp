@@ -45,9 +45,11 @@ void DodajTabeleWszystkich(const cUserList& uzytkownicy, const cListaOdbic& odbi
     }
     for (size_t w = static_cast<size_t>(pierwszy_wiersz); w < tabela.Wiersze.size(); ++w) {
       if (!zostaw(tabela.Wiersze[w])) continue;
-      csv.DodajKomorke(u->Nazwa);
+      csv.DodajKomorke(NazwaDoArkusza(u->Nazwa));
       csv.DodajKomorke(IntToStrZeZerami(u->ID, 4));
-      for (const cKomorkaTabeli& komorka : tabela.Wiersze[w].Komorki) csv.DodajKomorke(komorka.Tekst);
+      const std::vector<cKomorkaTabeli>& komorki = tabela.Wiersze[w].Komorki;
+      for (size_t k = 0; k < komorki.size(); ++k)
+        csv.DodajKomorke(tabela.Kolumny[k].Nazwy ? NazwaDoArkusza(komorki[k].Tekst) : komorki[k].Tekst);
       csv.ZakonczWiersz();
     }
   }
