@@ -128,7 +128,7 @@ TEST_F(InstallTest, ThePackageHoldsItsPagesCopyrightAndChangelog) {
   const std::string doc = tree + "/usr/share/doc/olv8-manager/";
   EXPECT_EQ(ReadWholeFile(doc + "copyright").value_or("").find("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"), 0u);
   for (const std::string page : {"olv8-manager", "olv8-report", "olv8-sim", "olv8-demo-home"}) {
-    for (const std::string& gz : {tree + "/usr/share/man/man1/" + page + ".1.gz", doc + "changelog.Debian.gz"}) {
+    for (const std::string& gz : {tree + "/usr/share/man/man1/" + page + ".1.gz", doc + "changelog.gz"}) {
       const std::string bytes = ReadWholeFile(gz).value_or("");
       ASSERT_GE(bytes.size(), 10u) << gz;
       EXPECT_EQ(bytes.substr(0, 3), "\x1f\x8b\x08") << gz;
