@@ -56,6 +56,8 @@ TEST(Base64, KnownVectorsRoundTripsOfEveryLengthAndInvalidInputIsReported) {
   for (const char* bad : {"Zg=", "Zm9v!A==", "Zg==Zm9v", "Z===", "Zm9v\r"}) {
     EXPECT_FALSE(Base64Decode(bad).has_value()) << bad;
   }
+  // A length that is no multiple of 4, where more text follows in memory.
+  EXPECT_FALSE(Base64Decode(std::string_view("Zm9vZm9v", 6)).has_value());
 }
 
 TEST(RecordLine, QuotingAndSplittingRules) {

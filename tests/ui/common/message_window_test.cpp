@@ -6,7 +6,6 @@
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/qt_message_window.h"
-#include "ui/common/scripted_message_window.h"
 
 namespace olv {
 namespace {
@@ -92,19 +91,6 @@ TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
   EXPECT_LE(size.height(), 700);
   EXPECT_LE(size.width(), 1000);
   EXPECT_LE(ok.bottom(), size.height());
-}
-
-TEST(ScriptedMessageWindowTest, AnswersFromTheScriptAndRefusesUnscriptedQuestions) {
-  cScriptedMessageWindow window;
-  cMessageWindow& messages = window;
-  window.Answer(kOdpowiedzTak);
-  EXPECT_EQ(messages.Question("t", "a", "Tak", "Nie"), 6);
-  EXPECT_EQ(messages.Question("t", "b", "Tak", "Nie"), 7);
-  EXPECT_EQ(window.Unscripted(), 1);
-  messages.Information("i");
-  ASSERT_EQ(window.Questions().size(), 2u);
-  EXPECT_EQ(window.Questions()[1].text, "b");
-  EXPECT_EQ(window.Informations(), std::vector<std::string>{"i"});
 }
 
 }  // namespace
