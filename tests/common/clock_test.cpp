@@ -10,30 +10,22 @@
 namespace olv {
 namespace {
 
-TEST(VirtualClock, TimersFireInDueOrderAtTheirOwnTimes) {
+TEST(VirtualClock, TimersAndCallsFireInDueOrderAtTheirOwnTimesAndRunUntilStops) {
   cVirtualClock clock;
   std::vector<std::string> fired;
+  clock.CallAt(87, [&] { fired.push_back("c@" + std::to_string(clock.NowMicros())); });
   auto slow = clock.CreateTimer(30, [&] { fired.push_back("30@" + std::to_string(clock.NowMicros() / 1000)); });
   auto fast = clock.CreateTimer(20, [&] { fired.push_back("20@" + std::to_string(clock.NowMicros() / 1000)); });
   slow->Start();
   fast->Start();
   clock.AdvanceMs(65);
   // At 60 both are due; the one rescheduled earlier (at 30) goes first.
-  EXPECT_EQ(fired, (std::vector<std::string>{"20@20", "30@30", "20@40", "30@60", "20@60"}));
+  EXPECT_EQ(fired, (std::vector<std::string>{"c@87", "20@20", "30@30", "20@40", "30@60", "20@60"}));
   EXPECT_EQ(clock.NowMicros(), 65000u);
-}
-
-TEST(VirtualClock, OneShotTimerStartedInAHandlerFiresOnALaterTurn) {
-  cVirtualClock clock;
-  std::vector<uint64_t> fired;
-  auto next = clock.CreateTimer(1, nullptr);
-  next->SetHandler([&] { next->Stop(); fired.push_back(clock.NowMicros()); });
-  // A completion stops its own one-shot timer and starts the next step.
-  auto start = clock.CreateTimer(1, nullptr);
-  start->SetHandler([&] { start->Stop(); fired.push_back(clock.NowMicros()); next->Start(); });
-  start->Start();
-  clock.AdvanceMs(100);
-  EXPECT_EQ(fired, (std::vector<uint64_t>{1000, 2000}));
+  EXPECT_TRUE(clock.RunUntil([&] { return fired.size() == 7; }, 100));
+  EXPECT_EQ(clock.NowMicros(), 80000u);
+  EXPECT_FALSE(clock.RunUntil([] { return false; }, 20));
+  EXPECT_EQ(clock.NowMicros(), 100000u);
 }
 
 TEST(VirtualClock, SleepMovesTimeWithoutFiring) {
@@ -50,7 +42,7 @@ TEST(VirtualClock, SleepMovesTimeWithoutFiring) {
   EXPECT_EQ(fired, 1);
 }
 
-TEST(VirtualClock, TimersCanBeStoppedRestartedAndDestroyedByHandlers) {
+TEST(VirtualClock, TimersCanBeStoppedRestartedAndDestroyedByHandlersAndStartTheNextStep) {
   cVirtualClock clock;
   int fired = 0;
   auto victim = clock.CreateTimer(10, [&] { ++fired; });
@@ -73,21 +65,17 @@ TEST(VirtualClock, TimersCanBeStoppedRestartedAndDestroyedByHandlers) {
   idle->Start();
   clock.AdvanceMs(2);
   EXPECT_EQ(fired, 2);
-}
 
-TEST(VirtualClock, CallAtAndRunUntil) {
-  cVirtualClock clock;
+  // A completion stops its own one-shot timer and starts the next step, which
+  // fires on a later turn.
   std::vector<uint64_t> at;
-  clock.CallAt(87, [&] { at.push_back(clock.NowMicros()); });
-  clock.CallAt(174, [&] { at.push_back(clock.NowMicros()); });
-  bool done = false;
-  auto timer = clock.CreateTimer(3, [&] { done = true; });
-  timer->Start();
-  EXPECT_TRUE(clock.RunUntil([&] { return done; }, 100));
-  EXPECT_EQ(at, (std::vector<uint64_t>{87, 174}));
-  EXPECT_EQ(clock.NowMicros(), 3000u);
-  EXPECT_FALSE(clock.RunUntil([] { return false; }, 20));
-  EXPECT_EQ(clock.NowMicros(), 23000u);
+  auto next = clock.CreateTimer(1, nullptr);
+  next->SetHandler([&] { next->Stop(); at.push_back(clock.NowMicros()); });
+  auto start = clock.CreateTimer(1, nullptr);
+  start->SetHandler([&] { start->Stop(); at.push_back(clock.NowMicros()); next->Start(); });
+  start->Start();
+  clock.AdvanceMs(100);
+  EXPECT_EQ(at, (std::vector<uint64_t>{clock.NowMicros() - 99000, clock.NowMicros() - 98000}));
 }
 
 TEST(LoopClock, WakesForADueTimerAndForAReadableDescriptor) {

@@ -41,18 +41,21 @@ TEST(Dates, LeapYearsMonthLengthsAndCuts) {
   EXPECT_DOUBLE_EQ(DateOf(t), EncodeDate(2024, 5, 7));
   EXPECT_NEAR(TimeOfDay(t), (23 * 60 + 59) / 1440.0, 1e-9);
   EXPECT_NEAR(TimeOfDay(-1.25), -0.25, 1e-12);
+  // A time correction half a millisecond before midnight carries into the next day.
+  EXPECT_GT(RoundTimeCorrection(EncodeDate(2024, 5, 8) - kOneMillisecond / 2), EncodeDate(2024, 5, 8));
+  EXPECT_DOUBLE_EQ(RoundTimeCorrection(45419.5), 45419.5);
 }
 
 TEST(Dates, WeekdaysAndWeekNumbers) {
-  EXPECT_EQ(DayOfWeek(EncodeDate(2024, 5, 5)), 1);  // a Sunday
-  EXPECT_EQ(DayOfWeek(EncodeDate(2024, 5, 7)), 3);
-  EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 30)), 7);
-  EXPECT_EQ(WeekdayShortName(1) + WeekdayShortName(4) + WeekdayShortName(0), "NdŚr");
-  EXPECT_EQ(WeekNumber(EncodeDate(2024, 1, 1)), 0);
-  EXPECT_EQ(WeekNumber(EncodeDate(2024, 1, 7)), 0);
-  EXPECT_EQ(WeekNumber(EncodeDate(2024, 1, 8)), 1);
-  EXPECT_EQ(WeekNumber(EncodeDateTime(2023, 12, 31, 12, 0, 0)), 52);
-  EXPECT_EQ(WeekNumber(EncodeDate(2024, 12, 31)), 52);  // day 365 of a leap year
+  // 2024-05-05 was a Sunday.
+  EXPECT_EQ((std::vector<int>{DayOfWeek(EncodeDate(2024, 5, 5)), DayOfWeek(EncodeDate(2024, 5, 7)),
+                              DayOfWeek(EncodeDate(1899, 12, 30))}),
+            (std::vector<int>{1, 3, 7}));
+  // The last day of a leap year is its day 365.
+  EXPECT_EQ((std::vector<int>{WeekNumber(EncodeDate(2024, 1, 1)), WeekNumber(EncodeDate(2024, 1, 7)),
+                              WeekNumber(EncodeDate(2024, 1, 8)), WeekNumber(EncodeDateTime(2023, 12, 31, 12, 0, 0)),
+                              WeekNumber(EncodeDate(2024, 12, 31))}),
+            (std::vector<int>{0, 0, 1, 52, 52}));
 }
 
 TEST(Dates, DurationsAboveADayAndNegativeAndDateParts) {
@@ -72,11 +75,6 @@ TEST(Dates, DurationsAboveADayAndNegativeAndDateParts) {
     EXPECT_EQ(FormatDuration(days, true), text) << days;
     EXPECT_FALSE(FormatDate(days).empty());
   }
-}
-
-TEST(Dates, RoundTimeCorrectionCarriesHalfAMillisecondIntoTheNextDay) {
-  EXPECT_GT(RoundTimeCorrection(EncodeDate(2024, 5, 8) - kOneMillisecond / 2), EncodeDate(2024, 5, 8));
-  EXPECT_DOUBLE_EQ(RoundTimeCorrection(45419.5), 45419.5);
 }
 
 }  // namespace
