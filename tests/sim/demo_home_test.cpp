@@ -9,7 +9,6 @@
 #include "common/numbers.h"
 #include "common/strings.h"
 #include "model/data_files.h"
-#include "sim/device_config.h"
 #include "tests/sim/sim_test_support.h"
 
 namespace olv::simtest {
@@ -91,15 +90,6 @@ TEST_F(DemoHome, CardsStateTheDevicesAndAdmitTheirAccessList) {
       EXPECT_EQ(admitted.pin, user->PIN);
     }
   }
-  // A new, unregistered device waits at ID 1 with the factory configuration.
-  EXPECT_EQ(mDevices.GetDeviceByID(1), nullptr);
-  std::string error;
-  ASSERT_TRUE(bus.AddDevice(1, Card(1), &error)) << error;
-  const cDeviceConfig& config = bus.FindDevice(1)->Config();
-  EXPECT_EQ(config.device_id, "Rejestrator OLV");
-  EXPECT_EQ(config.rsid, 1);
-  EXPECT_FALSE(config.button);
-  EXPECT_TRUE(ListFiles(Card(1), ".CSV").empty());
 }
 
 TEST_F(DemoHome, EventLinesStandWhereTheManagerReadsThemWithTheReadersOfDevicesTxt) {

