@@ -22,9 +22,10 @@ class KolejkaTest : public ::testing::Test {
   std::function<void(cZadanie&)> on_task;
 };
 
-TEST_F(KolejkaTest, TasksThatEndAtOnceRunOnePerTimerTurnThenTheEmptyQueueStops) {
+TEST_F(KolejkaTest, TasksRunOnePerTimerTurnEachUntilItsEndThenTheEmptyQueueStops) {
   queue.DodajZadanie(eRodzajZadania::UstawPostep, "A", true);
-  queue.DodajZadanie(eRodzajZadania::UstawPostep, "B", true);
+  queue.DodajZadanie(eRodzajZadania::AktywujUrzadzenie, "T", false);
+  queue.DodajZadanie(eRodzajZadania::ZamknijPort, "N", true);
   queue.ZacznijRobicNastepne();
   EXPECT_TRUE(handled.empty()) << "nothing runs inside the start call";
   clock.AdvanceMs(1);
@@ -32,24 +33,16 @@ TEST_F(KolejkaTest, TasksThatEndAtOnceRunOnePerTimerTurnThenTheEmptyQueueStops) 
   clock.AdvanceMs(1);  // A is removed on this turn
   EXPECT_EQ(handled, std::vector<std::string>{"A"});
   clock.AdvanceMs(1);
-  EXPECT_EQ(handled, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(handled, (std::vector<std::string>{"A", "T"}));
+  queue.ZacznijRobicNastepne();
+  clock.AdvanceMs(100);
+  EXPECT_EQ(handled, (std::vector<std::string>{"A", "T"})) << "T runs until its end is reported";
+  queue.ZakonczObecneZadanie();
+  clock.AdvanceMs(5);
+  EXPECT_EQ(handled, (std::vector<std::string>{"A", "T", "N"}));
   clock.AdvanceMs(10);
   EXPECT_TRUE(queue.CzyPusta());
   EXPECT_FALSE(queue.CosSieRobi());
-}
-
-TEST_F(KolejkaTest, ATaskRunsUntilItsEndIsReported) {
-  queue.DodajZadanie(eRodzajZadania::AktywujUrzadzenie, "T", false);
-  queue.DodajZadanie(eRodzajZadania::ZamknijPort, "N", false);
-  queue.ZacznijRobicNastepne();
-  clock.AdvanceMs(100);
-  EXPECT_EQ(handled, std::vector<std::string>{"T"});
-  queue.ZacznijRobicNastepne();
-  clock.AdvanceMs(100);
-  EXPECT_EQ(handled, std::vector<std::string>{"T"});
-  queue.ZakonczObecneZadanie();
-  clock.AdvanceMs(5);
-  EXPECT_EQ(handled, (std::vector<std::string>{"T", "N"}));
 }
 
 TEST_F(KolejkaTest, EmptyEntryInFrontRunsTheInsertedTasksThenTheCurrentAgain) {

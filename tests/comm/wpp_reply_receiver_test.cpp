@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace olv {
 namespace {
 
@@ -84,32 +82,6 @@ TEST_F(ReplyReceiverTest, StormsAndEndlessRepliesStayBounded) {
   Feed({0x00});
   ASSERT_EQ(receiver.FoundDeviceLines().size(), 1u);
   EXPECT_EQ(receiver.FoundDeviceLines()[0], "2:" + std::string(239, 'q'));
-}
-
-TEST_F(ReplyReceiverTest, MillionsOfRandomBytesKeepEveryInvariant) {
-  std::mt19937 random(20240611);
-  // Bytes drawn mostly from the ones that mean something, so the receiver
-  // walks all its states, in chunks of random size.
-  const uint8_t meaningful[] = {0xFF, 0x00, 0x01, 0x0A, 0x0D, 0x15, 0x02, 0x3A, 0x49, 'a'};
-  Bytes chunk;
-  size_t fed = 0;
-  while (fed < 3'000'000) {
-    chunk.resize(random() % 2000);
-    for (uint8_t& b : chunk) {
-      b = random() % 3 == 0 ? static_cast<uint8_t>(random()) : meaningful[random() % 10];
-    }
-    receiver.Odbierz(chunk.data(), chunk.size());
-    fed += chunk.size();
-    ASSERT_TRUE(receiver.FramePosition() >= 0 && receiver.FramePosition() <= 4);
-    if (random() % 50 == 0) receiver.Zeruj();
-  }
-  for (const std::string& line : receiver.FileListLines()) ASSERT_LE(line.size(), 238u);
-  for (const std::string& line : receiver.FoundDeviceLines()) {
-    const size_t colon = line.find(':');
-    ASSERT_NE(colon, std::string::npos);
-    ASSERT_LE(line.size() - colon - 1, 239u);
-  }
-  EXPECT_TRUE(line_events > 0 && end_events > 0 && !receiver.FoundDeviceLines().empty());
 }
 
 }  // namespace
