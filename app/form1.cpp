@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <cstdio>
 
 #include "app/aktywnosc_urzadzen.h"
+#include "app/plan_synchronizacji.h"
 #include "common/files.h"
 #include "common/numbers.h"
 #include "model/access_cleanup.h"
@@ -194,7 +196,8 @@ LogFunction TForm1::FunkcjaLogujaca() {
 void TForm1::ZglosBladLogu(const std::string& path) {
   mTimerBleduLogu->SetHandler([this, path] {
     mTimerBleduLogu->Stop();
-    mKomunikaty.Information("Nie można zapisać dziennika programu w pliku " + path +
+    std::fprintf(stderr, "olv8-manager: nie można zapisać dziennika %s\n", path.c_str());
+    mKomunikaty.Information("Nie można zapisać dziennika programu w pliku " + FileNameOf(path) +
                             ". Program działa dalej, ale jego działania nie będą zapisywane.");
   });
   mTimerBleduLogu->Start();
@@ -267,14 +270,16 @@ void TForm1::WczytajDane() {
   for (const auto& [path, wynik] : {std::pair{urzadzenia, wynik_urzadzen}, std::pair{uzytkownicy, wynik_uzytkownikow}}) {
     if (!wynik.Wczytano && (FileExists(path) || DirectoryExists(path))) {
       mNieczytelnePliki.push_back(path);
-      mKomunikaty.Information("Nie można odczytać pliku " + path +
+      Log("Form1: nie odczytano pliku " + path);
+      mKomunikaty.Information("Nie można odczytać pliku " + FileNameOf(path) +
                               ". Program nie zapisze w nim zmian, aby nie utracić jego zawartości.");
       continue;
     }
     if (wynik.KopiaPliku.empty()) continue;
-    mKomunikaty.Information("Nie wszystkie wiersze pliku " + path + " dało się odczytać (pominięto: " +
-                            std::to_string(wynik.PominieteLinie) + "). Kopia pliku została zapisana jako " +
-                            wynik.KopiaPliku + ".");
+    Log("Form1: kopia pliku " + path + ": " + wynik.KopiaPliku);
+    mKomunikaty.Information("Nie wszystkie wiersze pliku " + FileNameOf(path) + " dało się odczytać (pominięto: " +
+                            std::to_string(wynik.PominieteLinie) + "). Kopia pliku została zapisana obok niego jako " +
+                            FileNameOf(wynik.KopiaPliku) + ".");
   }
 }
 
@@ -361,6 +366,16 @@ cWlasciwosciPolaczenia TForm1::WybierzPolaczenie(const cWlasciwosciPolaczenia& o
 void TForm1::PokazProszeCzekac() {
   mProszeCzekacZamowione = true;
   mFormProszeCzekac->Pokaz();
+}
+
+void TForm1::PokazProszeCzekacPrzyWysylaniu() {
+  mFormProszeCzekac->UstawFunkcjeTaktu([this] {
+    const auto urzadzenie = mSterownik->BiezaceUrzadzenie();
+    const int id = urzadzenie ? urzadzenie->Id : 0;
+    const std::string nazwa = urzadzenie ? NazwaUrzadzenia(*mDevList, urzadzenie->Port, id) : "";
+    mFormProszeCzekac->UstawTekst(Q(TekstWysylania(nazwa, id)));
+  });
+  PokazProszeCzekac();
 }
 
 void TForm1::PokazProszeCzekacPozniej() {

@@ -187,9 +187,10 @@ TEST_F(Form1Test, DamagedOrUnreadableDataFilesAreToldAndNeverWrittenOver) {
   EXPECT_EQ(form->DevList().CountDevices(), 1);
   std::string told;
   for (const std::string& message : messages.Informations()) told += message + "\n";
-  EXPECT_NE(told.find(devices + ".bad"), std::string::npos) << told;
+  EXPECT_NE(told.find("devices.txt.bad"), std::string::npos) << told;
   EXPECT_TRUE(FileExists(devices + ".bad"));
-  EXPECT_NE(told.find("Nie można odczytać pliku " + users), std::string::npos) << told;
+  EXPECT_NE(told.find("Nie można odczytać pliku users.txt."), std::string::npos) << told;
+  EXPECT_EQ(told.find(folder), std::string::npos) << "no path of this computer: " << told;
   std::string error;
   EXPECT_FALSE(form->ZapiszUzytkownikow(users, &error));
   EXPECT_NE(error.find(users), std::string::npos);
@@ -224,7 +225,7 @@ TEST_F(Form1Test, UnwritableLogIsToldOnceInPolishAfterTheLoggingCallReturns) {
   test::RunFor(30);
   ASSERT_EQ(messages.Informations().size(), 1u);
   EXPECT_EQ(messages.Informations()[0],
-            "Nie można zapisać dziennika programu w pliku " + form->SciezkaLogu() +
+            "Nie można zapisać dziennika programu w pliku " + FileNameOf(form->SciezkaLogu()) +
                 ". Program działa dalej, ale jego działania nie będą zapisywane.");
 }
 

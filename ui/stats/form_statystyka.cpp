@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "common/files.h"
@@ -22,6 +23,7 @@
 #include "ui/common/image_button.h"
 #include "ui/common/message_window.h"
 #include "ui/common/pictures.h"
+#include "ui/common/tekst_skracany.h"
 #include "ui/common/window_look.h"
 #include "ui/stats/tabela.h"
 #include "ui/stats/wykres_slupki_procentowe.h"
@@ -83,35 +85,46 @@ TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, TFor
   ApplyWindowLook(this);
   setSizeGripEnabled(true);
   setMinimumSize(760, 520);
-  resize(1000, 680);
+  // On a 1024 x 768 screen, frame included, with every column of the widest
+  // table (the daily one, 849 pixels, and its scroll bar) in view.
+  resize(1010, 700);
 
   auto* uklad = new QVBoxLayout(this);
-  uklad->setContentsMargins(8, 4, 8, 8);
+  uklad->setContentsMargins(6, 4, 6, 6);
   UtworzMenu(uklad);
 
-  auto* glowny = new QHBoxLayout;
-  uklad->addLayout(glowny, 1);
-  auto* lewy = new QVBoxLayout;
-  glowny->addLayout(lewy);
-  auto* label1 = new QLabel("Lista użytkowników", this);
+  // The operator may widen the user list for long names.
+  auto* glowny = new QSplitter(Qt::Horizontal, this);
+  glowny->setObjectName("Splitter1");
+  glowny->setChildrenCollapsible(false);
+  uklad->addWidget(glowny, 1);
+  auto* lewa_strona = new QWidget(glowny);
+  auto* lewy = new QVBoxLayout(lewa_strona);
+  lewy->setContentsMargins(0, 0, 0, 0);
+  auto* label1 = new QLabel("Lista użytkowników", lewa_strona);
   label1->setObjectName("Label1");
   lewy->addWidget(label1);
-  mListBoxUzytkownicy = new QListWidget(this);
+  mListBoxUzytkownicy = new QListWidget(lewa_strona);
   mListBoxUzytkownicy->setObjectName("ListBoxUzytkownicy");
-  mListBoxUzytkownicy->setFixedWidth(150);
-  mListBoxUzytkownicy->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  mListBoxUzytkownicy->setTextElideMode(Qt::ElideRight);
+  mListBoxUzytkownicy->setMinimumWidth(90);
+  UstawSkracanieWierszy(mListBoxUzytkownicy);
+  label1->setBuddy(mListBoxUzytkownicy);
   lewy->addWidget(mListBoxUzytkownicy, 1);
-  // A click, the arrow keys and typing the start of a name all select.
-  connect(mListBoxUzytkownicy, &QListWidget::currentRowChanged, this, [this](int wiersz) {
-    if (wiersz >= 0) OdswiezUzytkownika();
+  // A click, the arrow keys and typing the start of a name all select; the
+  // focus alone may make a line current, which chooses nobody.
+  connect(mListBoxUzytkownicy, &QListWidget::itemSelectionChanged, this, [this] {
+    if (WybranaLinia() >= 0) OdswiezUzytkownika();
   });
 
-  auto* prawy = new QVBoxLayout;
-  glowny->addLayout(prawy, 1);
+  auto* prawa_strona = new QWidget(glowny);
+  auto* prawy = new QVBoxLayout(prawa_strona);
+  prawy->setContentsMargins(0, 0, 0, 0);
+  glowny->setStretchFactor(0, 0);
+  glowny->setStretchFactor(1, 1);
+  glowny->setSizes({120, 870});
   auto* gora = new QHBoxLayout;
   prawy->addLayout(gora);
-  mLabelOpisAktywnegoPanelu = new QLabel("-", this);
+  mLabelOpisAktywnegoPanelu = new cEtykietaSkracana("-", this);
   mLabelOpisAktywnegoPanelu->setObjectName("LabelOpisAktywnegoPanelu");
   QFont pogrubiona = mLabelOpisAktywnegoPanelu->font();
   pogrubiona.setBold(true);
@@ -218,7 +231,7 @@ QWidget* TFormStatystyka::UtworzPanelDzisiejszy() {
   int wiersz = 0;
   for (const auto& opis : kWiersze) {
     siatka->addWidget(new QLabel(opis.opis, panel), wiersz, 0);
-    auto* wartosc = new QLabel("-", panel);
+    auto* wartosc = new cEtykietaSkracana("-", panel);
     wartosc->setObjectName(opis.nazwa);
     QFont pogrubiona = wartosc->font();
     pogrubiona.setBold(true);
@@ -278,9 +291,11 @@ void TFormStatystyka::Przygotuj(cUserList& uzytkownicy, const cDevList& urzadzen
     const cUzytkownik* uzytkownik = uzytkownicy.GetUserByUnique(unique);
     if (!uzytkownik) continue;
     mUnique.push_back(unique);
-    mListBoxUzytkownicy->addItem(Q(uzytkownik->Nazwa));
+    DodajWiersz(mListBoxUzytkownicy, Q(uzytkownik->Nazwa));
   }
   mListBoxUzytkownicy->setCurrentRow(-1);
+  // Nothing current either, so that the focus does not make the first line so.
+  mListBoxUzytkownicy->setCurrentIndex(QModelIndex());
   mLabelOpisAktywnegoPanelu->setText("-");
   for (QWidget* panel : {mPanelDzisiejsze, mPanelZdarzenia, mPanelDzienne, mPanelMiesieczne, mPanelCzasPracy,
                          mPanelProszeCzekac}) {
@@ -297,8 +312,13 @@ void TFormStatystyka::WybierzWiersz(int wiersz) {
   mListBoxUzytkownicy->setCurrentRow(wiersz);
 }
 
+int TFormStatystyka::WybranaLinia() const {
+  const QList<QListWidgetItem*> wybrane = mListBoxUzytkownicy->selectedItems();
+  return wybrane.isEmpty() ? -1 : mListBoxUzytkownicy->row(wybrane.first());
+}
+
 void TFormStatystyka::OdswiezUzytkownika() {
-  const int wiersz = mListBoxUzytkownicy->currentRow();
+  const int wiersz = WybranaLinia();
   if (wiersz < 0 || static_cast<size_t>(wiersz) >= mUnique.size() || !mUzytkownicy || !mOdbicia) return;
   cUzytkownik* uzytkownik = mUzytkownicy->GetUserByUnique(mUnique[static_cast<size_t>(wiersz)]);
   if (!uzytkownik) return;

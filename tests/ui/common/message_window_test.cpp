@@ -36,6 +36,15 @@ TEST(QtMessageWindowTest, QuestionShowsItsTextsReturns6ForTheFirstButtonAndEscap
   EXPECT_EQ(shown, "Usuwanie|Czy usunąć?|Tak, usuń|Nie");
   WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Escape); });
   EXPECT_EQ(window.Question("", "Czy zapisać?", "Zapisz", "Nie"), 7);
+  // With "Anuluj": Escape and the close box go back, the others answer.
+  WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Escape); });
+  EXPECT_EQ(window.QuestionOrCancel("", "Czy chcesz zapisać zmiany?", "Tak", "Nie"), kOdpowiedzAnuluj);
+  WhenModal([](QWidget* modal) { modal->close(); });
+  EXPECT_EQ(window.QuestionOrCancel("", "?", "Tak", "Nie"), kOdpowiedzAnuluj);
+  WhenModal([](QWidget* modal) { Button(modal, "ButtonDrugi")->click(); });
+  EXPECT_EQ(window.QuestionOrCancel("", "?", "Tak", "Nie"), kOdpowiedzNie);
+  WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Return); });
+  EXPECT_EQ(window.QuestionOrCancel("", "?", "Tak", "Nie"), kOdpowiedzTak);
 }
 
 // Enter presses the focused button; focus starts on the first button, but on
@@ -76,7 +85,7 @@ TEST(QtMessageWindowTest, KeyboardAloneAnswersAndNeverDeletesByEnter) {
 TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
   cQtMessageWindow window;
   std::string details;
-  for (int i = 0; i < 400; ++i) details += "Brama (port COM3, ID 2): 21" + std::to_string(100000 + i) + ".CSV\n";
+  for (int i = 0; i < 400; ++i) details += "Brama (ID 2): 21" + std::to_string(100000 + i) + ".CSV\n";
   QSize size;
   QRect ok;
   std::string shown;
@@ -92,19 +101,6 @@ TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
   EXPECT_LE(size.height(), 700);
   EXPECT_LE(size.width(), 1000);
   EXPECT_LE(ok.bottom(), size.height());
-}
-
-TEST(ScriptedMessageWindowTest, AnswersFromTheScriptAndRefusesUnscriptedQuestions) {
-  cScriptedMessageWindow window;
-  cMessageWindow& messages = window;
-  window.Answer(kOdpowiedzTak);
-  EXPECT_EQ(messages.Question("t", "a", "Tak", "Nie"), 6);
-  EXPECT_EQ(messages.Question("t", "b", "Tak", "Nie"), 7);
-  EXPECT_EQ(window.Unscripted(), 1);
-  messages.Information("i");
-  ASSERT_EQ(window.Questions().size(), 2u);
-  EXPECT_EQ(window.Questions()[1].text, "b");
-  EXPECT_EQ(window.Informations(), std::vector<std::string>{"i"});
 }
 
 }  // namespace

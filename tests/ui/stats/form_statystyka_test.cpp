@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -92,6 +93,15 @@ TEST_F(FormStatystykaTest, AUserWithoutPunchesShowsTodaysHoursAndOnlyTheSumRow) 
   // Name order ignores the letter case.
   EXPECT_EQ(lista->item(0)->text(), "bartek Zieliński");
   EXPECT_FALSE(Widoczny("PanelDzisiejsze"));
+  // The focus on the list chooses nobody; the first arrow chooses the first user.
+  QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(lista, &fokus);
+  EXPECT_EQ(form.WybranyUzytkownik(), nullptr);
+  EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Brak);
+  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "-");
+  QKeyEvent w_dol(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(lista, &w_dol);
+  EXPECT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByUnique(102));
 
   form.WybierzWiersz(0);
   EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Aktualne);
@@ -148,6 +158,17 @@ TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) 
 
 TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {
   form.WybierzWiersz(1);
+  // At the default size, which fits a 1024 x 768 screen, every table shows
+  // all its columns: each has room left for its filler.
+  EXPECT_LE(form.width(), 1016);
+  for (const char* panel : {"MenuZdarzenia", "MenuMiesieczne", "MenuDzienne"}) {
+    Menu(panel);
+    for (const char* nazwa : {"TabelaZdarzenia", "TabelaDzienna", "TabelaMiesieczna"}) {
+      if (Tabela(nazwa)->isVisible()) {
+        EXPECT_TRUE(Tabela(nazwa)->MaWypelnienie()) << nazwa;
+      }
+    }
+  }
   Menu("MenuDzienne");
   ASSERT_EQ(Komorka("TabelaDzienna", 0, 0), "2026-11-17");
   const std::string wejscie_wyjscie = Komorka("TabelaDzienna", 4, 0);
