@@ -158,8 +158,11 @@ TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, TFor
   przyciski->addStretch(1);
 
   // The panels lie on top of each other; one shows at a time.
-  auto* obszar = new QGridLayout;
-  prawy->addLayout(obszar, 1);
+  // In a place of their own, which keeps its room while no panel shows.
+  auto* miejsce = new QWidget(this);
+  auto* obszar = new QGridLayout(miejsce);
+  obszar->setContentsMargins(0, 0, 0, 0);
+  prawy->addWidget(miejsce, 1);
   mPanelDzisiejsze = UtworzPanelDzisiejszy();
   mPanelZdarzenia = UtworzPanelTabeli("PanelZdarzenia", mTabele[kTabelaZdarzen], "TabelaZdarzenia");
   mPanelDzienne = UtworzPanelTabeli("PanelDzienne", mTabele[kTabelaDzienna], "TabelaDzienna");
