@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/stats/klawisze_przewijania.h"
@@ -9,8 +10,8 @@
 namespace olv {
 namespace {
 
-// A date caption is wider than a narrow bar's place: the font shrinks (not
-// below 6 points) until it fits.
+// A date caption is wider than a narrow bar: the font shrinks (not below 6
+// points) until it fits.
 QFont CzcionkaDoSzerokosci(const QFont& czcionka, const QString& tekst, int szerokosc) {
   QFont wynik = czcionka;
   while (QFontMetrics(wynik).horizontalAdvance(tekst) > szerokosc && wynik.pointSizeF() > 6) {
@@ -87,7 +88,8 @@ void cWykresSlupkiProcentowe::RysujSlupek(QPainter& painter, int i) {
   painter.drawText(etykieta, Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(slupek.EtykietaWartosci));
   const QString tekst = QString::fromStdString(slupek.Podpis);
   const QFont zwykla = painter.font();
-  painter.setFont(CzcionkaDoSzerokosci(zwykla, tekst, etykieta.width()));
+  // Within the bar itself, so that neighbours and the plot's edge never cut it.
+  painter.setFont(CzcionkaDoSzerokosci(zwykla, tekst, std::max(1, prostokat.width() - 4)));
   const int wysokosc_podpisu = painter.fontMetrics().height();
   if (wysokosc_podpisu + 4 < prostokat.height()) {
     painter.setPen(kTekstWewnetrzny);
