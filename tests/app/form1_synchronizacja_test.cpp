@@ -273,19 +273,5 @@ TEST_F(SynchronizacjaTest, APortThatCannotBeOpenedIsToldWithTheDevicesBehindIt) 
   EXPECT_EQ(messages.Informations(), (std::vector<std::string>{told, refusal, told}));
 }
 
-TEST_F(SynchronizacjaTest, WritesTheFilesSentToADeviceGivenByItsUnique) {
-  WriteDevices("/dev/olv-no-such-port");
-  auto form = Make();
-  StartUp(*form);
-  const cUrzadzenie& magazyn = *form->DevList().GetDeviceByIndex(1);
-  const std::string sent = folder + "data/extSD/00000003/sent/";
-  EXPECT_EQ(form->ZapiszKonfigUrzadzenia(magazyn.Unique), sent + "konfig.txt");
-  EXPECT_NE(ReadWholeFile(sent + "konfig.txt").value_or("").find("DeviceID=Magazyn\r\n"), std::string::npos);
-  EXPECT_EQ(form->ZapiszUsersUrzadzenia(magazyn.Unique), sent + "USERS.txt");
-  EXPECT_EQ(FileSize(sent + "USERS.txt"), 0) << "no users";
-  EXPECT_EQ(form->ZapiszKonfigUrzadzenia(0), "");
-  EXPECT_EQ(form->ZapiszUsersUrzadzenia(12345), "");
-}
-
 }  // namespace
 }  // namespace olv

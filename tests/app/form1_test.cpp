@@ -202,18 +202,6 @@ TEST_F(Form1Test, DamagedOrUnreadableDataFilesAreToldAndNeverWrittenOver) {
   EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(devices));
 }
 
-TEST_F(Form1Test, LogFileIsNamedByTheStartTickAndHoldsTheLines) {
-  auto form = Make();
-  EXPECT_EQ(form->SciezkaLogu(), folder + "log/log" + std::to_string(form->StartowyTick()) + ".txt");
-  const size_t before = SplitLines(ReadWholeFile(form->SciezkaLogu()).value_or("")).size();
-  form->Log("Form1: pierwsza");
-  form->FunkcjaLogujaca()("Sterownik WPP: druga");
-  const auto lines = SplitLines(ReadWholeFile(form->SciezkaLogu()).value_or(""));
-  ASSERT_EQ(lines.size(), before + 2);
-  EXPECT_NE(lines[before].find(" Form1: pierwsza"), std::string::npos);
-  EXPECT_NE(lines[before + 1].find(" Sterownik WPP: druga"), std::string::npos);
-}
-
 TEST_F(Form1Test, UnwritableLogIsToldOnceInPolishAfterTheLoggingCallReturns) {
   ASSERT_TRUE(WriteFileAtomically(folder + "log", "a file where the folder should be"));
   auto form = Make();

@@ -22,7 +22,6 @@
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/scripted_message_window.h"
 #include "ui/stats/tabela.h"
-#include "ui/stats/wykres_slupki_procentowe.h"
 #include "ui/users/form_help.h"
 
 namespace olv {
@@ -176,15 +175,6 @@ TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {
   // Activity mode counts the neutral punch at 18:00 too.
   EXPECT_NE(Komorka("TabelaDzienna", 4, 0), wejscie_wyjscie);
   EXPECT_EQ(wejscie_wyjscie.find("08:10"), 0u);
-}
-
-TEST_F(FormStatystykaTest, TheAveragesPanelAlwaysHasSevenWeekdayBars) {
-  Menu("MenuSrednie");
-  // No user yet: empty content, the title with an empty name.
-  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "Średni czas pracy dla użytkownika ");
-  form.WybierzWiersz(1);
-  EXPECT_EQ(form.findChild<cWykresSlupkiProcentowe*>("ImageCzasPracyDzienTygodnia")->Slupki().size(), 7u);
-  EXPECT_EQ(form.findChild<cWykresSlupkiProcentowe*>("ImageCzasPracyMiesiac")->Slupki().size(), 2u);
 }
 
 TEST_F(FormStatystykaTest, TheWorkTimeEditorOpensForTheSelectedUserAndTheDayIsRecomputed) {

@@ -56,13 +56,8 @@ const char* const kEtykietyPorzadku[] = {"LabelPoczatekOd", "LabelPoczatekDo", "
                                          "LabelKoniecCzas"};
 
 TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings) {
+  // The durations themselves are computed (and tested) in the model.
   EXPECT_EQ(Combo("ComboBoxPoczatekOdMinuta")->currentText(), "30");
-  const std::vector<std::string> wartosci = {
-      Tekst("LabelCzasPracy"),        Tekst("LabelMinimalnyDzien"),   Tekst("LabelMaksymalnyDzien"),
-      Tekst("LabelDomyslnyTydzien"),  Tekst("LabelMinimalnyTydzien"), Tekst("LabelMaksymalnyTydzien"),
-      Tekst("LabelZakresPoczatek"),   Tekst("LabelZakresKoniec")};
-  EXPECT_EQ(wartosci, (std::vector<std::string>{"08:00", "07:00", "09:00", "40:00", "35:00", "45:00", "01:00",
-                                                "01:00"}));
   for (const char* etykieta : kEtykietyPorzadku) EXPECT_FALSE(Czerwona(etykieta)) << etykieta;
 
   // Saturday added and the end moved: the values follow at once.
