@@ -165,10 +165,10 @@ class TForm1 : public QWidget {
   // Saves a picture of the device editor showing the first device by name.
   bool ZapiszZdjecieEdytoraUrzadzen(const std::string& path);
   // The statistics (form1_statystyka.cpp): "Statystyka" reloads the punches
-  // from the mirror folders (WczytajOdbicia) and shows the statistics window
-  // modally on them.
+  // from the mirror folders (WczytajOdbicia, which returns the files it could
+  // not read) and shows the statistics window modally on them.
   void F_PokazFormStatystyka();
-  void WczytajOdbicia();
+  std::vector<cNieodczytanyPlik> WczytajOdbicia();
   cListaOdbic& ListaOdbic() { return *mListaOdbic; }
   TFormStatystyka& FormStatystyka() { return *mFormStatystyka; }
 

@@ -1,5 +1,7 @@
 #include "stats/csv.h"
 
+#include <string_view>
+
 #include "common/cp1250.h"
 #include "common/files.h"
 
@@ -28,6 +30,13 @@ std::string Pole(const std::string& komorka, const std::string& separator) {
 }
 
 }  // namespace
+
+std::string NazwaDoArkusza(const std::string& nazwa) {
+  if (nazwa.empty() || std::string_view("=+-@").find(nazwa.front()) == std::string_view::npos) {
+    return nazwa;
+  }
+  return "'" + nazwa;
+}
 
 void cCSV::DodajKomorke(const std::string& tekst) { mBiezacyWiersz.push_back(tekst); }
 

@@ -51,4 +51,11 @@ class cCSV {
   std::vector<std::string> mBiezacyWiersz;
 };
 
+// A cell that holds a name (a user's, a device's, a reader's) as it is
+// exported: a name that begins with "=", "+", "-" or "@" gets a leading
+// apostrophe, so that a spreadsheet shows it as text and does not run it as a
+// formula. Computed cells (times, balances such as "-01:30:00") never pass
+// through here.
+std::string NazwaDoArkusza(const std::string& nazwa);
+
 }  // namespace olv

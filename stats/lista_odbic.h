@@ -7,8 +7,9 @@
 // direction of the reader whose name the line holds (reader 0 first, exact
 // names; neither gives neutral). A file in the folder of a bus ID that no
 // device has is skipped: its punches could name no device and no direction.
-// Nothing is logged and nothing merges punches: a file present twice gives
-// every punch twice.
+// A file that cannot be read is returned to the caller, who must tell the
+// operator. Nothing is logged and nothing merges punches: a file present twice
+// gives every punch twice.
 //
 // Callers must guarantee: one thread.
 #pragma once
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "model/dev_list.h"
+#include "stats/nieodczytany_plik.h"
 #include "stats/odbicie.h"
 
 namespace olv {
@@ -36,9 +38,9 @@ class cListaOdbic {
   virtual const cOdbicie* GetOdbicie(int index) const;
   virtual int GetLiczbaOdbic() const;
   virtual void DodajPlik(const std::string& sciezka);
-  // Reads every listed file in list order, then clears the list of files. A
-  // missing file is skipped.
-  virtual void WczytajPliki(const cDevList& urzadzenia);
+  // Reads every listed file in list order, then clears the list of files.
+  // Returns the files that could not be read (a missing one too).
+  [[nodiscard]] virtual std::vector<cNieodczytanyPlik> WczytajPliki(const cDevList& urzadzenia);
   virtual void WyczyscPliki();
   // Both sorts compare time stamps only and keep the order of equal ones.
   virtual void SortujOdNajnowszych();
@@ -50,17 +52,21 @@ class cListaOdbic {
   const std::vector<std::string>& Pliki() const { return mPliki; }
 
  private:
-  void WczytajPlik(const std::string& sciezka, const cDevList& urzadzenia);
+  // False when the file cannot be read; blad then holds the system's words.
+  bool WczytajPlik(const std::string& sciezka, const cDevList& urzadzenia, std::string& blad);
 
   std::vector<std::unique_ptr<cOdbicie>> mOdbicia;
   std::vector<std::string> mPliki;
 };
 
 // The punches of all event files under program_folder: clears the list, adds
-// every "*.csv" (any letter case) of the mirror folders of bus IDs 2 to 9 in
-// rising ID order and by name within a folder, reads them and sorts the punches
-// oldest first. program_folder ends with "/".
-void WczytajOdbiciaZFolderuProgramu(const std::string& program_folder, const cDevList& urzadzenia,
-                                    cListaOdbic& lista);
+// every "*.csv" (any letter case) of the mirror folders of the devices' bus
+// IDs 2 to 9 in rising ID order and by name within a folder, reads them and
+// sorts the punches oldest first. Returns what could not be read: a folder
+// that exists but cannot be listed (a device without a folder has no files
+// yet), an entry that is no regular file, a file whose reading fails; by bus
+// ID, then by file name. program_folder ends with "/".
+[[nodiscard]] std::vector<cNieodczytanyPlik> WczytajOdbiciaZFolderuProgramu(
+    const std::string& program_folder, const cDevList& urzadzenia, cListaOdbic& lista);
 
 }  // namespace olv

@@ -1,7 +1,9 @@
 // olv8-report: the statistics of a program folder as CSV, for scripts and
 // payroll. Exits 0 with the report written; 1 with one Polish line on standard
 // error when the folder has no data, the user is unknown or the output cannot
-// be written (nothing partial is left); 2 on a wrong command line.
+// be written (nothing partial is left); 1 as well, with the report of the rest
+// written, when event files or device folders could not be read, each named on
+// standard error; 2 on a wrong command line.
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -28,10 +30,14 @@ int main(int argc, char** argv) {
   const olv::cLoopClock zegar;
   const std::string folder = opcje->Folder.empty() ? olv::ProgramFolder() : opcje->Folder;
   const olv::cWynikRaportu wynik = olv::UtworzRaport(*opcje, folder, zegar.Now());
+  for (const std::string& opis : wynik.Nieodczytane) {
+    std::fprintf(stderr, "Nie można odczytać: %s.\n", opis.c_str());
+  }
   if (!wynik.Bajty) {
     std::fprintf(stderr, "%s\n", wynik.Blad.c_str());
     return 1;
   }
+  const int kod = wynik.Nieodczytane.empty() ? 0 : 1;
   if (opcje->Plik.empty()) {
     const std::string& bajty = *wynik.Bajty;
     if (std::fwrite(bajty.data(), 1, bajty.size(), stdout) != bajty.size() ||
@@ -39,11 +45,11 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "Nie można zapisać raportu na standardowe wyjście.\n");
       return 1;
     }
-    return 0;
+    return kod;
   }
   if (!olv::WriteFileAtomically(opcje->Plik, *wynik.Bajty)) {
     std::fprintf(stderr, "Nie można zapisać pliku \"%s\".\n", opcje->Plik.c_str());
     return 1;
   }
-  return 0;
+  return kod;
 }

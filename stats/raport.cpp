@@ -38,14 +38,23 @@ void DodajWykres(cCSV& csv, const cZawartoscWykresu& wykres) {
   }
 }
 
-// Every line followed by CR LF, in code page 1250.
-cWynikRaportu Linie(const std::vector<std::string>& linie) {
+// The text form of every punch, each followed by CR LF, in code page 1250; a
+// reader name is a name cell.
+void LinieOdbic(const cWidokListyOdbic& odbicia, cWynikRaportu& wynik) {
   std::string utf8;
-  for (const std::string& linia : linie) utf8 += linia + "\r\n";
-  cWynikRaportu wynik;
+  for (const cOdbicie* odbicie : odbicia.Odbicia()) {
+    const std::string& czytnik = odbicie->NazwaCzytnika();
+    if (NazwaDoArkusza(czytnik) == czytnik) {
+      utf8 += odbicie->ToString();
+    } else {
+      cOdbicie kopia = *odbicie;
+      kopia.UstawNazweCzytnika(NazwaDoArkusza(czytnik));
+      utf8 += kopia.ToString();
+    }
+    utf8 += "\r\n";
+  }
   wynik.Bajty = Utf8ToCp1250(utf8);
   if (!wynik.Bajty) wynik.Blad = "Tekst zawiera znak spoza strony kodowej 1250.";
-  return wynik;
 }
 
 }  // namespace
@@ -74,25 +83,26 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
   }
 
   cListaOdbic lista;
-  WczytajOdbiciaZFolderuProgramu(program_folder, urzadzenia, lista);
-  std::vector<std::string> linie;
-  if (uzytkownik == nullptr) {
-    lista.WypiszTekstowo(linie);
-    return Linie(linie);
+  for (const cNieodczytanyPlik& plik : WczytajOdbiciaZFolderuProgramu(program_folder, urzadzenia, lista)) {
+    wynik.Nieodczytane.push_back(OpisNieodczytanegoPliku(plik, urzadzenia));
   }
   cWidokListyOdbic odbicia;
   odbicia.Zaladuj(lista);
+  if (uzytkownik == nullptr) {
+    LinieOdbic(odbicia, wynik);
+    return wynik;
+  }
   odbicia.ZostawUzytkownika(uzytkownik->ID);
 
   cCSV csv;
   switch (opcje.Rodzaj) {
     case eRodzajRaportu::Odbicia:
-      odbicia.WypiszTekstowo(linie);
-      return Linie(linie);
+      LinieOdbic(odbicia, wynik);
+      return wynik;
     case eRodzajRaportu::Aktualne: {
       const cPanelDzisiejszy panel =
           ObliczPanelDzisiejszy(odbicia, uzytkownik->CzasyPracy, opcje.Tryb, moment);
-      DodajWiersz(csv, {"Nazwa", uzytkownik->Nazwa});
+      DodajWiersz(csv, {"Nazwa", NazwaDoArkusza(uzytkownik->Nazwa)});
       DodajWiersz(csv, {"Godziny pracy", panel.GodzinyPracy});
       DodajWiersz(csv, {"Przyjście", panel.Przyjscie});
       DodajWiersz(csv, {"Wyjście", panel.Wyjscie});

@@ -37,6 +37,7 @@ cZawartoscTabeli ObliczTabeleZdarzen(const cWidokListyOdbic& odbicia_uzytkownika
   tabela.Kolumny[kPrzyjscie].Tlo = cKolor{235, 251, 139};
   tabela.Kolumny[kWyjscie].Tlo = cKolor{190, 156, 250};
   tabela.Kolumny[kNeutralne].Tlo = cKolor{251, 244, 139};
+  tabela.Kolumny[kUrzadzenie].Nazwy = true;
   tabela.Wiersze.reserve(static_cast<size_t>(widok.GetLiczbaOdbic()));
 
   std::string poprzednia_data;

@@ -36,7 +36,7 @@ cKolor cZawartoscTabeli::KolorTla(int kolumna, int wiersz) const {
 }
 
 void cZawartoscTabeli::DodajKolumne(std::string naglowek, int szerokosc) {
-  Kolumny.push_back({std::move(naglowek), szerokosc, std::nullopt});
+  Kolumny.push_back({std::move(naglowek), szerokosc, std::nullopt, false});
 }
 
 cWierszTabeli& cZawartoscTabeli::DodajWiersz() {
@@ -47,7 +47,11 @@ cWierszTabeli& cZawartoscTabeli::DodajWiersz() {
 
 void DodajTabeleDoCSV(const cZawartoscTabeli& tabela, bool z_kolumna_wypelnienia, cCSV& csv) {
   for (const cWierszTabeli& wiersz : tabela.Wiersze) {
-    for (const cKomorkaTabeli& komorka : wiersz.Komorki) csv.DodajKomorke(komorka.Tekst);
+    for (size_t i = 0; i < wiersz.Komorki.size(); ++i) {
+      const std::string& tekst = wiersz.Komorki[i].Tekst;
+      const bool nazwa = i < tabela.Kolumny.size() && tabela.Kolumny[i].Nazwy;
+      csv.DodajKomorke(nazwa ? NazwaDoArkusza(tekst) : tekst);
+    }
     if (z_kolumna_wypelnienia) csv.DodajKomorke("");
     csv.ZakonczWiersz();
   }

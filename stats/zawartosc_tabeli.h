@@ -22,6 +22,8 @@ struct cKolumnaTabeli {
   std::string Naglowek;
   int Szerokosc = 100;
   std::optional<cKolor> Tlo;
+  // The cells hold names: exported as NazwaDoArkusza gives them.
+  bool Nazwy = false;
 };
 
 struct cKomorkaTabeli {
@@ -57,7 +59,8 @@ class cZawartoscTabeli {
 // Adds the table to csv as "do CSV" exports it: every data row's cells from
 // the first column to the last (and one empty cell more when the drawn table
 // has a filler column), each row finished, then one empty row finished, so
-// every table row ends with one line end in the file.
+// every table row ends with one line end in the file. Cells of name columns
+// are guarded against running as formulas.
 void DodajTabeleDoCSV(const cZawartoscTabeli& tabela, bool z_kolumna_wypelnienia, cCSV& csv);
 
 }  // namespace olv

@@ -65,11 +65,21 @@ TEST(Form1StatystykaTest, StatystykaReloadsThePunchesAndOpensTheWindowModally) {
   EXPECT_EQ(wiersze, 1);
   EXPECT_EQ(form.ListaOdbic().GetLiczbaOdbic(), 2);
 
-  // A second opening reads the files again: nothing doubles, a new file counts.
+  // A second opening reads the files again: nothing doubles, a new file
+  // counts, one that cannot be read is named and the window opens on the rest.
   ASSERT_TRUE(WriteFileAtomically(folder + "data/extSD/00000002/20261118.CSV", Zdarzenie(7, 18, 8, "We")));
-  WhenModal([](QWidget* okno) { okno->close(); });
+  ASSERT_TRUE(CreateDirectory(folder + "data/extSD/00000002/20261119.CSV"));
+  const size_t details = komunikaty.Details().size();
+  modalne = false;
+  WhenModal([&](QWidget* okno) {
+    modalne = okno == &form.FormStatystyka();
+    okno->close();
+  });
   form.findChild<QAbstractButton*>("Button5")->click();
+  EXPECT_TRUE(modalne);
   EXPECT_EQ(form.ListaOdbic().GetLiczbaOdbic(), 3);
+  ASSERT_EQ(komunikaty.Details().size(), details + 1);
+  EXPECT_EQ(komunikaty.Details().back(), "urządzenie \"Brama\" (ID 2), plik 20261119.CSV");
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ TEST_F(FolderTest, CollectsEveryCsvOfRegisteredDevicesAndSortsOldestFirst) {
 
   cListaOdbic list;
   list.DodajOdbicie(std::make_unique<cOdbicie>());
-  WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list);
+  EXPECT_TRUE(WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list).empty());
   std::vector<std::string> text;
   list.WypiszTekstowo(text);
   const std::vector<std::string> expected = {
@@ -119,13 +119,35 @@ TEST_F(FolderTest, CollectsEveryCsvOfRegisteredDevicesAndSortsOldestFirst) {
   EXPECT_EQ(list.GetOdbicie(-1), nullptr);
 }
 
-TEST_F(FolderTest, AMissingFileOrFolderGivesNothing) {
+// A device without a mirror folder has no files yet; a listed file that is
+// gone is returned; a file of no device's folder is no fault.
+TEST_F(FolderTest, AMissingFileIsReturnedAMissingFolderIsNoFault) {
   cListaOdbic list;
   list.DodajPlik(home_.Path() + "data/extSD/00000002/BRAK.CSV");
   list.DodajPlik("BEZFOLDERU.CSV");
-  list.WczytajPliki(devices_);
-  WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list);
+  const std::vector<cNieodczytanyPlik> missing = list.WczytajPliki(devices_);
+  ASSERT_EQ(missing.size(), 1u);
+  EXPECT_EQ(OpisNieodczytanegoPliku(missing[0], devices_), "urządzenie \"Brama\" (ID 2), plik BRAK.CSV");
+  EXPECT_EQ(missing[0].Sciezka, home_.Path() + "data/extSD/00000002/BRAK.CSV");
+  EXPECT_FALSE(missing[0].Blad.empty());
+  EXPECT_TRUE(WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list).empty());
   EXPECT_EQ(list.GetLiczbaOdbic(), 0);
+}
+
+// Far more reader names than the lookup starts with, each named twice: every
+// punch keeps its own reader's name and direction.
+TEST_F(FolderTest, ManyReaderNamesInOneFileEachKeepTheirNameAndDirection) {
+  auto name = [](int i) { return i % 150 == 0 ? std::string("Wejście główne") : "R" + std::to_string(i % 150); };
+  std::string lines;
+  for (int i = 0; i < 300; ++i) lines += "0001, 2026-11-02, 08:00:00,   , 0,\"" + name(i) + "\"\r\n";
+  Write(2, "20261102.CSV", lines);
+  cListaOdbic list;
+  ASSERT_TRUE(WczytajOdbiciaZFolderuProgramu(home_.Path(), devices_, list).empty());
+  ASSERT_EQ(list.GetLiczbaOdbic(), 300);
+  for (int i = 0; i < 300; ++i) {
+    EXPECT_EQ(list.GetOdbicie(i)->NazwaCzytnika(), name(i)) << i;
+    EXPECT_EQ(list.GetOdbicie(i)->Kierunek, i % 150 == 0 ? 1 : 0) << i;
+  }
 }
 
 TEST(WidokListyOdbic, FiltersByUserAndInclusiveRangeAndSortsDaysNewestFirst) {

@@ -14,13 +14,17 @@
 // The expected outputs in data/expected were worked out by hand from the
 // files, not taken from the tool.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "common/cp1250.h"
 #include "common/files.h"
+#include "common/virtual_clock.h"
+#include "model/data_files.h"
 #include "stats_test_support.h"
 
 namespace olv {
@@ -114,6 +118,70 @@ TEST_F(Olv8ReportTest, FailsWithOnePolishLineAndWritesNothing) {
     EXPECT_TRUE(wrong.err.starts_with("olv8-report: ")) << args;
     EXPECT_EQ(wrong.out, "") << args;
   }
+}
+
+// A copy of the fixture whose user 1, device 2 and a new reader bear names a
+// spreadsheet would run as formulas, and the same folder turned hostile: device
+// 3's folder a file, a folder where an event file is expected, and (for a user
+// other than root, who reads anything) a file nobody may read. Every report of
+// the hostile folder is the report of the rest, with the faults named and
+// status 1.
+TEST_F(Olv8ReportTest, NamesWhatCannotBeReadAndReportsTheRestWithNamesAsText) {
+  const std::string base = folder_.Path() + "base/";
+  const std::string hostile = folder_.Path() + "hostile/";
+  ASSERT_EQ(std::system(("cp -r " + kHome + " " + base).c_str()), 0);
+  {
+    cVirtualClock clock;
+    cUserList users(clock);
+    cDevList devices(clock);
+    ASSERT_TRUE(WczytajUzytkownikow(base + "data/users.txt", users).Wczytano);
+    ASSERT_TRUE(WczytajUrzadzenia(base + "data/devices.txt", devices).Wczytano);
+    users.GetUserByID(1)->Nazwa = "=SUMA(A1)";
+    devices.GetDeviceByID(2)->Nazwa = "-Brama";
+    ASSERT_TRUE(ZapiszUzytkownikow(base + "data/users.txt", users));
+    ASSERT_TRUE(ZapiszUrzadzenia(base + "data/devices.txt", devices));
+  }
+  const std::string device2 = base + "data/extSD/00000002/";
+  ASSERT_TRUE(WriteFileAtomically(device2 + "20261105.CSV",
+                                  "0001, 2026-11-05, 08:00:00,   , 0,\"@Boczne\"\r\n"));
+  ASSERT_EQ(std::system(("cp -r " + base + " " + hostile).c_str()), 0);
+  ASSERT_EQ(std::system(("rm -r " + base + "data/extSD/00000003 " + hostile + "data/extSD/00000003").c_str()), 0);
+  ASSERT_TRUE(WriteFileAtomically(hostile + "data/extSD/00000003", "not a folder"));
+  ASSERT_TRUE(CreateDirectory(hostile + "data/extSD/00000002/20261104.CSV"));
+  std::string faults =
+      "Nie można odczytać: urządzenie \"-Brama\" (ID 2), plik 20261104.CSV.\n"
+      "Nie można odczytać: urządzenie \"Magazyn;Żółty\" (ID 3), cały folder.\n";
+  if (geteuid() != 0) {
+    ASSERT_TRUE(DeleteFile(device2 + "20261103.CSV"));
+    ASSERT_EQ(chmod((hostile + "data/extSD/00000002/20261103.CSV").c_str(), 0), 0);
+    faults = "Nie można odczytać: urządzenie \"-Brama\" (ID 2), plik 20261103.CSV.\n" + faults;
+  }
+
+  std::string reports[4];
+  const char* kinds[] = {"--user 1 aktualne", "--user 1 zdarzenia", "--user 1 miesieczne", "odbicia"};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(kinds[i]);
+    const std::string args = std::string(" --as-of '2026-12-01 10:00:00' ") + kinds[i];
+    const cRun whole = Run("--home " + base + args);
+    EXPECT_EQ(whole.exit_code, 0);
+    EXPECT_EQ(whole.err, "");
+    const cRun rest = Run("--home " + hostile + args);
+    EXPECT_EQ(rest.exit_code, 1);
+    EXPECT_EQ(rest.err, faults);
+    EXPECT_EQ(rest.out, whole.out);
+    reports[i] = Cp1250ToUtf8(whole.out);
+  }
+  EXPECT_TRUE(reports[0].starts_with("Nazwa;'=SUMA(A1)\r\n")) << reports[0];
+  EXPECT_NE(reports[1].find(";08:00:00;'-Brama\r\n"), std::string::npos) << reports[1];
+  EXPECT_TRUE(reports[2].find(";-") != std::string::npos && reports[2].find('\'') == std::string::npos)
+      << reports[2];
+  EXPECT_NE(reports[3].find(",'@Boczne,0,False\r\n"), std::string::npos) << reports[3];
+
+  const std::string file = folder_.Path() + "raport.csv";
+  const cRun to_file = Run("--home " + hostile + " --as-of '2026-12-01 10:00:00' odbicia -o " + file);
+  EXPECT_EQ(to_file.exit_code, 1);
+  EXPECT_EQ(to_file.err, faults);
+  EXPECT_EQ(ReadWholeFile(file), Utf8ToCp1250(reports[3]));
 }
 
 }  // namespace
