@@ -8,6 +8,7 @@
 
 #include "app/aktywnosc_urzadzen.h"
 #include "app/plan_synchronizacji.h"
+#include "app/stare_dzienniki.h"
 #include "common/files.h"
 #include "common/numbers.h"
 #include "model/access_cleanup.h"
@@ -78,6 +79,7 @@ TForm1::TForm1(cClock& clock, cMessageWindow& komunikaty, const std::vector<std:
   mTimerBleduLogu = mClock.CreateTimer(1, nullptr);
   mLog.UstawObslugeBledu([this](const std::string& path, const std::string&) { ZglosBladLogu(path); });
   CreateDirectory(mFolder + "log");
+  UsunStareDzienniki(mFolder, mClock.Now(), FunkcjaLogujaca());
 
   UtworzPrzyciski();
   setWindowTitle(kTytul);

@@ -24,6 +24,7 @@ class TForm1::cStronaOkna : public cStronaSynchronizacji {
   void PokazProszeCzekac() override { mOkno.PokazProszeCzekacPozniej(); }
   void ZamknijProszeCzekac() override { mOkno.ZamknijProszeCzekac(); }
   void PokazObecnoscUrzadzen() override { mOkno.OdswiezUrzadzenia(false); }
+  bool SciagacZOdpowiadajacych() const override { return false; }
   bool CzySciagnac(const std::string& pytanie) override {
     return mOkno.mKomunikaty.Question("", pytanie, "Tak", "Nie") == kOdpowiedzTak;
   }

@@ -1,6 +1,7 @@
 // olv8-manager: the program. The one optional argument is "DEBUG" (any case),
 // or "--sync", which runs one synchronisation without a window (see
-// synchronizacja_bez_okna.h) and exits with its status. With OLV8_SCREENSHOT
+// synchronizacja_bez_okna.h) and exits with its status; "--help" and
+// "--version" print and exit (see wiersz_polecen.h). With OLV8_SCREENSHOT
 // set to a file name, the program saves a picture of the main window once
 // start-up has finished and exits, which is how a machine without a display
 // shows what the program looks like. OLV8_DEVICES_SCREENSHOT and
@@ -17,7 +18,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
-#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +29,7 @@
 #include "app/form1.h"
 #include "app/synchronizacja_bez_okna.h"
 #include "app/tlumaczenia_qt.h"
+#include "app/wiersz_polecen.h"
 #include "comm/com_socket.h"
 #include "common/loop_clock.h"
 #include "common/program_folder.h"
@@ -76,14 +77,30 @@ bool SaveStatisticsPictures(olv::TForm1& form, const QString& folder) {
   return saved;
 }
 
+std::string Zmienna(const char* nazwa) {
+  const char* wartosc = std::getenv(nazwa);
+  return wartosc ? wartosc : "";
+}
+
+// "" when the program folder can be worked in; else why not, in Polish.
+std::string BrakFolderuProgramu(const std::string& folder) {
+  return olv::SprawdzFolderProgramu(folder, !Zmienna("OLV8_HOME").empty());
+}
+
 int UruchomBezOkna(const std::vector<std::string>& arguments) {
+  const int nie_rozpoczeta = static_cast<int>(olv::eWynikBezOkna::NieRozpoczeta);
   if (arguments.size() != 1) {
     std::fprintf(stderr, "Użycie: olv8-manager --sync (bez innych argumentów)\n");
-    return static_cast<int>(olv::eWynikBezOkna::NieRozpoczeta);
+    return nie_rozpoczeta;
+  }
+  const std::string folder = olv::ProgramFolder();
+  if (const std::string brak = BrakFolderuProgramu(folder); !brak.empty()) {
+    std::printf("%s\n", brak.c_str());
+    return nie_rozpoczeta;
   }
   olv::cLoopClock clock;
   const olv::cSynchronizacjaBezOkna wynik =
-      olv::SynchronizujBezOkna(clock, std::make_unique<olv::TCOMSocket>(), olv::ProgramFolder());
+      olv::SynchronizujBezOkna(clock, std::make_unique<olv::TCOMSocket>(), folder);
   std::fputs(wynik.Podsumowanie.c_str(), stdout);
   return static_cast<int>(wynik.Wynik);
 }
@@ -97,8 +114,21 @@ int main(int argc, char** argv) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
   // Without a window the program needs no display, so no QApplication.
-  if (std::find(arguments.begin(), arguments.end(), "--sync") != arguments.end())
-    return UruchomBezOkna(arguments);
+  switch (olv::WybierzTrybProgramu(arguments, Zmienna)) {
+    case olv::eTrybProgramu::Pomoc:
+      std::fputs(olv::TekstPomocy().c_str(), stdout);
+      return 0;
+    case olv::eTrybProgramu::Wersja:
+      std::fputs(olv::TekstWersji().c_str(), stdout);
+      return 0;
+    case olv::eTrybProgramu::BezOkna:
+      return UruchomBezOkna(arguments);
+    case olv::eTrybProgramu::BrakSesji:
+      std::fputs(olv::TekstBrakuSesji().c_str(), stderr);
+      return static_cast<int>(olv::eWynikBezOkna::NieRozpoczeta);
+    case olv::eTrybProgramu::Okno:
+      break;
+  }
 
   QApplication application(argc, argv);
   // QApplication may have set the locale again; keep the operator's.
@@ -114,8 +144,9 @@ int main(int argc, char** argv) {
 
   olv::cQtMessageWindow komunikaty;
   const std::string folder = olv::ProgramFolder();
-  std::string odmowa;
-  const std::unique_ptr<olv::cBlokadaProgramu> blokada = olv::cBlokadaProgramu::Zajmij(folder, &odmowa);
+  std::string odmowa = BrakFolderuProgramu(folder);
+  const std::unique_ptr<olv::cBlokadaProgramu> blokada =
+      odmowa.empty() ? olv::cBlokadaProgramu::Zajmij(folder, &odmowa) : nullptr;
   if (!blokada) {
     komunikaty.Information(odmowa);
     return static_cast<int>(olv::eWynikBezOkna::NieRozpoczeta);

@@ -130,12 +130,15 @@ std::string PodsumowanieNiepowodzen(
   return tekst;
 }
 
-std::string TekstOdmowySynchronizacji(const std::vector<std::string>& nieobecne) {
-  std::string tekst = "Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami.";
-  if (nieobecne.empty()) return tekst;
-  tekst += "\nNie odpowiedziały urządzenia: ";
+std::string TekstNieodpowiadajacych(const std::vector<std::string>& nieobecne) {
+  std::string tekst = "Nie odpowiedziały urządzenia: ";
   for (size_t i = 0; i < nieobecne.size(); ++i) tekst += (i > 0 ? ", " : "") + nieobecne[i];
   return tekst + ".";
+}
+
+std::string TekstOdmowySynchronizacji(const std::vector<std::string>& nieobecne) {
+  const std::string tekst = "Synchronizacja danych nie jest możliwa. Sprawdź połączenie z urządzeniami.";
+  return nieobecne.empty() ? tekst : tekst + "\n" + TekstNieodpowiadajacych(nieobecne);
 }
 
 std::string TekstPonawiania(const std::string& nazwa, int id, int ponowienie, int najwiecej) {

@@ -74,8 +74,10 @@ std::string PodsumowanieNiepowodzen(
     int ilosc_plikow, const std::vector<cNieudaneZadanie>& niepowodzenia,
     const std::function<std::string(const std::string& port, int id)>& nazwa_urzadzenia);
 
-// The refusal when devices did not answer the search, and a line naming them
-// (their descriptions as OpisUrzadzenia gives them).
+// "Nie odpowiedziały urządzenia: " and the descriptions (as OpisUrzadzenia
+// gives them), joined by ", ", and ".".
+std::string TekstNieodpowiadajacych(const std::vector<std::string>& nieobecne);
+// The refusal when devices did not answer the search, and a line naming them.
 std::string TekstOdmowySynchronizacji(const std::vector<std::string>& nieobecne);
 
 // The line under the progress bar while a device's download is retried:

@@ -37,13 +37,19 @@ void cSynchronizacja::Synchronizuj() {
 void cSynchronizacja::PoSprawdzeniu() {
   // Which devices answered is shown before the operator is told anything.
   mStrona.PokazObecnoscUrzadzen();
-  if (WszystkieUrzadzeniaObecne(mSterownik, mUrzadzenia)) {
+  const std::vector<std::string> nieobecne = NieodpowiadajaceUrzadzenia(mSterownik, mUrzadzenia);
+  if (nieobecne.empty()) {
     F_SciagnijListyPlikowZUrzadzen();
+  } else if (mStrona.SciagacZOdpowiadajacych() && mSterownik.Niepowodzenia().empty() &&
+             static_cast<int>(nieobecne.size()) < mUrzadzenia.CountDevices()) {
+    mStrona.Powiadom(TekstNieodpowiadajacych(nieobecne) + "\nPliki z tych urządzeń nie zostały pobrane.");
+    SciagnijListyPlikow(true);
+    mWynik.Niepelna = true;
   } else {
     mWynik.Odmowa = true;
     mWynik.SzynaNieprzeszukana = !mSterownik.Niepowodzenia().empty();
     mStrona.ZamknijProszeCzekac();
-    mStrona.Powiadom(TekstOdmowySynchronizacji(NieodpowiadajaceUrzadzenia(mSterownik, mUrzadzenia)));
+    mStrona.Powiadom(TekstOdmowySynchronizacji(nieobecne));
     // A port that could not be searched is told with its reason.
     const std::string niepowodzenia =
         TekstNiepowodzenSzukania(mSterownik.Niepowodzenia(), mSterownik, mUrzadzenia);
@@ -56,17 +62,21 @@ void cSynchronizacja::PoSprawdzeniu() {
   if (FunkcjaPoSprawdzeniu) FunkcjaPoSprawdzeniu();
 }
 
-void cSynchronizacja::F_SciagnijListyPlikowZUrzadzen() {
+void cSynchronizacja::F_SciagnijListyPlikowZUrzadzen() { SciagnijListyPlikow(false); }
+
+void cSynchronizacja::SciagnijListyPlikow(bool tylko_odpowiadajace) {
   Log("Form1: F_SciagnijListyPlikowZUrzadzen");
   mWynik = {};
   mStrona.PokazProszeCzekac();
   mSterownik.WyczyscNiepowodzenia();
   mSterownik.WyczyscListeUrzadzenDoSciagnieciaListyPlikow();
+  mUczestnicy.clear();
   const int ile = mUrzadzenia.CountDevices();
   for (int i = 0; i < ile; ++i) {
     const cUrzadzenie* urzadzenie = mUrzadzenia.GetDeviceByIndex(i);
-    if (urzadzenie)
-      mSterownik.DodajUrzadzenieDoSciagnieciaListyPlikow(urzadzenie->Polaczenie.Port, urzadzenie->ID);
+    if (!urzadzenie || (tylko_odpowiadajace && !UrzadzenieOdpowiada(mSterownik, *urzadzenie))) continue;
+    mUczestnicy.push_back(urzadzenie);
+    mSterownik.DodajUrzadzenieDoSciagnieciaListyPlikow(urzadzenie->Polaczenie.Port, urzadzenie->ID);
   }
   mSterownik.FunkcjaPoSciagnieciuList = [this] { PoSciagnieciuListPlikow(); };
   mSterownik.FunkcjaPoSciagnieciuPlikow = [this] { PoSciagnieciuPlikow(); };
@@ -121,7 +131,9 @@ void cSynchronizacja::ZapiszCzasySynchronizacji() {
   const double teraz = mClock.Now();
   const int ile = mUrzadzenia.CountDevices();
   for (int i = 0; i < ile; ++i) {
-    if (cUrzadzenie* urzadzenie = mUrzadzenia.GetDeviceByIndex(i)) urzadzenie->DataOstatniejAktualizacji = teraz;
+    cUrzadzenie* urzadzenie = mUrzadzenia.GetDeviceByIndex(i);
+    if (urzadzenie && std::find(mUczestnicy.begin(), mUczestnicy.end(), urzadzenie) != mUczestnicy.end())
+      urzadzenie->DataOstatniejAktualizacji = teraz;
   }
   const std::string sciezka = mFolder + "data/devices.txt";
   std::string blad;

@@ -1,10 +1,11 @@
 // cSynchronizacja: the synchronisation of the PC with the devices, without a
 // window. It checks that every registered device answers, fetches their file
 // lists, plans the files the mirror lacks, has the driver download them and
-// saves every device's last-synchronisation time. The main window and
-// olv8-manager --sync run this one flow; they differ only in the side they
-// give it (cStronaSynchronizacji): who answers the question and who shows
-// the progress and the messages.
+// saves the last-synchronisation time of every device it fetched from. The
+// main window and olv8-manager --sync run this one flow; they differ only in
+// the side they give it (cStronaSynchronizacji): whether the devices that
+// answered are fetched when others did not, who answers the question and who
+// shows the progress and the messages.
 //
 // Callers must guarantee: the clock, the driver, the device list and the side
 // outlive the object; one thread; program_folder ends with "/"; one
@@ -35,6 +36,10 @@ class cStronaSynchronizacji {
   virtual void ZamknijProszeCzekac() = 0;
   // The search has ended: which registered devices answered is known.
   virtual void PokazObecnoscUrzadzen() = 0;
+  // Whether the devices that answered are fetched from when others did not.
+  // An operator at the window is rather told to mend the connection; a run
+  // that nobody watches fetches what it can.
+  virtual bool SciagacZOdpowiadajacych() const = 0;
   // Whether to download what the question describes.
   virtual bool CzySciagnac(const std::string& pytanie) = 0;
   // The downloads run: their progress is the driver's Postep() until
@@ -49,11 +54,12 @@ class cStronaSynchronizacji {
 
 // What one synchronisation achieved.
 struct cWynikSynchronizacji {
-  // Not every registered device answered the search: nothing was fetched.
+  // Not every registered device answered the search and nothing was fetched.
   bool Odmowa = false;
   // A port could not be searched (missing, or taken by another program).
   bool SzynaNieprzeszukana = false;
-  // A file list or a file could not be had, or the times could not be saved.
+  // A device did not answer, a file list or a file could not be had, or the
+  // times could not be saved.
   bool Niepelna = false;
   int PobranePliki = 0;
   int64_t PobraneBajty = 0;
@@ -82,6 +88,8 @@ class cSynchronizacja : public cLogujacy {
 
  private:
   void PoSprawdzeniu();
+  // tylko_odpowiadajace: only the devices that answered the last search.
+  void SciagnijListyPlikow(bool tylko_odpowiadajace);
   void PoSciagnieciuListPlikow();
   void ZapytajOSciagniecie();
   void PoSciagnieciuPlikow();
@@ -99,6 +107,8 @@ class cSynchronizacja : public cLogujacy {
   ZapisUrzadzen mZapiszUrzadzenia;
   cStronaSynchronizacji& mStrona;
   cWynikSynchronizacji mWynik;
+  // The devices whose file lists were asked for: their times are saved.
+  std::vector<const cUrzadzenie*> mUczestnicy;
   // The files handed to the driver, to tell the fetched from the failed.
   std::vector<cPlikDoSciagniecia> mZaplanowane;
   // What the operator is told when the synchronisation ends: the failures of

@@ -4,6 +4,7 @@
 
 #include "app/blokada_programu.h"
 #include "app/log_file.h"
+#include "app/stare_dzienniki.h"
 #include "app/synchronizacja.h"
 #include "comm/sterownik_wpp.h"
 #include "common/files.h"
@@ -23,6 +24,7 @@ class cStronaBezOkna : public cStronaSynchronizacji {
   void PokazProszeCzekac() override {}
   void ZamknijProszeCzekac() override {}
   void PokazObecnoscUrzadzen() override {}
+  bool SciagacZOdpowiadajacych() const override { return true; }
   bool CzySciagnac(const std::string&) override { return true; }
   void PokazPostep() override {}
   void ZamknijPostep() override {}
@@ -57,6 +59,7 @@ cSynchronizacjaBezOkna SynchronizujBezOkna(cLoopClock& clock, std::unique_ptr<cS
   });
   const LogFunction loguj = [&log](const std::string& text) { log.Zapisz(text); };
   loguj("Form1: SynchronizujBezOkna");
+  UsunStareDzienniki(program_folder, clock.Now(), loguj);
   const auto nie_rozpoczeta = [&loguj](const std::string& powod) {
     loguj("Form1: SynchronizujBezOkna: " + powod);
     return NieRozpoczeta(powod);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/pomiar.h"
 #include "common/cp1250.h"
 #include "common/files.h"
 #include "common/virtual_clock.h"
@@ -38,35 +39,6 @@ constexpr int kLines = 1000000;
 constexpr int kFilesPerDevice = 250;
 constexpr int kUser = 7;
 constexpr int kRuns = 5;
-
-struct cFigures {
-  double best = 0;
-  double median = 0;
-};
-
-// Milliseconds of wall time, or of this process's processor time: a ratio of
-// two runs on a machine shared with other work is only fair in the latter.
-double NowMs(bool processor_time) {
-  if (!processor_time) {
-    return std::chrono::duration<double, std::milli>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-  }
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-}
-
-cFigures Measure(int runs, const std::function<void()>& run, bool processor_time = false) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    const double start = NowMs(processor_time);
-    run();
-    ms.push_back(NowMs(processor_time) - start);
-  }
-  std::sort(ms.begin(), ms.end());
-  return {ms.front(), ms[ms.size() / 2]};
-}
 
 // The files of 8 devices: every device a file a day, lines of many users
 // through the day; user kUser works every weekday of five years on device 2.

@@ -27,6 +27,12 @@ std::optional<double> CzytajMoment(const std::string& tekst) {
   return EncodeDateTime(rok, miesiac, dzien, godzina, minuta, sekunda);
 }
 
+// "YYYY-MM" of a real month.
+bool JestMiesiacem(const std::string& tekst) {
+  const std::optional<double> dzien = CzytajMoment(tekst + "-01 00:00:00");
+  return tekst.size() == 7 && dzien.has_value();
+}
+
 std::optional<eRodzajRaportu> CzytajRodzaj(const std::string& tekst) {
   static const std::pair<const char*, eRodzajRaportu> kRodzaje[] = {
       {"aktualne", eRodzajRaportu::Aktualne},     {"zdarzenia", eRodzajRaportu::Zdarzenia},
@@ -54,7 +60,10 @@ std::string UzycieRaportu() {
          "               użytkownika)\n"
          "Opcje:\n"
          "  --home FOLDER       folder programu (domyślnie: ten, który znajduje program)\n"
-         "  --user ID|UNIQUE    użytkownik (wymagany poza raportem odbicia)\n"
+         "  --user ID|UNIQUE    użytkownik (wymagany poza raportem odbicia i --all)\n"
+         "  --all               wszyscy użytkownicy, wiersz na użytkownika i miesiąc\n"
+         "                      (miesieczne) albo dzień miesiąca --month (dzienne)\n"
+         "  --month RRRR-MM     miesiąc raportu --all dzienne\n"
          "  --mode entry-exit|activity\n"
          "                      tryb zliczania czasu (domyślnie entry-exit)\n"
          "  --as-of \"RRRR-MM-DD GG:MM:SS\"\n"
@@ -78,14 +87,18 @@ std::optional<cOpcjeRaportu> CzytajOpcjeRaportu(const std::vector<std::string>& 
       opcje.Pomoc = true;
       continue;
     }
+    if (opcja == "--all") {
+      opcje.Wszyscy = true;
+      continue;
+    }
     if (opcja.empty() || opcja[0] != '-') {
       if (rodzaj) return blad("podano więcej niż jeden raport: " + opcja);
       rodzaj = CzytajRodzaj(opcja);
       if (!rodzaj) return blad("nieznany raport: " + opcja);
       continue;
     }
-    static const std::vector<std::string> kZWartoscia = {"--home",  "--user",      "--mode",
-                                                         "--as-of", "--separator", "-o"};
+    static const std::vector<std::string> kZWartoscia = {"--home",  "--user",      "--mode", "--as-of",
+                                                         "--separator", "-o", "--month"};
     if (std::find(kZWartoscia.begin(), kZWartoscia.end(), opcja) == kZWartoscia.end()) {
       return blad("nieznana opcja: " + opcja);
     }
@@ -96,6 +109,9 @@ std::optional<cOpcjeRaportu> CzytajOpcjeRaportu(const std::vector<std::string>& 
       opcje.Folder = wartosc.back() == '/' ? wartosc : wartosc + "/";
     } else if (opcja == "--user") {
       opcje.Uzytkownik = wartosc;
+    } else if (opcja == "--month") {
+      if (!JestMiesiacem(wartosc)) return blad("--month przyjmuje miesiąc \"RRRR-MM\"");
+      opcje.Miesiac = wartosc;
     } else if (opcja == "--mode") {
       if (wartosc == "entry-exit") {
         opcje.Tryb = eTrybZliczania::WejscieWyjscie;
@@ -125,6 +141,15 @@ std::optional<cOpcjeRaportu> CzytajOpcjeRaportu(const std::vector<std::string>& 
   if (opcje.Pomoc) return opcje;
   if (!rodzaj) return blad("nie podano raportu");
   opcje.Rodzaj = *rodzaj;
+  if (opcje.Wszyscy) {
+    if (!opcje.Uzytkownik.empty()) return blad("--all wyklucza --user");
+    if (opcje.Rodzaj != eRodzajRaportu::Miesieczne && opcje.Rodzaj != eRodzajRaportu::Dzienne)
+      return blad("--all działa z raportem miesieczne albo dzienne");
+    if ((opcje.Rodzaj == eRodzajRaportu::Dzienne) == opcje.Miesiac.empty())
+      return blad("--month wymaga --all dzienne, a --all dzienne wymaga --month");
+    return opcje;
+  }
+  if (!opcje.Miesiac.empty()) return blad("--month wymaga --all dzienne");
   if (opcje.Uzytkownik.empty() && opcje.Rodzaj != eRodzajRaportu::Odbicia) {
     return blad("nie podano użytkownika (--user)");
   }

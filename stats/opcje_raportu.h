@@ -28,6 +28,10 @@ struct cOpcjeRaportu {
   std::string Folder;
   // ID or Unique; empty when not given.
   std::string Uzytkownik;
+  // --all: every user, for miesieczne and dzienne.
+  bool Wszyscy = false;
+  // --month "YYYY-MM": the month of --all dzienne; empty otherwise.
+  std::string Miesiac;
   eTrybZliczania Tryb = eTrybZliczania::WejscieWyjscie;
   // Empty: now.
   std::optional<double> Moment;

@@ -7,6 +7,7 @@
 #include "stats/csv.h"
 #include "stats/lista_odbic.h"
 #include "stats/panel_dzisiejszy.h"
+#include "stats/raport_wszystkich.h"
 #include "stats/tabela_dzienna.h"
 #include "stats/tabela_miesieczna.h"
 #include "stats/tabela_zdarzen.h"
@@ -57,6 +58,12 @@ void LinieOdbic(const cWidokListyOdbic& odbicia, cWynikRaportu& wynik) {
   if (!wynik.Bajty) wynik.Blad = "Tekst zawiera znak spoza strony kodowej 1250.";
 }
 
+void TekstCSV(const cCSV& csv, int separator, cWynikRaportu& wynik) {
+  std::string powod;
+  wynik.Bajty = csv.Tekst(separator, &powod);
+  if (!wynik.Bajty) wynik.Blad = "Nie można zapisać raportu: " + powod + ".";
+}
+
 }  // namespace
 
 cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& program_folder,
@@ -66,7 +73,7 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
   cUserList uzytkownicy(zegar);
   cDevList urzadzenia(zegar);
   cWynikRaportu wynik;
-  const bool potrzebny_uzytkownik = !opcje.Uzytkownik.empty();
+  const bool potrzebny_uzytkownik = !opcje.Uzytkownik.empty() || opcje.Wszyscy;
   if (!WczytajUrzadzenia(program_folder + "data/devices.txt", urzadzenia).Wczytano ||
       (potrzebny_uzytkownik &&
        !WczytajUzytkownikow(program_folder + "data/users.txt", uzytkownicy).Wczytano)) {
@@ -74,7 +81,7 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
     return wynik;
   }
   const cUzytkownik* uzytkownik = nullptr;
-  if (potrzebny_uzytkownik) {
+  if (!opcje.Uzytkownik.empty()) {
     uzytkownik = ZnajdzUzytkownika(uzytkownicy, opcje.Uzytkownik);
     if (uzytkownik == nullptr) {
       wynik.Blad = "Nieznany użytkownik \"" + opcje.Uzytkownik + "\".";
@@ -85,6 +92,16 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
   cListaOdbic lista;
   for (const cNieodczytanyPlik& plik : WczytajOdbiciaZFolderuProgramu(program_folder, urzadzenia, lista)) {
     wynik.Nieodczytane.push_back(OpisNieodczytanegoPliku(plik, urzadzenia));
+  }
+  if (opcje.Wszyscy) {
+    cCSV csv;
+    if (opcje.Rodzaj == eRodzajRaportu::Dzienne) {
+      DodajDzienneWszystkichDoCSV(uzytkownicy, lista, opcje.Tryb, opcje.Miesiac, csv);
+    } else {
+      DodajMiesieczneWszystkichDoCSV(uzytkownicy, lista, opcje.Tryb, moment, csv);
+    }
+    TekstCSV(csv, opcje.Separator, wynik);
+    return wynik;
   }
   cWidokListyOdbic odbicia;
   odbicia.Zaladuj(lista);
@@ -133,9 +150,7 @@ cWynikRaportu UtworzRaport(const cOpcjeRaportu& opcje, const std::string& progra
       break;
     }
   }
-  std::string powod;
-  wynik.Bajty = csv.Tekst(opcje.Separator, &powod);
-  if (!wynik.Bajty) wynik.Blad = "Nie można zapisać raportu: " + powod + ".";
+  TekstCSV(csv, opcje.Separator, wynik);
   return wynik;
 }
 

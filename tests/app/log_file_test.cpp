@@ -1,5 +1,12 @@
 #include "app/log_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
+
+#include "app/stare_dzienniki.h"
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/virtual_clock.h"
@@ -44,6 +51,37 @@ TEST_F(LogFileTest, UnwritableLogIsReportedOnceAndLaterLinesAreStillTried) {
   EXPECT_TRUE(log.Zapisz("Form1: c"));
   EXPECT_EQ(ReadWholeFile(path).value_or("?"), "13:45:21 Form1: c\r\n");
   EXPECT_EQ(reports.size(), 1u);
+}
+
+// Logs past 90 days go, younger ones and other files stay; an entry that
+// cannot be removed (a folder in a log's place) is left and said in the log.
+TEST_F(LogFileTest, LogsOlderThanNinetyDaysAreRemovedAtStartUp) {
+  ASSERT_TRUE(CreateDirectory(folder + "log"));
+  const time_t now = time(nullptr);
+  tm local{};
+  localtime_r(&now, &local);
+  const double today = EncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                                      local.tm_min, local.tm_sec);
+  const auto make = [&](const std::string& name, int days_old, bool folder_in_place = false) {
+    const std::string path = folder + "log/" + name;
+    ASSERT_TRUE(folder_in_place ? CreateDirectory(path) && CreateDirectory(path + "/x") : WriteFileAtomically(path, "x"));
+    const timespec times[2] = {{now - days_old * 86400, 0}, {now - days_old * 86400, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+  };
+  make("log1.txt", 91);
+  make("log2.txt", 89);
+  make("log3.txt", 400, true);
+  make("notes.txt", 400);
+  make("log.txt", 400);
+  make("log4.txt.bak", 400);
+  std::vector<std::string> lines;
+  UsunStareDzienniki(folder, today, [&](const std::string& line) { lines.push_back(line); });
+  EXPECT_EQ(ListFiles(folder + "log"), (std::vector<std::string>{"log.txt", "log2.txt", "log4.txt.bak", "notes.txt"}));
+  EXPECT_TRUE(DirectoryExists(folder + "log/log3.txt"));
+  ASSERT_EQ(lines.size(), 2u);
+  std::sort(lines.begin(), lines.end());
+  EXPECT_EQ(lines[0].find("Form1: UsunStareDzienniki: nie można usunąć " + folder + "log/log3.txt: "), 0u);
+  EXPECT_EQ(lines[1], "Form1: UsunStareDzienniki: usunięto " + folder + "log/log1.txt");
 }
 
 }  // namespace

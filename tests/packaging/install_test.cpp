@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/files.h"
 #include "tests/app/run_program.h"
@@ -104,6 +105,37 @@ TEST_F(InstallTest, TheInstalledProgramKeepsItsDataInTheUsersDataFolder) {
   EXPECT_FALSE(ListFiles(xdg + "/olv8-manager/log", ".txt").empty());
   EXPECT_FALSE(DirectoryExists(prefix_ + "/bin/log"));
   EXPECT_FALSE(DirectoryExists(prefix_ + "/bin/data"));
+}
+
+// The Debian package of this build, as dpkg-deb reads it: a real maintainer,
+// the libraries as dependencies, every program with its manual page, the
+// copyright and changelog, compressed without a name or time inside.
+TEST_F(InstallTest, ThePackageHoldsItsPagesCopyrightAndChangelog) {
+  const std::string packages = root_ + "/deb";
+  const test::cProgramRun cpack =
+      RunProgram({OLV_CPACK_COMMAND, "-G", "DEB", "-B", packages, "--config", OLV_BINARY_DIR "/CPackConfig.cmake"});
+  ASSERT_EQ(cpack.status, 0) << cpack.output;
+  const std::vector<std::string> debs = ListFiles(packages, ".deb");
+  ASSERT_EQ(debs.size(), 1u);
+  const std::string deb = packages + "/" + debs[0];
+  const test::cProgramRun fields = RunProgram({"dpkg-deb", "-f", deb, "Maintainer", "Depends"});
+  EXPECT_EQ(fields.output.find("localhost"), std::string::npos) << fields.output;
+  EXPECT_NE(fields.output.find("libqt6widgets6"), std::string::npos) << fields.output;
+
+  const std::string tree = root_ + "/deb-tree";
+  ASSERT_EQ(RunProgram({"dpkg-deb", "-x", deb, tree}).status, 0);
+  EXPECT_TRUE(IsExecutable(tree + "/usr/bin/olv8-demo-home"));
+  const std::string doc = tree + "/usr/share/doc/olv8-manager/";
+  EXPECT_EQ(ReadWholeFile(doc + "copyright").value_or("").find("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"), 0u);
+  for (const std::string page : {"olv8-manager", "olv8-report", "olv8-sim", "olv8-demo-home"}) {
+    for (const std::string& gz : {tree + "/usr/share/man/man1/" + page + ".1.gz", doc + "changelog.gz"}) {
+      const std::string bytes = ReadWholeFile(gz).value_or("");
+      ASSERT_GE(bytes.size(), 10u) << gz;
+      EXPECT_EQ(bytes.substr(0, 3), "\x1f\x8b\x08") << gz;
+      EXPECT_EQ(bytes[3] & 0x08, 0) << gz << ": a file name inside";
+      EXPECT_EQ(bytes.substr(4, 4), std::string(4, '\0')) << gz << ": a time stamp inside";
+    }
+  }
 }
 
 }  // namespace

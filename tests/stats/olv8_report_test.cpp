@@ -18,11 +18,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "common/cp1250.h"
 #include "common/files.h"
+#include "common/strings.h"
 #include "common/virtual_clock.h"
 #include "model/data_files.h"
 #include "stats_test_support.h"
@@ -117,6 +120,50 @@ TEST_F(Olv8ReportTest, FailsWithOnePolishLineAndWritesNothing) {
     EXPECT_EQ(wrong.exit_code, 2) << args;
     EXPECT_TRUE(wrong.err.starts_with("olv8-report: ")) << args;
     EXPECT_EQ(wrong.out, "") << args;
+  }
+}
+
+// A demo installation of a dozen users and twenty weeks of events: --all
+// gives, under one header row and in ID order, every user's own monthly rows
+// (without "Suma"), and every user's own days of one month, each after the
+// user's name and ID.
+TEST_F(Olv8ReportTest, AllUsersGiveEachUsersOwnRows) {
+  const std::string home = folder_.Path() + "home";
+  ASSERT_EQ(std::system((OLV_BINARY_DIR "/sim/olv8-demo-home --home " + home + " --port COM1 --weeks 20 --cards " +
+                         home + "/data/extSD >/dev/null")
+                            .c_str()),
+            0);
+  cVirtualClock clock;
+  cUserList users(clock);
+  ASSERT_TRUE(WczytajUzytkownikow(home + "/data/users.txt", users).Wczytano);
+  std::vector<const cUzytkownik*> by_id;
+  users.DlaKazdegoUzytkownika([&](const cUzytkownik& u) { by_id.push_back(&u); });
+  std::sort(by_id.begin(), by_id.end(), [](auto* a, auto* b) { return a->ID < b->ID; });
+  // The demo's events end today, so the reports are computed now.
+  const std::string args = "--home " + home + " --mode activity ";
+  const auto lines = [](const std::string& text, size_t from, auto&& take) {
+    for (size_t at = from; at < text.size(); at = text.find("\r\n", at) + 2) take(text.substr(at, text.find("\r\n", at) + 2 - at));
+  };
+  std::string monthly, daily, month;
+  int users_with_rows = 0;
+  for (const cUzytkownik* u : by_id) {
+    const std::string id = IntToStrZeZerami(u->ID, 4);
+    const std::string prefix = "\"" + *Utf8ToCp1250(u->Nazwa) + "\";" + id + ";";
+    const std::string own_monthly = Run(args + "--user " + id + " miesieczne").out;
+    const std::string own_daily = Run(args + "--user " + id + " dzienne").out;
+    if (month.empty()) month = own_daily.substr(0, 7);
+    users_with_rows += own_monthly.find("\r\n") + 2 < own_monthly.size();
+    lines(own_monthly, own_monthly.find("\r\n") + 2, [&](const std::string& line) { monthly += prefix + line; });
+    lines(own_daily, 0, [&](const std::string& line) {
+      if (line.starts_with(month + "-")) daily += prefix + line;
+    });
+  }
+  EXPECT_GE(users_with_rows, 10);
+  for (const auto& [report, expected] : {std::pair<std::string, std::string>{"miesieczne", monthly}, {"dzienne --month " + month, daily}}) {
+    const cRun all = Run(args + "--all " + report);
+    EXPECT_EQ(all.exit_code, 0) << report;
+    ASSERT_EQ(all.out.find("Nazwa;ID;"), 0u) << report;
+    EXPECT_EQ(all.out.substr(all.out.find("\r\n") + 2), expected) << report;
   }
 }
 

@@ -16,6 +16,7 @@
 #include "stats/csv.h"
 #include "stats/lista_odbic.h"
 #include "stats/panel_dzisiejszy.h"
+#include "stats/raport_wszystkich.h"
 #include "stats/tabela_dzienna.h"
 #include "stats/tabela_miesieczna.h"
 #include "stats/tabela_zdarzen.h"
@@ -211,6 +212,8 @@ void TFormStatystyka::UtworzMenu(QVBoxLayout* uklad) {
   connect(informacje, &QAction::triggered, this, [this] { mPomoc.PokazPomoc(kPomocTrybyZliczaniaCzasu); });
   QMenu* eksport = menu->addMenu("E&ksport");
   akcja(eksport, "do CSV", "MenuDoCSV", [this] { EksportujDoCSV(); });
+  akcja(eksport, "Wszyscy użytkownicy - miesięczne do CSV", "MenuWszyscyMiesieczneDoCSV",
+        [this] { EksportujMiesieczneWszystkichDoCSV(); });
 }
 
 QWidget* TFormStatystyka::UtworzPanelDzisiejszy() {
@@ -452,12 +455,22 @@ std::string TFormStatystyka::WybierzPlik() {
 void TFormStatystyka::EksportujDoCSV() {
   const int indeks = TabelaPanelu(mAktywnyPanel);
   if (indeks < 0) return;
+  ZapiszCSV([this, indeks](cCSV& csv) {
+    DodajTabeleDoCSV(mZawartosci[static_cast<size_t>(indeks)],
+                     mTabele[static_cast<size_t>(indeks)]->MaWypelnienie(), csv);
+  });
+}
+
+void TFormStatystyka::EksportujMiesieczneWszystkichDoCSV() {
+  if (!mUzytkownicy || !mOdbicia) return;
+  ZapiszCSV([this](cCSV& csv) { DodajMiesieczneWszystkichDoCSV(*mUzytkownicy, *mOdbicia, mTryb, mClock.Now(), csv); });
+}
+
+void TFormStatystyka::ZapiszCSV(const std::function<void(cCSV&)>& wypelnij) {
   const std::string sciezka = WybierzPlik();
   if (sciezka.empty()) return;
-
   cCSV csv;
-  DodajTabeleDoCSV(mZawartosci[static_cast<size_t>(indeks)], mTabele[static_cast<size_t>(indeks)]->MaWypelnienie(),
-                   csv);
+  wypelnij(csv);
   std::string powod;
   std::string blad_systemu;
   if (!csv.ZapiszDoPliku(sciezka, cCSV::kSrednik, &powod, &blad_systemu)) {

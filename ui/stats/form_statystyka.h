@@ -4,7 +4,8 @@
 // the list (typing the start of a name finds it), the counting mode in the
 // combo and the panel with the image buttons or the "Widok" menu; "Edycja" →
 // "Czasy pracy" edits the user's planned hours, "Eksport" → "do CSV" writes the
-// active table to a file, "Informacje" opens the help on the counting modes.
+// active table to a file and "Wszyscy użytkownicy - miesięczne do CSV" every
+// user's monthly balance, "Informacje" opens the help on the counting modes.
 //
 // Everything shown is computed by stats/; the window copies it into its labels,
 // tables and charts. It reads the lists it is given and changes nothing but a
@@ -36,6 +37,7 @@ class QVBoxLayout;
 
 namespace olv {
 
+class cCSV;
 class cDevList;
 class cListaOdbic;
 class cMessageWindow;
@@ -68,6 +70,9 @@ class TFormStatystyka : public QDialog {
   void UruchomPanel(ePanelStatystyki panel);
   // "do CSV": the active table to a file the operator chooses.
   void EksportujDoCSV();
+  // "Wszyscy użytkownicy - miesięczne do CSV": every user's monthly balance in
+  // the chosen counting mode, whichever panel is active.
+  void EksportujMiesieczneWszystkichDoCSV();
   // Stands in for the save dialog (tests): returns the chosen path, "" for cancel.
   void UstawWyborPliku(std::function<std::string()> wybor) { mWyborPliku = std::move(wybor); }
 
@@ -90,6 +95,9 @@ class TFormStatystyka : public QDialog {
   void UstawTryb(int indeks);
   void OtworzEdytorCzasuPracy();
   std::string WybierzPlik();
+  // Asks for a file, fills a CSV with wypelnij, writes it there and says how
+  // it went; nothing at all when the operator cancels.
+  void ZapiszCSV(const std::function<void(cCSV&)>& wypelnij);
   QWidget* PanelAktywny() const;
 
   cClock& mClock;

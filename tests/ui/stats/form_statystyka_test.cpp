@@ -248,5 +248,24 @@ TEST_F(FormStatystykaTest, TheSaveDialogStartsEmptyInTheProgramFolderAndAddsTheS
   EXPECT_EQ(komunikaty.Informations().back(), "Wyeskportowano dane do pliku.");
 }
 
+// Every user's monthly balance, whichever panel is active: Zofia's October
+// row of her own table after her name and ID; bartek has no punches.
+TEST_F(FormStatystykaTest, AllUsersMonthlyExportHoldsEachUsersOwnRows) {
+  const std::string wlasny = folder.Path() + "zofia.csv", wszyscy = folder.Path() + "wszyscy.csv";
+  std::string wybrany = wlasny;
+  form.UstawWyborPliku([&] { return wybrany; });
+  form.WybierzWiersz(1);
+  Menu("MenuMiesieczne");
+  Menu("MenuDoCSV");
+  wybrany = wszyscy;
+  Menu("MenuAktualne");
+  Menu("MenuWszyscyMiesieczneDoCSV");
+  EXPECT_EQ(komunikaty.Informations().back(), "Wyeskportowano dane do pliku.");
+  const std::string zofia = ReadWholeFile(wlasny).value_or("");
+  const std::string pazdziernik = zofia.substr(zofia.find("\r\n") + 2);
+  const std::string tekst = ReadWholeFile(wszyscy).value_or("");
+  EXPECT_EQ(tekst.substr(tekst.find("\r\n") + 2), "\"Zofia Nowak\";0001;" + pazdziernik.substr(0, pazdziernik.size() - 3) + "\r\n");
+}
+
 }  // namespace
 }  // namespace olv
