@@ -6,6 +6,11 @@
 // behind by an ended process blocks nothing. The file holds the number of the
 // process that holds it, for the message that refuses a second one.
 //
+// The file is a place others may prepare: it is opened without following a
+// link and taken only when it is a regular file; a new one is private. A file
+// left by another user (a run under sudo) is locked read-only and keeps its
+// content, and a refusal says whose it is.
+//
 // Callers must guarantee: the program folder exists and ends with "/".
 #pragma once
 

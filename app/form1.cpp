@@ -277,11 +277,8 @@ void TForm1::WczytajDane() {
                               ". Program nie zapisze w nim zmian, aby nie utracić jego zawartości.");
       continue;
     }
-    if (wynik.KopiaPliku.empty()) continue;
-    Log("Form1: kopia pliku " + path + ": " + wynik.KopiaPliku);
-    mKomunikaty.Information("Nie wszystkie wiersze pliku " + FileNameOf(path) + " dało się odczytać (pominięto: " +
-                            std::to_string(wynik.PominieteLinie) + "). Kopia pliku została zapisana obok niego jako " +
-                            FileNameOf(wynik.KopiaPliku) + ".");
+    const std::string nieczytelne = KomunikatONieczytelnychLiniach("pliku " + FileNameOf(path), wynik);
+    if (!nieczytelne.empty()) mKomunikaty.Information(nieczytelne);
   }
 }
 

@@ -76,11 +76,10 @@ cSynchronizacjaBezOkna SynchronizujBezOkna(cLoopClock& clock, std::unique_ptr<cS
                              : "Brak zapisanych urządzeń: nie ma pliku " + sciezka + ".");
   }
   if (urzadzenia.CountDevices() == 0) return nie_rozpoczeta("Brak zapisanych urządzeń w pliku " + sciezka + ".");
-  if (!wczytanie.KopiaPliku.empty()) {
-    komunikaty.push_back("Nie wszystkie wiersze pliku " + sciezka + " dało się odczytać (pominięto: " +
-                         std::to_string(wczytanie.PominieteLinie) + "). Kopia pliku została zapisana jako " +
-                         wczytanie.KopiaPliku + ".");
-  }
+  // Devices left out of an unreadable line are not synchronised: the run is
+  // not a full success, whatever it fetches.
+  const std::string nieczytelne = KomunikatONieczytelnychLiniach("pliku urządzeń devices.txt", wczytanie);
+  if (!nieczytelne.empty()) komunikaty.push_back(nieczytelne);
 
   cSterownikWPP sterownik(clock, std::move(port), program_folder);
   sterownik.UstawFunkcjeLogujaca(loguj);
@@ -100,7 +99,7 @@ cSynchronizacjaBezOkna SynchronizujBezOkna(cLoopClock& clock, std::unique_ptr<cS
 
   cSynchronizacjaBezOkna podsumowanie;
   podsumowanie.Wynik = wynik.SzynaNieprzeszukana                  ? eWynikBezOkna::NieRozpoczeta
-                       : wynik.Odmowa || wynik.Niepelna ? eWynikBezOkna::NieWszystkoPobrane
+                       : wynik.Odmowa || wynik.Niepelna || !nieczytelne.empty() ? eWynikBezOkna::NieWszystkoPobrane
                                                         : eWynikBezOkna::WszystkoPobrane;
   podsumowanie.Podsumowanie = "Pobrane pliki: " + std::to_string(wynik.PobranePliki) + ", razem " +
                               std::to_string(wynik.PobraneBajty) + " B.\n";

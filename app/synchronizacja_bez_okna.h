@@ -21,7 +21,7 @@ namespace olv {
 // The exit status of olv8-manager --sync.
 enum class eWynikBezOkna {
   WszystkoPobrane = 0,
-  NieWszystkoPobrane = 1,
+  NieWszystkoPobrane = 1,  // also when devices.txt had lines that could not be read
   NieRozpoczeta = 2,  // no data, a port that could not be searched, another program on the folder
 };
 

@@ -34,7 +34,6 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
 // 1899-12-30 counted from 1970-01-01.
 const int64_t kEpochShift = DaysFromCivil(1899, 12, 30);
 
-int64_t RoundToMs(double value) { return std::llround(value * kMsPerDay); }
 
 int64_t FloorDiv(int64_t a, int64_t b) {
   int64_t q = a / b;
@@ -43,6 +42,17 @@ int64_t FloorDiv(int64_t a, int64_t b) {
 }
 
 }  // namespace
+
+int64_t RoundToMilliseconds(double days) {
+  // Far beyond any date or duration the data can hold, and far enough from
+  // the ends of int64_t that negating, splitting or adding stays defined.
+  constexpr double kLimit = 4.0e18;
+  const double ms = days * kMsPerDay;
+  if (std::isnan(ms)) return 0;
+  if (ms >= kLimit) return static_cast<int64_t>(kLimit);
+  if (ms <= -kLimit) return -static_cast<int64_t>(kLimit);
+  return std::llround(ms);
+}
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -63,7 +73,7 @@ double EncodeDateTime(int year, int month, int day, int hour, int minute, int se
 }
 
 cDateTimeFields DecodeDateTime(double value) {
-  const int64_t total = RoundToMs(value);
+  const int64_t total = RoundToMilliseconds(value);
   const int64_t days = FloorDiv(total, kMsPerDay);
   int64_t ms = total - days * kMsPerDay;
   cDateTimeFields f;
@@ -78,7 +88,7 @@ cDateTimeFields DecodeDateTime(double value) {
 }
 
 double DateOf(double value) {
-  return static_cast<double>(FloorDiv(RoundToMs(value), kMsPerDay));
+  return static_cast<double>(FloorDiv(RoundToMilliseconds(value), kMsPerDay));
 }
 
 double FirstOfMonth(double value) {
@@ -115,7 +125,7 @@ double RoundTimeCorrection(double value) {
 }
 
 std::string FormatDuration(double days, bool with_seconds) {
-  int64_t ms = RoundToMs(days);
+  int64_t ms = RoundToMilliseconds(days);
   const bool negative = ms < 0;
   if (negative) ms = -ms;
   const int64_t hours = ms / 3600000;

@@ -4,10 +4,11 @@
 // millisecond, because the files store times as 15-digit decimals and
 // 0.333333333333333 of a day must read 08:00:00, not 07:59:59.
 //
-// Callers must guarantee: values are finite (the data files' readers refuse
-// others).
+// Callers must guarantee: nothing: a value far outside any real date or
+// duration (even infinite or NaN) gives a wrong text, never an overflow.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace olv {
@@ -26,6 +27,10 @@ constexpr double kOneHour = 1.0 / 24.0;
 constexpr double kOneMinute = 1.0 / 1440.0;
 constexpr double kOneSecond = 1.0 / 86400.0;
 constexpr double kOneMillisecond = 1.0 / 86400000.0;
+
+// The value in whole milliseconds, rounded to the nearest; held within 4E18
+// either way (NaN gives 0), so what is computed from it cannot overflow.
+int64_t RoundToMilliseconds(double days);
 
 bool IsLeapYear(int year);
 // 28 to 31; 0 for a month outside 1 to 12.

@@ -29,7 +29,7 @@ std::string FormatNumber(double value, char decimal_separator) {
 
 std::string FormatNumber(double value) { return FormatNumber(value, DecimalSeparator()); }
 
-std::optional<double> ParseNumber(std::string_view text) {
+std::optional<double> ParseAnyNumber(std::string_view text) {
   std::string s(TrimBlanks(text));
   if (!s.empty() && s[0] == '+') s.erase(0, 1);
   for (char& c : s) {
@@ -38,9 +38,16 @@ std::optional<double> ParseNumber(std::string_view text) {
   if (s.empty()) return std::nullopt;
   double value = 0;
   const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (result.ec != std::errc() || result.ptr != s.data() + s.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
+  // A number beyond what a double holds ("1E999", "1E-999") is a number all
+  // the same, one that no range takes.
+  if (result.ec == std::errc::result_out_of_range && result.ptr == s.data() + s.size()) return NAN;
+  if (result.ec != std::errc() || result.ptr != s.data() + s.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+  const std::optional<double> value = ParseAnyNumber(text);
+  if (!value || !std::isfinite(*value)) return std::nullopt;
   return value;
 }
 

@@ -18,6 +18,10 @@ std::string FormatNumber(double value, char decimal_separator);
 std::string FormatNumber(double value);
 // Blanks around the number are ignored; empty when the text is not a number.
 std::optional<double> ParseNumber(std::string_view text);
+// As ParseNumber, but "inf" and "nan" read as numbers too, and a number beyond
+// what a double holds reads as NaN: for a reader that must tell a value out
+// of range from text that is no number at all.
+std::optional<double> ParseAnyNumber(std::string_view text);
 // A decimal integer that fits in int; blanks around it are ignored.
 std::optional<int> ParseInt(std::string_view text);
 

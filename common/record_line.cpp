@@ -85,4 +85,15 @@ std::vector<std::string> DecodeRecordLine(std::string_view line) {
   return fields;
 }
 
+bool IsCleanRecordLine(std::string_view line) {
+  bool quoted = false;
+  for (char c : line) {
+    const auto b = static_cast<uint8_t>(c);
+    if (b == 0 || (b < 32 && !quoted)) return false;
+    // A doubled quote inside quotes flips twice and stays inside.
+    if (c == '"') quoted = !quoted;
+  }
+  return true;
+}
+
 }  // namespace olv

@@ -21,5 +21,9 @@ std::string EncodeRecordLine(const std::vector<std::string>& fields);
 // are skipped; a comma at the very end adds one empty field. An empty line
 // gives no fields.
 std::vector<std::string> DecodeRecordLine(std::string_view line);
+// False when the line holds a NUL, or a control character (code 1 to 31)
+// outside double quotes: EncodeRecordLine never writes one, and decoding it
+// would cut a field in two and shift the fields after it.
+bool IsCleanRecordLine(std::string_view line);
 
 }  // namespace olv

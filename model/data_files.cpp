@@ -1,5 +1,6 @@
 #include "model/data_files.h"
 
+#include <cerrno>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "common/base64.h"
 #include "common/cp1250.h"
 #include "common/files.h"
+#include "common/record_line.h"
 #include "common/strings.h"
 
 namespace olv {
@@ -21,10 +23,41 @@ struct cSource {
   void Log(const std::string& detail) const { logger.Log(operation + ": " + detail); }
 };
 
+// Editors on other systems may open a file with the UTF-8 byte order mark.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Keeps the whole file beside itself before its unreadable lines are dropped
+// by the next save. An earlier copy is never overwritten: the copies are
+// numbered, path.bad, path.1.bad, path.2.bad and so on. A copy that already
+// holds these bytes serves again, so loading the same file at every start
+// does not pile up copies.
+void KeepCopy(const std::string& path, const std::string& content, const cSource& source,
+              cWynikWczytania& result) {
+  for (int number = 0; number < 1000; ++number) {
+    const std::string copy = path + (number == 0 ? "" : "." + std::to_string(number)) + ".bad";
+    if (ReadWholeFile(copy) == content) {
+      result.KopiaPliku = copy;
+      return;
+    }
+    std::string why;
+    if (WriteNewFile(copy, content, &why)) {
+      source.Log("Kopia pliku z pominiętymi liniami: \"" + copy + "\"");
+      result.KopiaPliku = copy;
+      return;
+    }
+    if (errno != EEXIST) {
+      source.Log("Nie zapisano kopii pliku \"" + copy + "\": " + why);
+      return;
+    }
+  }
+  source.Log("Nie zapisano kopii pliku \"" + path + "\": zbyt wiele kopii");
+}
+
 // The decoded record lines (UTF-8) of a data file; empty when the file is
-// missing or unreadable.
-std::optional<std::vector<std::string>> ReadRecordLines(const std::string& path,
-                                                        const cSource& source,
+// missing or unreadable. readable(record) tells a record line the list can
+// take from one it would misread.
+std::optional<std::vector<std::string>> ReadRecordLines(const std::string& path, const cSource& source,
+                                                        const std::function<bool(std::string_view)>& readable,
                                                         cWynikWczytania& result) {
   if (!FileExists(path)) return std::nullopt;
   const std::optional<std::string> content = ReadWholeFile(path);
@@ -32,42 +65,40 @@ std::optional<std::vector<std::string>> ReadRecordLines(const std::string& path,
     source.Log("Nie można odczytać pliku \"" + path + "\"");
     return std::nullopt;
   }
+  std::string_view text = *content;
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<std::string> records;
-  bool lost_data = false;
-  const std::vector<std::string> lines = SplitLines(*content);
+  const std::vector<std::string> lines = SplitLines(text);
   records.reserve(lines.size());
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string_view line = TrimBlanks(lines[i]);
     const std::string number = std::to_string(i + 1);
-    if (line.empty()) {
-      source.Log("Pomijam pustą linię " + number);
+    const auto skip = [&](const std::string& why) {
+      source.Log("Pomijam " + why);
       ++result.PominieteLinie;
+    };
+    if (line.empty()) {
+      skip("pustą linię " + number);
       continue;
     }
     const std::optional<std::string> decoded = Base64Decode(line);
     if (!decoded) {
-      source.Log("Pomijam linię " + number + ", która nie jest zapisana w Base64");
-      ++result.PominieteLinie;
-      lost_data = true;
+      skip("linię " + number + ", która nie jest zapisana w Base64");
+      ++result.NieczytelneLinie;
       continue;
     }
     if (TrimBlanks(*decoded).empty()) {
-      source.Log("Pomijam pustą linię " + number);
-      ++result.PominieteLinie;
+      skip("pustą linię " + number);
+      continue;
+    }
+    if (!IsCleanRecordLine(*decoded) || !readable(*decoded)) {
+      skip("linię " + number + ", której nie da się odczytać");
+      ++result.NieczytelneLinie;
       continue;
     }
     records.push_back(Cp1250ToUtf8(*decoded));
   }
-  if (lost_data) {
-    const std::string copy = path + ".bad";
-    std::string why;
-    if (WriteFileAtomically(copy, *content, &why)) {
-      source.Log("Kopia pliku z pominiętymi liniami: \"" + copy + "\"");
-      result.KopiaPliku = copy;
-    } else {
-      source.Log("Nie zapisano kopii pliku \"" + copy + "\": " + why);
-    }
-  }
+  if (result.NieczytelneLinie > 0) KeepCopy(path, *content, source, result);
   return records;
 }
 
@@ -103,10 +134,11 @@ bool WriteRecordLines(const std::string& path, const std::vector<std::string>& r
 
 // The list's own parse of the records; both lists load the same way.
 template <typename tList>
-cWynikWczytania LoadList(const std::string& path, tList& list, const char* operation) {
+cWynikWczytania LoadList(const std::string& path, tList& list, const char* operation,
+                         const std::function<bool(std::string_view)>& readable) {
   const cSource source{list, operation};
   cWynikWczytania result;
-  const auto records = ReadRecordLines(path, source, result);
+  const auto records = ReadRecordLines(path, source, readable, result);
   if (!records) return result;
   list.WczytajBazeZPliku(*records);
   result.Wczytano = true;
@@ -126,7 +158,7 @@ bool SaveList(const std::string& path, const tList& list, const char* operation,
 }  // namespace
 
 cWynikWczytania WczytajUzytkownikow(const std::string& path, cUserList& list) {
-  return LoadList(path, list, "Userlist: WczytajUzytkownikow");
+  return LoadList(path, list, "Userlist: WczytajUzytkownikow", cUzytkownik::CzasyWZakresie);
 }
 
 bool ZapiszUzytkownikow(const std::string& path, const cUserList& list, std::string* error) {
@@ -138,7 +170,7 @@ bool ZapiszUzytkownikow(const std::string& path, const cUserList& list, std::str
 }
 
 cWynikWczytania WczytajUrzadzenia(const std::string& path, cDevList& list) {
-  return LoadList(path, list, "Devlist: WczytajUrzadzenia");
+  return LoadList(path, list, "Devlist: WczytajUrzadzenia", [](std::string_view) { return true; });
 }
 
 bool ZapiszUrzadzenia(const std::string& path, const cDevList& list, std::string* error) {
@@ -147,6 +179,15 @@ bool ZapiszUrzadzenia(const std::string& path, const cDevList& list, std::string
     return "urządzenie o ID " + (device ? device->GetIDString() : std::string("?"));
   };
   return SaveList(path, list, "Devlist: ZapiszUrzadzenia", name, error);
+}
+
+std::string KomunikatONieczytelnychLiniach(const std::string& opis_pliku, const cWynikWczytania& wynik) {
+  if (wynik.NieczytelneLinie == 0) return "";
+  const std::string poczatek = "Nie wszystkie wiersze " + opis_pliku + " dało się odczytać (pominięto: " +
+                               std::to_string(wynik.NieczytelneLinie) + "). ";
+  if (wynik.KopiaPliku.empty())
+    return poczatek + "Nie udało się zachować kopii pliku (szczegóły w dzienniku programu).";
+  return poczatek + "Cały plik zachowano obok niego jako " + FileNameOf(wynik.KopiaPliku) + ".";
 }
 
 }  // namespace olv

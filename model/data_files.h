@@ -3,9 +3,13 @@
 // save rewrites the whole file through a temporary file in the same folder, so
 // a failed save leaves the old file whole.
 //
-// Loading skips a line that is empty or not Base64 (and logs it) instead of
-// turning it into a blank record. As the next save drops a skipped line, a
-// file with a line that is not Base64 is first copied whole to path + ".bad".
+// Loading reads past a leading UTF-8 byte order mark and skips a line that is
+// empty or cannot be read (and logs it) instead of turning it into a blank or
+// shifted record. A line cannot be read when it is not Base64, holds a NUL or
+// a control character outside quotes, or (users) holds a planned time outside
+// 00:00-24:00. As the next save drops such a line, the file is first copied
+// whole beside itself; an earlier copy is never overwritten (path.bad, then
+// path.1.bad, path.2.bad, ...), and one holding the same bytes serves again.
 // Saving refuses a text that CP1250 cannot hold: nothing is written and the
 // failure is logged and returned.
 //
@@ -27,12 +31,19 @@ struct cWynikWczytania {
   // unchanged.
   bool Wczytano = false;
   int Rekordy = 0;
-  // Lines left out: empty, or not Base64.
+  // Lines left out: empty, or unreadable.
   int PominieteLinie = 0;
-  // Where the file was copied because a line that is not Base64 was left out;
-  // empty when no copy was needed (or it could not be made, which is logged).
+  // Of those, the lines that held something that could not be read.
+  int NieczytelneLinie = 0;
+  // Where the file was copied because an unreadable line was left out; empty
+  // when no copy was needed (or it could not be made, which is logged).
   std::string KopiaPliku;
 };
+
+// What the operator is told of a load's unreadable lines, in Polish, naming
+// the file as opis_pliku says ("pliku urządzeń devices.txt"); empty when
+// every line was read.
+std::string KomunikatONieczytelnychLiniach(const std::string& opis_pliku, const cWynikWczytania& wynik);
 
 // path: the file, usually ProgramFolder() + "data/users.txt".
 cWynikWczytania WczytajUzytkownikow(const std::string& path, cUserList& list);

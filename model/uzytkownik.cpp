@@ -1,5 +1,6 @@
 #include "model/uzytkownik.h"
 
+#include <optional>
 #include <vector>
 
 #include "common/dates.h"
@@ -63,6 +64,15 @@ void cUzytkownik::FromString(std::string_view line) {
   if (n > 9) CzasyPracy.KoniecOd = TimeOrOne(f[9]);
   if (n > 10) CzasyPracy.KoniecDo = TimeOrOne(f[10]);
   if (n > 11) CzasyPracy.FromString(f[11]);
+}
+
+bool cUzytkownik::CzasyWZakresie(std::string_view line) {
+  const std::vector<std::string> f = DecodeRecordLine(line);
+  for (size_t i = 5; i <= 10 && i < f.size(); ++i) {
+    const std::optional<double> czas = ParseAnyNumber(f[i]);
+    if (czas && !(*czas >= 0.0 && *czas <= 1.0)) return false;
+  }
+  return true;
 }
 
 void cUzytkownik::CopyTo(cUzytkownik& other) const {

@@ -41,6 +41,10 @@ class cUzytkownik {
   // a short line keeps the work times. A number that cannot be read becomes 0
   // (ID, card, Unique) or 1.0 (times); times accept "," and "." alike.
   virtual void FromString(std::string_view line);
+  // False when a planned time in the record line is a number outside 0.0 to
+  // 1.0 (00:00 to 24:00), infinite or NaN: such a line cannot be read (a time
+  // that is no number at all still reads as 1.0).
+  static bool CzasyWZakresie(std::string_view line);
   virtual void CopyTo(cUzytkownik& other) const;
   // The planned work time of the month holding date, in days.
   virtual double WymaganyCzasPracyWMiesiacu(double date) const;

@@ -1,8 +1,8 @@
 #include "sim/demo_home.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstring>
 #include <random>
 
 #include "common/cp1250.h"
@@ -25,11 +25,9 @@ bool Fail(std::string* error, const std::string& why) {
   return false;
 }
 
-// With every missing folder above it.
+// With every missing folder above it, private as the program makes its own.
 bool MakeFolder(const std::string& path, std::string* error) {
-  std::error_code failure;
-  std::filesystem::create_directories(path, failure);
-  return DirectoryExists(path) || Fail(error, "cannot make " + path + ": " + failure.message());
+  return CreateDirectories(path) || Fail(error, "cannot make " + path + ": " + std::strerror(errno));
 }
 
 cDeviceConfig ConfigOf(const cUrzadzenie& device) {

@@ -47,8 +47,10 @@ int main(int argc, char** argv) {
     }
     return kod;
   }
-  if (!olv::WriteFileAtomically(opcje->Plik, *wynik.Bajty)) {
-    std::fprintf(stderr, "Nie można zapisać pliku \"%s\".\n", opcje->Plik.c_str());
+  olv::eBladPliku rodzaj = olv::eBladPliku::kInny;
+  if (!olv::WriteFileAtomically(opcje->Plik, *wynik.Bajty, nullptr, &rodzaj)) {
+    std::fprintf(stderr, "Nie można zapisać pliku \"%s\": %s.\n", opcje->Plik.c_str(),
+                 olv::OpisBleduPliku(rodzaj).c_str());
     return 1;
   }
   return kod;

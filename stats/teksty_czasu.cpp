@@ -1,7 +1,5 @@
 #include "stats/teksty_czasu.h"
 
-#include <cmath>
-
 #include "common/dates.h"
 
 namespace olv {
@@ -14,7 +12,7 @@ std::string TekstDatyICzasu(double wartosc) {
   return FormatDate(wartosc) + " " + FormatDuration(wartosc - DateOf(wartosc), true);
 }
 
-int64_t WMilisekundach(double wartosc) { return std::llround(wartosc * 86400000.0); }
+int64_t WMilisekundach(double wartosc) { return RoundToMilliseconds(wartosc); }
 
 int64_t WSekundach(double wartosc) { return WMilisekundach(wartosc) / 1000; }
 

@@ -4,7 +4,8 @@
 // "YYYY-MM-DD HH:MM:SS". A fraction of a day is rounded to the millisecond,
 // then the milliseconds are dropped.
 //
-// Callers must guarantee: values are finite.
+// Callers must guarantee: nothing: any value gives a text (one far outside
+// real times a wrong one, never an overflow).
 #pragma once
 
 #include <cstdint>

@@ -21,7 +21,6 @@
 #include "model/users_file.h"
 #include "sim/card_users.h"
 #include "sim/sd_card.h"
-#include "tests/app/modal_test_support.h"
 #include "tests/sim/olv8_sim_process.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/qt_clock.h"

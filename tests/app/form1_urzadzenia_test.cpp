@@ -1,8 +1,9 @@
 // The device windows from the main window, in real time against olv8-sim on a
 // pseudo-terminal with the message window scripted: searching all ports,
 // registering a factory-fresh device and giving it its ID, names and button
-// mode; the factory reset; a device that does not get its settings; and the
-// local files of a deleted device, which go only when the deletion is saved.
+// mode, then resetting it to the factory settings; a device that does not get
+// its settings; and the local files of a deleted device, which go only when
+// the deletion is saved.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -179,7 +180,7 @@ class Form1UrzadzeniaTest : public ::testing::Test {
   test::cOlv8SimProcess simulator;
 };
 
-TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsFoundRegisteredGivenItsIdNamesAndButtonModeAndSaved) {
+TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsRegisteredGivenItsIdNamesAndButtonModeAndResetAgain) {
   // An empty card: the device answers to 1 with the factory configuration.
   ASSERT_FALSE(StartSimulator({1}).empty());
   auto form = Make();
@@ -210,7 +211,6 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsFoundRegisteredGivenItsIdNamesA
     Find<cImageButton>(found, "ImageZarejestruj")->click();
     EXPECT_EQ(messages.Informations().back(), "Proszę wybrać urządzenie.");
     list->setCurrentRow(0);
-    found.grab().save(OLV_BINARY_DIR "/form_wyszukane_urzadzenia.png");
     Find<cImageButton>(found, "ImageZarejestruj")->click();
   });
   s.Krok("the registration", [&] { return ModalEditor() && editor.RoboczaLista().CountDevices() == 1; }, [&] {
@@ -258,42 +258,36 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsFoundRegisteredGivenItsIdNamesA
   EXPECT_EQ(KonfoutOf(1), "DeviceID=Magazyn\r\nport0=Wejście z rampy\r\nport1=Dzwonek\r\nbutton=on\r\nRSID=4\r\n");
   EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Magazyn");
   EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "aktywne");
-  EXPECT_EQ(messages.Unscripted(), 0);
   // The configuration was read in memory: no file of it was left anywhere.
   EXPECT_FALSE(FileExists(folder + "tempfile.temp"));
-}
 
-TEST_F(Form1UrzadzeniaTest, AFactoryResetInDebugModeMakesTheDeviceANewOneAtIdOne) {
-  ASSERT_FALSE(StartSimulator({3}).empty());
-  WriteDevices({{"Brama", 3}}, Link());
-  auto form = Make();
-  StartUp(*form);
-  // Debug mode turned on while the program runs offers the reset too.
+  // Debug mode turned on while the program runs offers the factory reset,
+  // which makes the registered device a new one at ID 1.
   Find<QCheckBox>(*form, "CheckBoxDebug")->click();
-  TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
-  TFormWyszukaneUrzadzenia& found = editor.FormWyszukaneUrzadzenia();
-
-  cScenariusz s;
-  s.Krok("the main window", [] { return true; }, [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
-  s.Krok("the editor", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuWyszukajUrzadzenie"); });
-  s.Krok("the found devices", [&] { return Modal("FormWyszukaneUrzadzenia"); }, [&] {
+  const size_t told_before = messages.Informations().size();
+  cScenariusz reset;
+  reset.Krok("the main window", [] { return true; },
+             [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
+  reset.Krok("the editor", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuWyszukajUrzadzenie"); });
+  reset.Krok("the found devices", [&] { return Modal("FormWyszukaneUrzadzenia"); }, [&] {
     EXPECT_EQ(Text(found, "LabelOpis"),
-              "Port: " + Link() + ", ID: 3\nUrządzenie jest zarejestrowane i możesz nim zarządzać");
+              "Port: " + Link() + ", ID: 4\nUrządzenie jest zarejestrowane i możesz nim zarządzać");
     EXPECT_FALSE(Find<cImageButton>(found, "ImageZarejestruj")->isEnabled());
     ASSERT_TRUE(Find<QPushButton>(found, "Button3")->isVisible());
     Find<QPushButton>(found, "Button3")->click();
   });
-  s.Krok("the reset", [&] { return Modal("FormWyszukaneUrzadzenia") && messages.Informations().size() == 1; },
-         [&] { Find<cImageButton>(found, "ImageZamknijOkno")->click(); });
-  s.Krok("the editor again", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuZamknij"); });
-  s.Krok("the main window again", [&] { return !QApplication::activeModalWidget(); });
-  ASSERT_TRUE(s.Wykonaj(60000)) << s.Czekano();
-
-  EXPECT_EQ(messages.Informations()[0], "Urządzenie otrzymało ustawienia fabryczne i odpowiada teraz na ID 1.");
-  EXPECT_TRUE(FileExists(folder + "data/extSD/00000003/sent/00000003"));
-  EXPECT_EQ(KonfoutOf(3), "DeviceID=Rejestrator OLV\r\nport0=wejście\r\nport1=wyjście\r\nbutton=off\r\nRSID=1\r\n");
-  // The file went under its own name, without an extension.
-  EXPECT_TRUE(FileExists(Card(3) + "/00000003"));
+  reset.Krok("the reset",
+             [&] { return Modal("FormWyszukaneUrzadzenia") && messages.Informations().size() == told_before + 1; },
+             [&] { Find<cImageButton>(found, "ImageZamknijOkno")->click(); });
+  reset.Krok("the editor again", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuZamknij"); });
+  reset.Krok("the main window at the end", [&] { return !QApplication::activeModalWidget(); });
+  ASSERT_TRUE(reset.Wykonaj(60000)) << reset.Czekano();
+  EXPECT_EQ(messages.Informations().back(), "Urządzenie otrzymało ustawienia fabryczne i odpowiada teraz na ID 1.");
+  EXPECT_EQ(KonfoutOf(1), "DeviceID=Rejestrator OLV\r\nport0=wejście\r\nport1=wyjście\r\nbutton=off\r\nRSID=1\r\n");
+  // The factory file went under its own name, without an extension.
+  EXPECT_TRUE(FileExists(folder + "data/extSD/00000004/sent/00000004"));
+  EXPECT_TRUE(FileExists(Card(1) + "/00000004"));
+  EXPECT_EQ(messages.Unscripted(), 0);
 }
 
 TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNewOnePendingAndIsTold) {

@@ -36,6 +36,7 @@ TEST(FileListLine, NameIsTheFirstFieldAndSizeTheFourthWhateverTheBlanks) {
   EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, -1));
   EXPECT_FALSE(CzyPlikPotrzebny({"A.CSV", 10}, 10));
   EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, 9));
+  EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, 12)) << "a file that became smaller on the card";
   EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", std::nullopt}, 10));
   EXPECT_TRUE(CzyPlikPotrzebny({"KONFOUT.TXT", 90}, 90));
   EXPECT_TRUE(CzyPlikPotrzebny({"konfout.txt", 90}, 90));
@@ -61,11 +62,12 @@ TEST_F(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
   Local("00000002/SAME.CSV", 10);
   Local("00000002/TRAIL.CSV", 12);
   Local("00000002/GROWN.CSV", 10);
+  Local("00000002/SHRUNK.CSV", 30);
   Local("00000002/KONFOUT.TXT", 90);
   // The same name under another device's folder is not that device's copy.
   Local("00000003/NEW.CSV", 7);
   const std::vector<cListaPlikowZUrzadzenia> lists = {
-      {{"SAME.CSV 1 2 10", "TRAIL.CSV  1  2  12 ", "GROWN.CSV 1 2 20", "KONFOUT.TXT 1 2 90", "NEW.CSV 1 2 7",
+      {{"SAME.CSV 1 2 10", "TRAIL.CSV  1  2  12 ", "GROWN.CSV 1 2 20", "SHRUNK.CSV 1 2 20", "KONFOUT.TXT 1 2 90", "NEW.CSV 1 2 7",
         "../../X.CSV 1 2 5", "LONGNAME1.CSV 1 2 5", "NOSIZE.CSV 1 2"},
        "COM1",
        2},
@@ -77,7 +79,7 @@ TEST_F(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
     wanted.push_back(file.Port + " " + std::to_string(file.Id) + " " + file.NazwaPliku + " " +
                      std::to_string(file.Rozmiar));
   }
-  EXPECT_EQ(wanted, (std::vector<std::string>{"COM1 2 GROWN.CSV 20", "COM1 2 KONFOUT.TXT 90",
+  EXPECT_EQ(wanted, (std::vector<std::string>{"COM1 2 GROWN.CSV 20", "COM1 2 SHRUNK.CSV 20", "COM1 2 KONFOUT.TXT 90",
                                               "COM1 2 NEW.CSV 7", "COM1 2 NOSIZE.CSV -1"}));
   std::vector<std::string> refused;
   for (const auto& file : plan.Odrzucone) refused.push_back(std::to_string(file.Id) + " " + file.Nazwa);

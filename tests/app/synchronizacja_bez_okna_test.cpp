@@ -2,6 +2,7 @@
 // pseudo-terminal: what it fetches, what it says, how it exits, and the lock
 // that keeps a second program off the same folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include "app/blokada_programu.h"
 #include "comm/com_socket.h"
+#include "common/base64.h"
 #include "common/files.h"
 #include "common/strings.h"
 #include "common/virtual_clock.h"
@@ -70,9 +72,30 @@ TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowM
   const std::string port = StartSimulator();
   ASSERT_FALSE(port.empty());
   WriteDevices(port);
+  // Planted in a mirror: the name the temporary file used to have, as a link
+  // to a file outside, and a link in a download's place, written through.
+  ASSERT_TRUE(CreateDirectories(Mirror(3)));
+  ASSERT_TRUE(WriteFileAtomically(folder + "victim", "keep"));
+  ASSERT_EQ(symlink((folder + "victim").c_str(), (Mirror(3) + "26110100.CSV.tmp").c_str()), 0);
+  ASSERT_EQ(symlink((folder + "elsewhere.CSV").c_str(), (Mirror(3) + "26110101.CSV").c_str()), 0);
 
+  const mode_t umask_before = umask(022);
   const test::cProgramRun first = Sync();
+  umask(umask_before);
   EXPECT_EQ(first.status, 0) << first.output;
+  EXPECT_EQ(ReadWholeFile(folder + "victim"), "keep");
+  EXPECT_EQ(ReadWholeFile(folder + "elsewhere.CSV"), ReadWholeFile(Card(3) + "/26110101.CSV"));
+  const auto mode = [](const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 ? st.st_mode : 0;
+  };
+  EXPECT_EQ(mode(Mirror(3) + "26110101.CSV"), S_IFLNK | 0777);
+  // Cards and PINs are nobody else's business, whatever the umask.
+  for (const std::string& made : {folder + "data/extSD", Mirror(2), Mirror(2) + "sent", folder + "log"})
+    EXPECT_EQ(mode(made), S_IFDIR | 0700) << made;
+  for (const std::string& made : {Mirror(2) + "26110100.CSV", folder + "olv8-manager.lock",
+                                  folder + "log/" + ListFiles(folder + "log").at(0)})
+    EXPECT_EQ(mode(made), S_IFREG | 0600) << made;
   int64_t bytes = 0;
   for (int id = 2; id <= 4; ++id) {
     for (const std::string& name : ListFiles(Card(id))) {
@@ -88,13 +111,24 @@ TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowM
             std::string::npos);
 
   // The lock file stays behind; the ended run's lock does not. Only each
-  // device's configuration is fetched again.
+  // device's configuration is fetched again. An editor saved devices.txt
+  // with a byte order mark, and a line was damaged: the devices are all read,
+  // the run says what was skipped, keeps the file without touching the older
+  // copy, and does not call itself a success.
   ASSERT_TRUE(FileExists(folder + "olv8-manager.lock"));
+  const std::string devices = folder + "data/devices.txt";
+  const std::string edited = "\xEF\xBB\xBF" + *ReadWholeFile(devices) + Base64Encode("Zepsute\x01,5") + "\r\n";
+  ASSERT_TRUE(WriteFileAtomically(devices, edited));
+  ASSERT_TRUE(WriteFileAtomically(devices + ".bad", "older copy"));
   const test::cProgramRun second = Sync();
-  EXPECT_EQ(second.status, 0) << second.output;
+  EXPECT_EQ(second.status, 1) << second.output;
   int64_t configurations = 0;
   for (int id = 2; id <= 4; ++id) configurations += FileSize(Card(id) + "/KONFOUT.TXT");
-  EXPECT_EQ(second.output, "Pobrane pliki: 3, razem " + std::to_string(configurations) + " B.\n");
+  EXPECT_EQ(second.output, "Pobrane pliki: 3, razem " + std::to_string(configurations) +
+                               " B.\nNie wszystkie wiersze pliku urządzeń devices.txt dało się odczytać "
+                               "(pominięto: 1). Cały plik zachowano obok niego jako devices.txt.1.bad.\n");
+  EXPECT_EQ(ReadWholeFile(devices + ".bad"), "older copy");
+  EXPECT_EQ(ReadWholeFile(devices + ".1.bad"), edited);
 }
 
 // Biuro is switched off: the others' files are fetched and their times saved;
@@ -181,6 +215,7 @@ TEST_F(SynchronizacjaBezOknaTest, TheLockRefusesASecondProgramOnTheFolder) {
   ASSERT_NE(lock, nullptr) << why;
   EXPECT_EQ(cBlokadaProgramu::Zajmij(folder, &why), nullptr);
   EXPECT_NE(why.find("(proces " + std::to_string(getpid()) + ")"), std::string::npos) << why;
+  EXPECT_EQ(why.find(folder), std::string::npos) << why;
 
   const test::cProgramRun refused = Sync();
   EXPECT_EQ(refused.status, 2);
@@ -191,6 +226,15 @@ TEST_F(SynchronizacjaBezOknaTest, TheLockRefusesASecondProgramOnTheFolder) {
   const test::cProgramRun after = Sync();
   EXPECT_EQ(after.status, 2);
   EXPECT_EQ(after.output.find("Brak zapisanych urządzeń"), 0u) << after.output;
+
+  // A lock file replaced by a link to a data file: refused, the file whole.
+  ASSERT_TRUE(WriteFileAtomically(folder + "victim", "keep"));
+  ASSERT_TRUE(DeleteFile(folder + "olv8-manager.lock"));
+  ASSERT_EQ(symlink((folder + "victim").c_str(), (folder + "olv8-manager.lock").c_str()), 0);
+  const test::cProgramRun linked = Sync();
+  EXPECT_EQ(linked.status, 2);
+  EXPECT_NE(linked.output.find("stoi łącze symboliczne"), std::string::npos) << linked.output;
+  EXPECT_EQ(ReadWholeFile(folder + "victim"), "keep");
 }
 
 // What needs no window runs without a display: the help, the version, and the

@@ -362,5 +362,42 @@ TEST_F(SterownikTest, WaitTaskLastsItsTimeOr100msWhenItIsNoNumber) {
   EXPECT_TRUE(driver->CzyKolejkaZadanPusta());
 }
 
+// Frame numbers are 8-bit: the frame numbered 255, repeated after its lost
+// '{', is known again although the number due next has wrapped to 0.
+TEST_F(SterownikTest, FrameNumbersWrapInAFileOfMoreThan256Frames) {
+  AddDevice(2);
+  const size_t size = 257 * 512 + 300;
+  PutOnCard(2, "BIG.BIN", Pattern(size, 9));
+  size_t acknowledgements = 0;
+  KeepToDevice([&](uint8_t b) { return !(b == '{' && acknowledgements++ == 255); });
+  ASSERT_TRUE(Download({"BIG.BIN"}, {static_cast<int64_t>(size)}));
+  EXPECT_EQ(ReadWholeFile(Mirror(2, "BIG.BIN")), Pattern(size, 9));
+  EXPECT_EQ(Failures(), std::vector<std::string>{});
+  EXPECT_EQ(Restarts(), 0);
+}
+
+// A device that makes a little progress and then stalls is restarted after
+// each stall, yet the whole download stays within the bound of its size
+// counted from the first attempt.
+TEST_F(SterownikTest, ASlowDeviceRestartedAgainAndAgainIsEndedWithinTheBoundFromTheFirstAttempt) {
+  AddDevice(2);
+  const size_t size = 10240;
+  PutOnCard(2, "SLOW.BIN", Pattern(size));
+  // In each attempt every other '{' is lost, so each frame waits about a
+  // second for the PC to ask again; after ten frames none arrives.
+  size_t acknowledgements = 0;
+  KeepToDevice([&](uint8_t b) {
+    if (b == 0xFF) acknowledgements = 0;
+    return b != '{' || (acknowledgements++ % 2 == 1 && acknowledgements <= 20);
+  });
+  const uint64_t start = clock.NowMicros();
+  ASSERT_TRUE(Download({"SLOW.BIN"}, {static_cast<int64_t>(size)}));
+  EXPECT_GE(Restarts(), 2);
+  EXPECT_LE(clock.NowMicros() - start, uint64_t{cSterownikWPP::LimitCzasuPobieraniaMs(size)} * 1000 + 1000000);
+  EXPECT_EQ(Failures(), std::vector<std::string>{
+                            "COM1 2 \"SLOW.BIN\" Urządzenie przesyłało plik dłużej, niż pozwala jego rozmiar"});
+  EXPECT_FALSE(ReadWholeFile(Mirror(2, "SLOW.BIN")));
+}
+
 }  // namespace
 }  // namespace olv

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -63,6 +64,14 @@ TEST(Dates, DurationsAboveADayAndNegativeAndDateParts) {
   EXPECT_EQ(FormatDuration(kOneHour + 30 * kOneMinute + 59 * kOneSecond, false), "01:30");
   const double t = EncodeDateTime(2024, 5, 7, 9, 0, 0);
   EXPECT_EQ(FormatDate(t, 1) + " " + FormatDate(t, 2) + " " + FormatDate(t), "2024 2024-05 2024-05-07");
+  // Far beyond any real duration the text is wrong but bounded, never an overflow.
+  const std::pair<double, const char*> extremes[] = {
+      {1E300, "1111111111111:06:40"}, {-1E300, "-1111111111111:06:40"}, {HUGE_VAL, "1111111111111:06:40"},
+      {-1E14, "-1111111111111:06:40"}, {NAN, "00:00:00"}};
+  for (const auto& [days, text] : extremes) {
+    EXPECT_EQ(FormatDuration(days, true), text) << days;
+    EXPECT_FALSE(FormatDate(days).empty());
+  }
 }
 
 TEST(Dates, RoundTimeCorrectionCarriesHalfAMillisecondIntoTheNextDay) {

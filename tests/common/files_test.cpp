@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
@@ -32,15 +34,27 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
   EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{"users.txt"});
 }
 
+// A disk that fills in the middle of the write (a file size limit binds root
+// too): the old file stays whole and no temporary file is left.
 TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndSaysWhy) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   const std::string path = dir_ + "/devices.txt";
   ASSERT_TRUE(WriteFileAtomically(path, "keep me"));
-  chmod(dir_.c_str(), 0555);
+  rlimit before{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+  const auto signal_before = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = before;
+  small.rlim_cur = 4;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   std::string error;
-  EXPECT_FALSE(WriteFileAtomically(path, "lost", &error));
-  EXPECT_FALSE(error.empty());
+  eBladPliku kind = eBladPliku::kInny;
+  const bool written = WriteFileAtomically(path, "longer than four bytes", &error, &kind);
+  setrlimit(RLIMIT_FSIZE, &before);
+  signal(SIGXFSZ, signal_before);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(kind, eBladPliku::kBrakMiejsca);
+  EXPECT_NE(error.find("File too large"), std::string::npos) << error;
   EXPECT_EQ(ReadWholeFile(path), "keep me");
+  EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{"devices.txt"});
 }
 
 TEST_F(FilesTest, WriteIntoAMissingFolderFails) {

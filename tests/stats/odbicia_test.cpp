@@ -46,6 +46,7 @@ TEST(LiniaZdarzenia, ReadsFieldsByPositionAndRefusesAnythingThatIsNoMoment) {
       {"0001, 2026-11-00, 08:00:00,   , 0,\"x\"", false},
       {"0001, 2026-11-02, 25:00:00,   , 0,\"x\"", false},
       {"0001, 2026-11-02, 08:60:00,   , 0,\"x\"", false},
+      {"0001, 2026-11-02, 08:00:60,   , 0,\"x\"", false},
       {"0001; 2026-11-02, 08:00:00,   , 0,\"x\"", false},
   };
   for (const cCase& c : cases) {

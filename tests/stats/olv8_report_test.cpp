@@ -100,18 +100,26 @@ TEST_F(Olv8ReportTest, WritesEveryReportOfTheFolderByteForByte) {
 TEST_F(Olv8ReportTest, FailsWithOnePolishLineAndWritesNothing) {
   const std::string file = folder_.Path() + "raport.csv";
   const std::string unwritable = folder_.Path() + "brak/raport.csv";
+  // A FIFO in the report's place is refused, not replaced (as root, a device
+  // node would be replaced the same way).
+  const std::string fifo = folder_.Path() + "kolejka.csv";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const std::pair<std::string, std::string> failures[] = {
       {"--home " + kHome + " --user 3 dzienne -o " + file, "Nieznany użytkownik \"3\".\n"},
       {"--home " + folder_.Path() + " --user 1 dzienne -o " + file,
        "Brak danych w folderze \"" + folder_.Path() + "\".\n"},
       {"--home " + kHome + " --user 1 dzienne -o " + unwritable,
-       "Nie można zapisać pliku \"" + unwritable + "\".\n"}};
+       "Nie można zapisać pliku \"" + unwritable + "\": folder docelowy nie istnieje lub nie jest folderem.\n"},
+      {"--home " + kHome + " --user 1 dzienne -o " + fifo,
+       "Nie można zapisać pliku \"" + fifo + "\": w miejscu pliku stoi kolejka lub plik urządzenia, a nie zwykły plik.\n"}};
   for (const auto& [args, error] : failures) {
     const cRun run = Run(args);
     EXPECT_EQ(run.exit_code, 1) << args;
     EXPECT_EQ(run.err, error);
     EXPECT_FALSE(FileExists(file));
   }
+  struct stat st {};
+  EXPECT_TRUE(stat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
 
   for (const char* args : {"--user 1", "--user 1 tygodnie", "--user 1 dzienne --mode daily",
                            "dzienne", "--as-of 2026-12-01 --user 1 dzienne",

@@ -1,13 +1,15 @@
 // What the window tests share: one QApplication for the whole test program
 // (created before the first test by a GoogleTest environment), running the
 // event loop until something happened, answering a modal window from inside
-// its own loop, and a temporary program folder.
+// its own loop (and ending it when the answer left it open), and a temporary
+// program folder.
 #pragma once
 
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -57,21 +59,62 @@ inline void RunFor(int ms) {
   while (elapsed.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+// Ends a modal window the way its close box would, past any refusal to close.
+inline void EndModal(QWidget* window) {
+  if (auto* dialog = qobject_cast<QDialog*>(window)) {
+    dialog->done(QDialog::Rejected);
+  } else {
+    window->close();
+  }
+}
+
 // Calls act with the modal window once one is shown (from inside its own
-// event loop), for up to 5 s.
-inline void WhenModal(std::function<void(QWidget*)> act) {
-  auto* poll = new QTimer;
-  auto* elapsed = new QElapsedTimer;
-  elapsed->start();
-  QObject::connect(poll, &QTimer::timeout, [poll, elapsed, act] {
+// event loop): the one named name, or any when name is empty; for up to
+// limit_ms. A wrong modal window found at the limit, or the window act left
+// open for 3 s while nothing stood above it, is ended and the test fails
+// naming it, so a fault shows as a failure, never as a hang.
+inline void WhenModal(std::function<void(QWidget*)> act, const QString& name = {}, int limit_ms = 5000) {
+  // Parented to the application, so a timer still running when the program
+  // ends goes with it.
+  auto* poll = new QTimer(qApp);
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QObject::connect(poll, &QTimer::timeout, [poll, elapsed, act, name, limit_ms] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal && elapsed->elapsed() < 5000) return;
+    const bool found = modal && modal->isVisible() && (name.isEmpty() || modal->objectName() == name);
+    if (!found && elapsed.elapsed() < limit_ms) return;
     poll->stop();
     poll->deleteLater();
-    delete elapsed;
-    if (modal) act(modal);
+    if (!found) {
+      if (modal) {
+        ADD_FAILURE() << "waited for " << name.toStdString() << ", found " << modal->objectName().toStdString();
+        EndModal(modal);
+      }
+      return;
+    }
+    const QPointer<QWidget> window = modal;
+    act(modal);
+    auto* watch = new QTimer(qApp);
+    QElapsedTimer open_alone;
+    open_alone.start();
+    QObject::connect(watch, &QTimer::timeout, [watch, open_alone, window]() mutable {
+      if (window && window->isVisible() && QApplication::activeModalWidget() != window) open_alone.restart();
+      if (window && window->isVisible() && open_alone.elapsed() < 3000) return;
+      watch->stop();
+      watch->deleteLater();
+      if (!window || !window->isVisible()) return;
+      ADD_FAILURE() << window->objectName().toStdString() << " still open 3 s after the test acted on it";
+      EndModal(window);
+    });
+    watch->start(20);
   });
   poll->start(5);
+}
+
+// For the main window, where the please-wait window comes and goes before the
+// one to act on.
+inline void WhenModalNamed(const QString& name, std::function<void(QWidget*)> act, int limit_ms = 20000) {
+  WhenModal(std::move(act), name, limit_ms);
 }
 
 // The colour of one pixel of the widget as drawn.

@@ -46,15 +46,5 @@ TEST(ImageButtonTest, HighlightFollowsTheMouseAndItClicksLikeAPlainButton) {
   EXPECT_EQ(clicks, 4);
 }
 
-TEST(ImageButtonTest, EveryPictureIsBuiltIn) {
-  for (const ePicture picture :
-       {ePicture::kUrzadzenieNieaktywne, ePicture::kUrzadzenieAktywne, ePicture::kEdytorUrzadzen,
-        ePicture::kEdytorUzytkownikow, ePicture::kEdytorDostepow, ePicture::kSynchronizacja,
-        ePicture::kStatystyka, ePicture::kOk, ePicture::kAnuluj}) {
-    EXPECT_FALSE(Picture(picture).isNull()) << static_cast<int>(picture);
-  }
-  EXPECT_NE(Picture(ePicture::kUrzadzenieAktywne).toImage(), Picture(ePicture::kUrzadzenieNieaktywne).toImage());
-}
-
 }  // namespace
 }  // namespace olv

@@ -6,7 +6,6 @@
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/qt_message_window.h"
-#include "ui/common/scripted_message_window.h"
 
 namespace olv {
 namespace {

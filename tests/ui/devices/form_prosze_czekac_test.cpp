@@ -1,7 +1,6 @@
 #include "ui/devices/form_prosze_czekac.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTimer>
 
 #include "gtest/gtest.h"

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "common/dates.h"
@@ -218,13 +220,22 @@ TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOld
   EXPECT_NE(tekst.find("\r\n2026-10;"), std::string::npos);
   EXPECT_EQ(tekst.substr(tekst.size() - 3), ";\r\n");
 
-  // The temporary file cannot be made: the old file stays whole.
-  std::filesystem::create_directory(wybrany + ".tmp");
+  // A FIFO chosen as the file is refused, not replaced; a link to the file
+  // already written is written through and stays a link.
+  const std::string plik = wybrany;
+  wybrany = folder.Path() + "kolejka.csv";
+  ASSERT_EQ(mkfifo(wybrany.c_str(), 0600), 0);
   Menu("MenuDzienne");
   Menu("MenuDoCSV");
   ASSERT_EQ(komunikaty.Informations().size(), 2u);
-  EXPECT_EQ(komunikaty.Informations()[1], "Nie można zapisać pliku " + wybrany + ": plik jest używany lub w jego miejscu stoi folder.");
-  EXPECT_EQ(ReadWholeFile(wybrany).value_or(""), tekst);
+  EXPECT_EQ(komunikaty.Informations()[1], "Nie można zapisać pliku " + wybrany +
+                                              ": w miejscu pliku stoi kolejka lub plik urządzenia, a nie zwykły plik.");
+  EXPECT_TRUE(std::filesystem::is_fifo(wybrany));
+  wybrany = folder.Path() + "lacze.csv";
+  std::filesystem::create_symlink(plik, wybrany);
+  Menu("MenuDoCSV");
+  EXPECT_TRUE(std::filesystem::is_symlink(wybrany));
+  EXPECT_NE(ReadWholeFile(plik).value_or(""), tekst);
 }
 
 TEST_F(FormStatystykaTest, TheSaveDialogStartsEmptyInTheProgramFolderAndAddsTheSuffix) {

@@ -16,23 +16,6 @@ QString Joined(int topic) {
   return lines.join('\n');
 }
 
-TEST(FormHelpTest, TopicsHaveTheirEntriesAndTitlesAndNothingOutsideThem) {
-  const char* entries[] = {"Użytkownicy", "Urządzenia", "Tryby zliczania czasu", "Dostępy do urządzenia",
-                           "Dodawanie urządzeń"};
-  const char* titles[] = {"UŻYTKOWNICY", "URZĄDZENIA", "TRYBY ZLICZANIA CZASU", "DOSTĘPY DO URZĄDZENIA",
-                          "DODAWANIE URZĄDZEŃ"};
-  for (int topic = 0; topic < kLiczbaTematowPomocy; ++topic) {
-    EXPECT_EQ(NazwaTematuPomocy(topic), entries[topic]);
-    ASSERT_GE(TekstPomocy(topic).size(), 3u);
-    EXPECT_EQ(TekstPomocy(topic)[0], titles[topic]);
-  }
-  // A line that carries double quotes.
-  EXPECT_NE(TekstPomocy(0)[19].find("nazywa się \"krótkim\" numerem (standard 24-bit)."), std::string::npos);
-  EXPECT_TRUE(TekstPomocy(5).empty());
-  EXPECT_TRUE(TekstPomocy(-1).empty());
-  EXPECT_EQ(NazwaTematuPomocy(5), "");
-}
-
 TEST(FormHelpTest, OpensOnTheTopicFollowsTheListAndShowsModallyUntilZamknij) {
   TFormHelp form;
   auto* list = form.findChild<QListWidget*>("ListBox1");
