@@ -306,8 +306,8 @@ bool TForm1::CzyNieczytelny(const std::string& path, std::string* error) {
   if (std::find(mNieczytelnePliki.begin(), mNieczytelnePliki.end(), path) == mNieczytelnePliki.end()) {
     return false;
   }
-  const std::string message = "plik " + path + " nie został odczytany przy starcie programu";
-  Log("Form1: Zapisz: nie zapisuję, bo " + message);
+  const std::string message = "plik " + FileNameOf(path) + " nie został odczytany przy starcie programu";
+  Log("Form1: Zapisz: nie zapisuję " + path + ", bo " + message);
   if (error) *error = message;
   return true;
 }

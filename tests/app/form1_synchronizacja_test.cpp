@@ -249,6 +249,9 @@ TEST_F(SynchronizacjaTest, ADeviceThatSendsNoFileListIsToldBeforeTheQuestionAbou
   for (int id : {2, 4})
     EXPECT_EQ(ReadWholeFile(Mirror(id) + EventFile(0)), ReadWholeFile(Card(id) + "/" + EventFile(0)));
   EXPECT_EQ(FileSize(Mirror(3) + EventFile(0)), -1);
+  // Only the devices whose lists came are counted as synchronised.
+  EXPECT_EQ(form->DevList().GetDeviceByID(3)->DataOstatniejAktualizacji, 0);
+  for (int id : {2, 4}) EXPECT_GT(form->DevList().GetDeviceByID(id)->DataOstatniejAktualizacji, 0) << id;
 }
 
 TEST_F(SynchronizacjaTest, APortThatCannotBeOpenedIsToldWithTheDevicesBehindIt) {

@@ -191,7 +191,7 @@ TEST_F(SynchronizacjaBezOknaTest, FilesThatCouldNotBeFetchedAreNamed) {
 TEST_F(SynchronizacjaBezOknaTest, CannotStartWithoutDataOrWithThePortTaken) {
   const test::cProgramRun no_data = Sync();
   EXPECT_EQ(no_data.status, 2);
-  EXPECT_EQ(no_data.output, "Brak zapisanych urządzeń: nie ma pliku " + folder + "data/devices.txt.\n");
+  EXPECT_EQ(no_data.output, "Brak zapisanych urządzeń: nie ma pliku devices.txt.\n");
 
   WriteCards();
   const std::string port = StartSimulator();

@@ -475,7 +475,7 @@ void TFormStatystyka::ZapiszCSV(const std::function<void(cCSV&)>& wypelnij) {
   std::string blad_systemu;
   if (!csv.ZapiszDoPliku(sciezka, cCSV::kSrednik, &powod, &blad_systemu)) {
     if (mLog) mLog("FormStatystyka: do CSV: nie zapisano pliku " + sciezka + ": " + (blad_systemu.empty() ? powod : blad_systemu));
-    mKomunikaty.Information("Nie można zapisać pliku " + sciezka + ": " + powod + ".");
+    mKomunikaty.Information("Nie można zapisać pliku " + FileNameOf(sciezka) + ": " + powod + ".");
     return;
   }
   mKomunikaty.Information("Wyeskportowano dane do pliku.");

@@ -1,6 +1,7 @@
 #include "ui/devices/form_prosze_czekac.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 
 #include "gtest/gtest.h"
