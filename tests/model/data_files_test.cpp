@@ -191,7 +191,7 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   std::string error;
   EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/folder.txt", devices_, &error));
   // The operator reads Polish; the system's words go to the log alone.
-  EXPECT_EQ(error, "Nie zapisano pliku \"" + dir_ + "/folder.txt\": plik jest używany lub w jego miejscu stoi folder");
+  EXPECT_EQ(error, "Nie zapisano pliku \"folder.txt\": plik jest używany lub w jego miejscu stoi folder");
   EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + dir_ + "/folder.txt\": cannot replace " +
                      dir_ + "/folder.txt: Is a directory"));
 
