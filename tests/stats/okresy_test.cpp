@@ -103,6 +103,10 @@ TEST_F(MonthlyTest, CompleteMonthsNewestFirstUnderTheirSum) {
                               {"2026-10", "181:30:00", "176:00:00", "+05:30:00"},
                               {"2026-09", "08:00:00", "176:00:00", "-168:00:00"}}));
   EXPECT_EQ(table.KolorTekstu(3, 0), kKolorCzerwony);
+
+  // Worked less than a second over the plan: on target by the seconds shown.
+  user_.CzasyPracy.KoniecPracy -= 0.02 * kOneSecond;
+  EXPECT_EQ(Texts(Table())[1], (std::vector<std::string>{"2026-11", "168:00:00", "167:59:59", "-00:00:00"}));
 }
 
 TEST(WykresySredniegoCzasu, AveragesPerWeekMonthAndWeekday) {
