@@ -1,25 +1,12 @@
 // data/users.txt and data/devices.txt. The fixtures in data/ were written
 // independently of the model, as a Polish Windows installation writes the
-// files (CP1250 names, decimal commas, Base64 lines, CR LF). Their record
-// lines:
-//   users_windows.txt
-//     "Zbigniew Łęcki",12,1234,00007B3039,123456789,"0,333333333333333",
-//        "0,666666666666667","0,326388888888889","0,34375","0,659722222222222",
-//        "0,677083333333333",12345
-//     "Żaneta Ćwik-Ślązak",7,,0A0B0C0D0E,-2045678901,"0,291666666666667","0,625",
-//        "0,28125","0,3125","0,6125","0,65",135
-//     "Jan ""Kowal"", senior",9999,7654321,0000000000,5000,"0,375",
-//        "0,708333333333333","0,369444444444444","0,388888888888889","0,7",
-//        "0,722222222222222",
-//     Ola,15,55,0000000000,777
-//   users_broken.txt: the first line above, an empty line, a line that is not
-//     Base64, another empty line, then the last line above. (Tests load a copy:
-//     loading it writes a ".bad" copy beside it.)
-//   devices_windows.txt
-//     "Wejście główne",2,"Czytnik wejście",1,"Czytnik wyjście",2,0,
-//        "45419,3755787037",COM3,115200,123456789#-2045678901,100200300
-//     Magazyn,3,Drzwi,0,Przycisk,0,1,0,/dev/ttyUSB0,115200,,100200400
-//     Biuro,4,A,1,B,2,1,"45419,5",COM3,9600,5##7,100200500
+// files: CP1250 names, times with decimal commas in quoted fields ("0,625"),
+// 15-digit fractions ("0,333333333333333"), Base64 lines, CR LF.
+// users_windows.txt holds the four users the first test reads (the third with
+// an empty working-days field, the last a short line without times);
+// users_broken.txt the first and last of them around two empty lines and one
+// that is not Base64 (tests load a copy: loading writes a ".bad" copy beside
+// it); devices_windows.txt the three devices the first test reads.
 #include "model/data_files.h"
 
 #include <gtest/gtest.h>

@@ -87,7 +87,7 @@ class EdycjaUzytkownikowTest : public ::testing::Test {
   cUserList users{clock};
 };
 
-TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheName) {
+TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheNameEditingIgnoresTheUserItself) {
   ASSERT_EQ(DodajUzytkownikaZDialogu(users, Dane("Ala", "1", "1234", "0")).Komunikat, "");
   const struct {
     cDaneUzytkownika dane;
@@ -123,16 +123,13 @@ TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheName) {
   EXPECT_EQ(user->Karta.GetWartosc(), 1193046u);
   EXPECT_EQ(DodajUzytkownikaZDialogu(users, Dane("Y", "3", "", "1193046")).Komunikat,
             "Wybrany numer karty jest już zarejestrowany");
-}
 
-TEST_F(EdycjaUzytkownikowTest, EditingKeepsTheUniqueAndIgnoresTheUserItself) {
-  const int32_t ala = DodajUzytkownikaZDialogu(users, Dane("Ala", "1", "1234", "5")).Unique;
-  ASSERT_NE(DodajUzytkownikaZDialogu(users, Dane("Ola", "2", "", "6")).Unique, 0);
-  // The same ID, PIN and card as before are no conflict with itself.
-  cWynikZapisuUzytkownika wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "1", "1234", "5"));
+  // Editing keeps the Unique; the user's own ID, PIN and card are no conflict.
+  const int32_t ala = users.GetUserByID(1)->Unique;
+  cWynikZapisuUzytkownika wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "1", "1234", "0"));
   EXPECT_EQ(wynik.Komunikat, "");
   EXPECT_EQ(wynik.Unique, ala);
-  EXPECT_EQ(EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "2", "1234", "5")).Komunikat,
+  EXPECT_EQ(EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "2", "1234", "0")).Komunikat,
             "Wybrane ID jest już zarejestrowane");
   wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "77", "", "5"));
   EXPECT_EQ(wynik.Unique, ala);
