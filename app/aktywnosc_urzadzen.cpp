@@ -40,7 +40,7 @@ std::vector<std::string> NieodpowiadajaceUrzadzenia(cSterownikWPP& sterownik, co
   for (int i = 0; i < ile; ++i) {
     const cUrzadzenie* urzadzenie = urzadzenia.GetDeviceByIndex(i);
     if (urzadzenie && !UrzadzenieOdpowiada(sterownik, *urzadzenie))
-      nieobecne.push_back(OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->Polaczenie.Port, urzadzenie->ID));
+      nieobecne.push_back(OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->ID));
   }
   return nieobecne;
 }
@@ -49,7 +49,16 @@ std::string TekstNiepowodzenSzukania(const std::vector<cNieudaneZadanie>& niepow
                                      cSterownikWPP& sterownik, const cDevList& urzadzenia) {
   if (niepowodzenia.empty()) return "";
   std::string tekst = "Nie udało się przeszukać szyny:";
-  for (const cNieudaneZadanie& niepowodzenie : niepowodzenia) tekst += "\n  " + niepowodzenie.Powod;
+  // The port itself is a path the operator need not know: its devices name it.
+  for (const cNieudaneZadanie& niepowodzenie : niepowodzenia) {
+    std::string nazwy;
+    for (int i = 0; i < urzadzenia.CountDevices(); ++i) {
+      const cUrzadzenie* urzadzenie = urzadzenia.GetDeviceByIndex(i);
+      if (urzadzenie && urzadzenie->Polaczenie.Port == niepowodzenie.Port)
+        nazwy += (nazwy.empty() ? "" : ", ") + OpisUrzadzenia(urzadzenie->Nazwa, urzadzenie->ID);
+    }
+    tekst += "\n  " + niepowodzenie.Powod + (nazwy.empty() ? "" : " (" + nazwy + ")");
+  }
   const std::vector<std::string> nieobecne = NieodpowiadajaceUrzadzenia(sterownik, urzadzenia);
   if (!nieobecne.empty()) tekst += "\nNie odpowiedziały urządzenia:";
   for (const std::string& opis : nieobecne) tekst += "\n  " + opis;

@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <cstdio>
 
 #include "app/aktywnosc_urzadzen.h"
+#include "app/plan_synchronizacji.h"
 #include "app/stare_dzienniki.h"
 #include "common/files.h"
 #include "common/numbers.h"
@@ -196,7 +198,8 @@ LogFunction TForm1::FunkcjaLogujaca() {
 void TForm1::ZglosBladLogu(const std::string& path) {
   mTimerBleduLogu->SetHandler([this, path] {
     mTimerBleduLogu->Stop();
-    mKomunikaty.Information("Nie można zapisać dziennika programu w pliku " + path +
+    std::fprintf(stderr, "olv8-manager: nie można zapisać dziennika %s\n", path.c_str());
+    mKomunikaty.Information("Nie można zapisać dziennika programu w pliku " + FileNameOf(path) +
                             ". Program działa dalej, ale jego działania nie będą zapisywane.");
   });
   mTimerBleduLogu->Start();
@@ -269,7 +272,8 @@ void TForm1::WczytajDane() {
   for (const auto& [path, wynik] : {std::pair{urzadzenia, wynik_urzadzen}, std::pair{uzytkownicy, wynik_uzytkownikow}}) {
     if (!wynik.Wczytano && (FileExists(path) || DirectoryExists(path))) {
       mNieczytelnePliki.push_back(path);
-      mKomunikaty.Information("Nie można odczytać pliku " + path +
+      Log("Form1: nie odczytano pliku " + path);
+      mKomunikaty.Information("Nie można odczytać pliku " + FileNameOf(path) +
                               ". Program nie zapisze w nim zmian, aby nie utracić jego zawartości.");
       continue;
     }
@@ -302,8 +306,8 @@ bool TForm1::CzyNieczytelny(const std::string& path, std::string* error) {
   if (std::find(mNieczytelnePliki.begin(), mNieczytelnePliki.end(), path) == mNieczytelnePliki.end()) {
     return false;
   }
-  const std::string message = "plik " + path + " nie został odczytany przy starcie programu";
-  Log("Form1: Zapisz: nie zapisuję, bo " + message);
+  const std::string message = "plik " + FileNameOf(path) + " nie został odczytany przy starcie programu";
+  Log("Form1: Zapisz: nie zapisuję " + path + ", bo " + message);
   if (error) *error = message;
   return true;
 }
@@ -361,6 +365,16 @@ cWlasciwosciPolaczenia TForm1::WybierzPolaczenie(const cWlasciwosciPolaczenia& o
 void TForm1::PokazProszeCzekac() {
   mProszeCzekacZamowione = true;
   mFormProszeCzekac->Pokaz();
+}
+
+void TForm1::PokazProszeCzekacPrzyWysylaniu() {
+  mFormProszeCzekac->UstawFunkcjeTaktu([this] {
+    const auto urzadzenie = mSterownik->BiezaceUrzadzenie();
+    const int id = urzadzenie ? urzadzenie->Id : 0;
+    const std::string nazwa = urzadzenie ? NazwaUrzadzenia(*mDevList, urzadzenie->Port, id) : "";
+    mFormProszeCzekac->UstawTekst(Q(TekstWysylania(nazwa, id)));
+  });
+  PokazProszeCzekac();
 }
 
 void TForm1::PokazProszeCzekacPozniej() {

@@ -124,6 +124,8 @@ class TForm1 : public QWidget {
   // shows it through the function launcher once the current event has returned,
   // unless ZamknijProszeCzekac came first.
   void PokazProszeCzekac();
+  // As PokazProszeCzekac, the window naming the device the driver sends to.
+  void PokazProszeCzekacPrzyWysylaniu();
   void PokazProszeCzekacPozniej();
   void ZamknijProszeCzekac();
 

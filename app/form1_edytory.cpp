@@ -7,6 +7,7 @@
 #include "app/aktywnosc_urzadzen.h"
 #include "app/form1.h"
 #include "app/wysylanie_users.h"
+#include "common/files.h"
 #include "common/numbers.h"
 #include "ui/common/message_window.h"
 #include "ui/devices/form_prosze_czekac.h"
@@ -89,8 +90,8 @@ bool TForm1::ZapiszDoPliku(bool uzytkownicy) {
   std::string blad;
   if (uzytkownicy ? ZapiszUzytkownikow(sciezka, &blad) : ZapiszUrzadzenia(sciezka, &blad)) return true;
   Log("Form1: nie zapisano " + sciezka + ": " + blad);
-  mKomunikaty.Information("Nie udało się zapisać pliku " + sciezka + ": " + blad +
-                          ". Zmian nie wysłano do urządzeń.");
+  mKomunikaty.Information("Nie udało się zapisać pliku " + FileNameOf(sciezka) +
+                          ". Przyczyna została zapisana w dzienniku programu. Zmian nie wysłano do urządzeń.");
   return false;
 }
 
@@ -127,7 +128,7 @@ bool TForm1::WyslijUsersDoUrzadzen(const std::vector<int32_t>& urzadzenia) {
       ZamknijProszeCzekac();
     };
     mSterownik->WyslijPliki();
-    if (mWysylanieTrwa) PokazProszeCzekac();
+    if (mWysylanieTrwa) PokazProszeCzekacPrzyWysylaniu();
     // The failures are read only once the driver has finished with the job.
     while (mWysylanieTrwa) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const std::vector<cNieudaneZadanie>& wysylania = mSterownik->Niepowodzenia();

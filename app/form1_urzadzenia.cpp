@@ -26,6 +26,7 @@ class cUslugiUrzadzenFormy1 : public cUslugiUrzadzen {
   cDevList& GlownaListaUrzadzen() override { return *mForm.mDevList; }
   cSterownikWPP& Sterownik() override { return *mForm.mSterownik; }
   void PokazProszeCzekac() override { mForm.PokazProszeCzekac(); }
+  void PokazProszeCzekacPrzyWysylaniu() override { mForm.PokazProszeCzekacPrzyWysylaniu(); }
   void PokazProszeCzekacPozniej() override { mForm.PokazProszeCzekacPozniej(); }
   void ZamknijProszeCzekac() override { mForm.ZamknijProszeCzekac(); }
 
@@ -37,17 +38,11 @@ class cUslugiUrzadzenFormy1 : public cUslugiUrzadzen {
     mForm.PokazProszeCzekacPozniej();
   }
 
-  void OdswiezUrzadzenia() override {
-    // The search ends on a later turn of the loop, so the window is up before
-    // the end closes it.
-    mForm.SprawdzAktywnoscUrzadzen(
-        [this] {
-          mForm.ZamknijProszeCzekac();
-          mForm.OdswiezUrzadzenia(false);
-        },
-        false);
-    mForm.PokazProszeCzekac();
+  void SprawdzUrzadzenia(const cDevList& lista, std::function<void()> po_sprawdzeniu) override {
+    SzukajZarejestrowanychUrzadzen(*mForm.mSterownik, lista, std::move(po_sprawdzeniu));
   }
+
+  void OdswiezUrzadzenia() override { mForm.OdswiezUrzadzenia(false); }
 
   cWlasciwosciPolaczenia WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne) override {
     return mForm.WybierzPolaczenie(obecne);

@@ -9,10 +9,13 @@
 // device and of the user editor with a user selected. With
 // OLV8_SCREENSHOT_STATS set to a folder, it also opens "Statystyka" and saves
 // the first user's daily and averages panels there (stats-daily.png,
-// stats-averages.png).
+// stats-averages.png), each as the window stands at its default size on a
+// 1024 x 768 screen.
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 #include <clocale>
@@ -25,6 +28,7 @@
 #include "app/blokada_programu.h"
 #include "app/form1.h"
 #include "app/synchronizacja_bez_okna.h"
+#include "app/tlumaczenia_qt.h"
 #include "app/wiersz_polecen.h"
 #include "comm/com_socket.h"
 #include "common/loop_clock.h"
@@ -41,6 +45,20 @@ bool SaveGrab(QWidget& widget, const QString& path) {
   return false;
 }
 
+// The window at its size, centred on a 1024 x 768 screen of a dark grey: what
+// does not fit the screen is missing from the picture.
+bool SaveOnScreen(QWidget& widget, const QString& path) {
+  QImage screen(1024, 768, QImage::Format_RGB32);
+  screen.fill(QColor(64, 64, 64));
+  const QPixmap window = widget.grab();
+  QPainter painter(&screen);
+  painter.drawPixmap((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2, window);
+  painter.end();
+  if (screen.save(path, "PNG")) return true;
+  std::fprintf(stderr, "olv8-manager: cannot save %s\n", path.toLocal8Bit().constData());
+  return false;
+}
+
 // Opens "Statystyka" and, once its window is up, saves the first user's daily
 // and averages panels into folder and closes it; false when a picture could
 // not be saved.
@@ -50,9 +68,9 @@ bool SaveStatisticsPictures(olv::TForm1& form, const QString& folder) {
   QTimer::singleShot(0, &statystyka, [&statystyka, &saved, folder] {
     statystyka.WybierzWiersz(0);
     statystyka.UruchomPanel(olv::ePanelStatystyki::Dzienne);
-    saved = SaveGrab(statystyka, folder + "/stats-daily.png") && saved;
+    saved = SaveOnScreen(statystyka, folder + "/stats-daily.png") && saved;
     statystyka.UruchomPanel(olv::ePanelStatystyki::Srednie);
-    saved = SaveGrab(statystyka, folder + "/stats-averages.png") && saved;
+    saved = SaveOnScreen(statystyka, folder + "/stats-averages.png") && saved;
     statystyka.close();
   });
   form.F_PokazFormStatystyka();
@@ -118,6 +136,11 @@ int main(int argc, char** argv) {
   // Lets the desktop match the window to the installed entry and its icon.
   QGuiApplication::setDesktopFileName("olv8-manager");
   QApplication::setWindowIcon(QIcon::fromTheme("olv8-manager"));
+  if (!olv::ZaladujTlumaczeniaQt()) {
+    std::fprintf(stderr,
+                 "olv8-manager: nie znaleziono polskich tłumaczeń Qt (pakiet qt6-translations-l10n); "
+                 "teksty Qt pozostaną angielskie\n");
+  }
 
   olv::cQtMessageWindow komunikaty;
   const std::string folder = olv::ProgramFolder();

@@ -83,9 +83,8 @@ std::string TekstPytaniaOSciagniecie(int ilosc_plikow, int64_t laczny_rozmiar) {
          std::to_string(SzacowanyCzasSciaganiaSek(ilosc_plikow)) + "sek. Kontynuować?";
 }
 
-std::string OpisUrzadzenia(const std::string& nazwa, const std::string& port, int id) {
-  return (nazwa.empty() ? std::string("urządzenie") : nazwa) + " (port " + port + ", ID " +
-         std::to_string(id) + ")";
+std::string OpisUrzadzenia(const std::string& nazwa, int id) {
+  return (nazwa.empty() ? std::string("urządzenie") : nazwa) + " (ID " + std::to_string(id) + ")";
 }
 
 std::string LiczbaPlikow(int ilosc) {
@@ -124,7 +123,7 @@ std::string PodsumowanieNiepowodzen(
   for (const cUrzadzenie& u : urzadzenia) {
     std::string powody;
     for (const std::string& p : u.Powody) powody += (powody.empty() ? "" : "; ") + p;
-    tekst += "\n" + OpisUrzadzenia(nazwa_urzadzenia(u.Port, u.Id), u.Port, u.Id) + ": ";
+    tekst += "\n" + OpisUrzadzenia(nazwa_urzadzenia(u.Port, u.Id), u.Id) + ": ";
     tekst += (u.Pliki.empty() ? std::string() : LiczbaPlikow(static_cast<int>(u.Pliki.size())) + " – ") + powody;
   }
   tekst += nieudane < ilosc_plikow ? "\nPozostałe pliki zostały pobrane." : "\nŻaden plik nie został pobrany.";
@@ -145,6 +144,11 @@ std::string TekstOdmowySynchronizacji(const std::vector<std::string>& nieobecne)
 std::string TekstPonawiania(const std::string& nazwa, int id, int ponowienie, int najwiecej) {
   return (nazwa.empty() ? "Urządzenie ID " + std::to_string(id) : nazwa) + ": ponowienie pobierania " +
          std::to_string(ponowienie) + " z " + std::to_string(najwiecej);
+}
+
+std::string TekstWysylania(const std::string& nazwa, int id) {
+  if (id == 0) return "Proszę czekać...";
+  return "Wysyłanie do urządzenia " + (nazwa.empty() ? "o ID " + std::to_string(id) : nazwa) + "...";
 }
 
 std::string TekstNiepowodzen(
@@ -177,10 +181,11 @@ std::string TekstNiepowodzen(
   }
   std::string tekst = naglowek;
   for (const cUrzadzenieZNiepowodzeniami& u : urzadzenia) {
-    tekst += "\n" + OpisUrzadzenia(nazwa_urzadzenia(u.Port, u.Id), u.Port, u.Id) + ":";
+    tekst += "\n" + OpisUrzadzenia(nazwa_urzadzenia(u.Port, u.Id), u.Id) + ":";
     for (const cPowod& p : u.Powody) {
+      // A file sent is named by its path on this computer: only its name is told.
       std::string pliki;
-      for (const std::string& plik : p.Pliki) pliki += (pliki.empty() ? "" : ", ") + plik;
+      for (const std::string& plik : p.Pliki) pliki += (pliki.empty() ? "" : ", ") + FileNameOf(plik);
       tekst += "\n  " + (pliki.empty() ? p.Powod : pliki + " – " + p.Powod);
     }
   }

@@ -60,8 +60,9 @@ int SzacowanyCzasSciaganiaSek(int ilosc_plikow);
 // "Potrzeba ściągnąć N plików o łącznej wielkości S B. Potrwa to ~Tsek. Kontynuować?"
 std::string TekstPytaniaOSciagniecie(int ilosc_plikow, int64_t laczny_rozmiar);
 
-// "Brama (port COM3, ID 2)"; "urządzenie (port COM3, ID 2)" without a name.
-std::string OpisUrzadzenia(const std::string& nazwa, const std::string& port, int id);
+// "Brama (ID 2)"; "urządzenie (ID 2)" without a name. The port is left to the
+// log: it may be a path on this computer.
+std::string OpisUrzadzenia(const std::string& nazwa, int id);
 
 // "1 plik", "3 pliki", "5 plików", "22 pliki".
 std::string LiczbaPlikow(int ilosc);
@@ -82,6 +83,10 @@ std::string TekstOdmowySynchronizacji(const std::vector<std::string>& nieobecne)
 // The line under the progress bar while a device's download is retried:
 // "Magazyn: ponowienie pobierania 2 z 3" (the device's ID without a name).
 std::string TekstPonawiania(const std::string& nazwa, int id, int ponowienie, int najwiecej);
+
+// The please-wait window's line while files are sent: "Wysyłanie do urządzenia
+// Magazyn..." (by ID without a name); "Proszę czekać..." for id 0 (no device).
+std::string TekstWysylania(const std::string& nazwa, int id);
 
 // naglowek, then for every device in the order of its first failure its
 // description (nazwa_urzadzenia gives the registered name, "" for none) and

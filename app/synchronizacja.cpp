@@ -110,6 +110,10 @@ void cSynchronizacja::ZapytajOSciagniecie() {
   // list: the operator learns it before deciding about the others.
   if (!mSterownik.Niepowodzenia().empty()) {
     mWynik.Niepelna = true;
+    // A device whose list did not come is not synchronised: its time stays.
+    for (const cNieudaneZadanie& n : mSterownik.Niepowodzenia()) {
+      std::erase_if(mUczestnicy, [&](const cUrzadzenie* u) { return u->Polaczenie.Port == n.Port && u->ID == n.Id; });
+    }
     mStrona.Powiadom(TekstNiepowodzenSterownika("Nie udało się pobrać listy plików z urządzeń:") +
                      "\nPliki z tych urządzeń nie zostaną teraz pobrane.");
     mSterownik.WyczyscNiepowodzenia();
@@ -140,7 +144,7 @@ void cSynchronizacja::ZapiszCzasySynchronizacji() {
   if (!mZapiszUrzadzenia(sciezka, &blad)) {
     Log("Form1: ZapytajOSciagniecie: nie zapisano " + sciezka + ": " + blad);
     mWynik.Niepelna = true;
-    mRaport = "Nie udało się zapisać czasu synchronizacji w pliku " + sciezka + ": " + blad + ".";
+    mRaport = "Nie udało się zapisać czasu synchronizacji w pliku devices.txt: " + blad + ".";
   }
 }
 

@@ -55,7 +55,7 @@ cSynchronizacjaBezOkna SynchronizujBezOkna(cLoopClock& clock, std::unique_ptr<cS
   CreateDirectory(program_folder + "log");
   cLogFile log(LogFilePath(program_folder, clock.GetTickCount()), clock);
   log.UstawObslugeBledu([&komunikaty](const std::string& path, const std::string&) {
-    komunikaty.push_back("Nie można zapisać dziennika programu w pliku " + path + ".");
+    komunikaty.push_back("Nie można zapisać dziennika programu w pliku " + FileNameOf(path) + ".");
   });
   const LogFunction loguj = [&log](const std::string& text) { log.Zapisz(text); };
   loguj("Form1: SynchronizujBezOkna");
@@ -72,10 +72,10 @@ cSynchronizacjaBezOkna SynchronizujBezOkna(cLoopClock& clock, std::unique_ptr<cS
   const cWynikWczytania wczytanie = WczytajUrzadzenia(sciezka, urzadzenia);
   if (!wczytanie.Wczytano) {
     return nie_rozpoczeta(FileExists(sciezka) || DirectoryExists(sciezka)
-                             ? "Nie można odczytać pliku " + sciezka + ". Synchronizacja nie została rozpoczęta."
-                             : "Brak zapisanych urządzeń: nie ma pliku " + sciezka + ".");
+                             ? "Nie można odczytać pliku devices.txt. Synchronizacja nie została rozpoczęta."
+                             : "Brak zapisanych urządzeń: nie ma pliku devices.txt.");
   }
-  if (urzadzenia.CountDevices() == 0) return nie_rozpoczeta("Brak zapisanych urządzeń w pliku " + sciezka + ".");
+  if (urzadzenia.CountDevices() == 0) return nie_rozpoczeta("Brak zapisanych urządzeń w pliku devices.txt.");
   // Devices left out of an unreadable line are not synchronised: the run is
   // not a full success, whatever it fetches.
   const std::string nieczytelne = KomunikatONieczytelnychLiniach("pliku urządzeń devices.txt", wczytanie);

@@ -112,6 +112,11 @@ std::optional<cSterownikWPP::cPonawianie> cSterownikWPP::PonawianePobieranie() c
   return ponawianie;
 }
 
+std::optional<cSterownikWPP::cUrzadzenieNaSzynie> cSterownikWPP::BiezaceUrzadzenie() {
+  if (mBiezaceId == 0 || mKolejka.CzyPusta()) return std::nullopt;
+  return cUrzadzenieNaSzynie{mBiezacyPort, mBiezaceId};
+}
+
 uint32_t cSterownikWPP::LimitCzasuPobieraniaMs(uint64_t rozmiar) {
   const uint64_t bajty_na_sekunde = kPredkosc / 10;
   const uint64_t czas_linii_ms = std::min(rozmiar, kNajwiekszyRozmiarDoLimitu) * 1000 / bajty_na_sekunde;
@@ -274,9 +279,9 @@ void cSterownikWPP::RobZadanie(cZadanie& zadanie) {
       if (nastepne == nullptr) break;
       if (nastepne->Rodzaj == eRodzajZadania::AktywujUrzadzenie) {
         mBiezaceId = ParseInt(nastepne->Parametr).value_or(0);
-        PorzucUrzadzenie("Nie można otworzyć portu " + parametr);
+        PorzucUrzadzenie("Nie można otworzyć portu szeregowego");
       } else if (nastepne->Rodzaj == eRodzajZadania::SzukajUrzadzen) {
-        PorzucUrzadzenie("Nie można otworzyć portu " + parametr);
+        PorzucUrzadzenie("Nie można otworzyć portu szeregowego");
       }
       break;
     }
@@ -285,7 +290,7 @@ void cSterownikWPP::RobZadanie(cZadanie& zadanie) {
       mBiezaceId = ParseInt(parametr).value_or(0);
       if (!mWPP.AktywujUrzadzenie(mBiezaceId)) {
         PorzucUrzadzenie(mWPP.Port().IsOpen() ? "Niepoprawny numer urządzenia " + parametr
-                                               : "Port " + mBiezacyPort + " nie jest otwarty");
+                                               : std::string("Port szeregowy nie jest otwarty"));
         ZakonczZadanie();
       }
       break;
@@ -344,8 +349,9 @@ void cSterownikWPP::RobZadanie(cZadanie& zadanie) {
       if (mWPP.WyslijPlik(parametr)) {
         mTimerBrakuOdpowiedzi->Start();
       } else {
-        PorzucUrzadzenie(mWPP.Port().IsOpen() ? "Nie można odczytać pliku " + parametr
-                                               : "Port " + mBiezacyPort + " nie jest otwarty");
+        // The failure names the file already; the path is in the log line.
+        PorzucUrzadzenie(mWPP.Port().IsOpen() ? std::string("Nie można odczytać pliku")
+                                               : std::string("Port szeregowy nie jest otwarty"));
         ZakonczZadanie();
       }
       break;

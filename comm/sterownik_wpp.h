@@ -132,6 +132,13 @@ class cSterownikWPP : public cLogujacy {
   };
   // Empty while no download is being retried.
   std::optional<cPonawianie> PonawianePobieranie() const;
+  // The device the running job works with now (its port and bus ID); empty
+  // while no job runs or between devices.
+  struct cUrzadzenieNaSzynie {
+    std::string Port;
+    int Id = 0;
+  };
+  std::optional<cUrzadzenieNaSzynie> BiezaceUrzadzenie();
   // What failed since the list was last emptied.
   const std::vector<cNieudaneZadanie>& Niepowodzenia() const { return mNiepowodzenia; }
   void WyczyscNiepowodzenia();

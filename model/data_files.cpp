@@ -112,11 +112,10 @@ bool WriteRecordLines(const std::string& path, const std::vector<std::string>& r
   for (size_t i = 0; i < records.size(); ++i) {
     const std::optional<std::string> cp1250 = Utf8ToCp1250(records[i]);
     if (!cp1250) {
-      const std::string message = "Nie zapisano pliku \"" + path + "\": " + record_name(i) +
-                                  " (rekord " + std::to_string(i + 1) +
-                                  ") zawiera znaki spoza strony kodowej 1250";
-      source.Log(message);
-      if (error) *error = message;
+      const std::string reason = record_name(i) + " (rekord " + std::to_string(i + 1) +
+                                 ") zawiera znaki spoza strony kodowej 1250";
+      source.Log("Nie zapisano pliku \"" + path + "\": " + reason);
+      if (error) *error = "Nie zapisano pliku \"" + FileNameOf(path) + "\": " + reason;
       return false;
     }
     content += Base64Encode(*cp1250);
@@ -126,7 +125,7 @@ bool WriteRecordLines(const std::string& path, const std::vector<std::string>& r
   eBladPliku kind = eBladPliku::kInny;
   if (!WriteFileAtomically(path, content, &why, &kind)) {
     source.Log("Nie zapisano pliku \"" + path + "\": " + why);
-    if (error) *error = "Nie zapisano pliku \"" + path + "\": " + OpisBleduPliku(kind);
+    if (error) *error = "Nie zapisano pliku \"" + FileNameOf(path) + "\": " + OpisBleduPliku(kind);
     return false;
   }
   return true;

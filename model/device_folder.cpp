@@ -26,13 +26,14 @@ std::string ZapiszDoFolderuWyslanych(const std::string& program_folder, int32_t 
                                      const std::string& file_name, const std::string& content,
                                      std::string& error) {
   if (!UtworzFolderWyslanychPlikow(program_folder, bus_id)) {
-    error = "Nie można utworzyć folderu \"" + FolderWyslanychPlikow(program_folder, bus_id) + "\"";
+    error = "Nie można utworzyć folderu plików wysyłanych do urządzenia o ID " + std::to_string(bus_id);
     return {};
   }
   const std::string path = FolderWyslanychPlikow(program_folder, bus_id) + file_name;
   eBladPliku kind = eBladPliku::kInny;
   if (!WriteFileAtomically(path, content, nullptr, &kind)) {
-    error = "Nie zapisano pliku \"" + path + "\": " + OpisBleduPliku(kind);
+    error = "Nie zapisano pliku " + file_name + " dla urządzenia o ID " + std::to_string(bus_id) + ": " +
+            OpisBleduPliku(kind);
     return {};
   }
   return path;

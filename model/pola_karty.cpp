@@ -34,7 +34,12 @@ std::optional<uint64_t> WartoscPelnegoNumeru(std::string_view text) {
 
 bool PoZmianiePelnegoNumeru(cPolaKarty& pola) {
   const std::optional<uint64_t> value = WartoscPelnegoNumeru(pola.Pelny);
-  if (!value) return false;
+  if (!value) {
+    // Check numbers of some earlier prefix would read as this card's.
+    pola.TrzeciBajt.clear();
+    pola.OstatnieDwaBajty.clear();
+    return false;
+  }
   cKartaRFID karta;
   karta.UstawWartosc(*value);
   pola.TrzeciBajt = karta.GetTrzeciBajtDec();
@@ -66,11 +71,11 @@ bool PoZmianieOstatnichDwochBajtow(cPolaKarty& pola) {
 
 std::optional<std::string> KartaHexZPelnegoNumeru(std::string_view text) {
   uint64_t value = 0;
-  if (!text.empty() && ZawieraTylkoZnaki(text, "0123456789")) {
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc()) value = 0;
+  if (!text.empty()) {
+    const std::optional<uint64_t> read = WartoscPelnegoNumeru(text);
+    if (!read) return std::nullopt;
+    value = *read;
   }
-  if (value > cKartaRFID().MaksymalnaWartosc()) return std::nullopt;
   static const char kDigits[] = "0123456789ABCDEF";
   std::string hex;
   do {

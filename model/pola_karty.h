@@ -29,8 +29,8 @@ cPolaKarty PolaKarty(const cKartaRFID& karta);
 // FFFFFFFFFF); empty otherwise.
 std::optional<uint64_t> WartoscPelnegoNumeru(std::string_view text);
 
-// Each returns false, changing nothing, while the edited field's text is
-// invalid. A valid full number rewrites both check numbers; a valid check
+// Each returns false while the edited field's text is invalid: a check number
+// then changes nothing, an invalid full number empties both check numbers. A valid full number rewrites both check numbers; a valid check
 // number rewrites the full number, keeping every other bit of it. When the
 // full number is 0 (or not a valid number), the other check number's field is
 // taken into it first, so the two check numbers build a short number.
@@ -40,8 +40,8 @@ bool PoZmianieOstatnichDwochBajtow(cPolaKarty& pola);
 
 // The card as the user list takes it: the full number's text read as a 64-bit
 // number and written in upper-case hexadecimal without leading zeros ("0" for
-// no card). A text that is not a number counts as 0; a number above
-// FFFFFFFFFF is no card number at all and gives nothing.
+// an empty field: no card). Any other text that is not a full number (not
+// digits only, or above FFFFFFFFFF) gives nothing: it is no card number at all.
 std::optional<std::string> KartaHexZPelnegoNumeru(std::string_view text);
 
 }  // namespace olv

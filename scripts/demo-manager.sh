@@ -11,8 +11,9 @@
 # the device editor to build/demo/devices.png, one of the user editor with a
 # user selected to build/demo/users.png, and, with the cards' files in the
 # mirror as a synchronisation leaves them, pictures of the statistics window for
-# the first user on the daily and on the averages panel
-# (build/demo/stats-daily.png, build/demo/stats-averages.png), and exits.
+# the first user on the daily and on the averages panel, each as the window
+# stands at its default size on a 1024 x 768 screen (build/demo/stats-daily.png,
+# build/demo/stats-averages.png), and exits.
 # With OLV8_PORT set to a serial port (COM3, /dev/ttyUSB0, ...), no simulator
 # is started and the devices are registered on that port.
 set -euo pipefail

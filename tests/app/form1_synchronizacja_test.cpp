@@ -186,8 +186,7 @@ TEST_F(SynchronizacjaTest, ADeviceThatDoesNotAnswerStopsItBeforeAnythingIsFetche
   EXPECT_EQ(slot("LabelOLV1Aktywnosc"), "aktywne");
   ASSERT_TRUE(Synchronise(*form, 20000));
   EXPECT_EQ(messages.Informations(),
-            std::vector<std::string>{std::string(kRefusal) + "\nNie odpowiedziały urządzenia: Biuro (port " +
-                                     port + ", ID 4)."});
+            std::vector<std::string>{std::string(kRefusal) + "\nNie odpowiedziały urządzenia: Biuro (ID 4)."});
   EXPECT_EQ(slot("LabelOLV1Aktywnosc"), "nieaktywne");
   EXPECT_EQ(slot("LabelOLV2Aktywnosc"), "aktywne");
   EXPECT_TRUE(messages.Questions().empty());
@@ -214,12 +213,12 @@ TEST_F(SynchronizacjaTest, ADeviceFallingSilentDuringTheDownloadsEndsThemAndItsM
   EXPECT_GT(progress_seen, 0);
   // A short summary, the full list beside it, and the retries told meanwhile.
   ASSERT_EQ(messages.Informations().size(), 1u);
-  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać 3 plików z 12:\nMagazyn (port " + port +
-                                            ", ID 3): 3 pliki – Urządzenie nie przesłało pliku mimo 3 ponowień\n"
+  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać 3 plików z 12:\nMagazyn "
+                                            "(ID 3): 3 pliki – Urządzenie nie przesłało pliku mimo 3 ponowień\n"
                                             "Pozostałe pliki zostały pobrane.");
   ASSERT_EQ(messages.Details().size(), 1u);
-  EXPECT_EQ(messages.Details()[0], "Nie udało się pobrać tych plików z urządzeń:\nMagazyn (port " + port +
-                                       ", ID 3):\n  " + EventFile(1) + ", " + EventFile(2) +
+  EXPECT_EQ(messages.Details()[0], "Nie udało się pobrać tych plików z urządzeń:\nMagazyn "
+                                       "(ID 3):\n  " + EventFile(1) + ", " + EventFile(2) +
                                        ", KONFOUT.TXT – Urządzenie nie przesłało pliku mimo 3 ponowień");
   EXPECT_TRUE(retry_texts.count("Magazyn: ponowienie pobierania 1 z 3")) << *retry_texts.rbegin();
   EXPECT_TRUE(retry_texts.count("Magazyn: ponowienie pobierania 3 z 3"));
@@ -242,15 +241,17 @@ TEST_F(SynchronizacjaTest, ADeviceThatSendsNoFileListIsToldBeforeTheQuestionAbou
   messages.Answer(kOdpowiedzTak);
   ASSERT_TRUE(Synchronise(*form, 30000));
   ASSERT_EQ(messages.Informations().size(), 1u);
-  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać listy plików z urządzeń:\nMagazyn (port " +
-                                            port +
-                                            ", ID 3):\n  Urządzenie nie przesłało listy plików\n"
+  EXPECT_EQ(messages.Informations()[0], "Nie udało się pobrać listy plików z urządzeń:\nMagazyn "
+                                            "(ID 3):\n  Urządzenie nie przesłało listy plików\n"
                                             "Pliki z tych urządzeń nie zostaną teraz pobrane.");
   ASSERT_EQ(messages.Questions().size(), 1u);
   EXPECT_NE(messages.Questions()[0].text.find("Potrzeba ściągnąć 4 plików"), std::string::npos);
   for (int id : {2, 4})
     EXPECT_EQ(ReadWholeFile(Mirror(id) + EventFile(0)), ReadWholeFile(Card(id) + "/" + EventFile(0)));
   EXPECT_EQ(FileSize(Mirror(3) + EventFile(0)), -1);
+  // Only the devices whose lists came are counted as synchronised.
+  EXPECT_EQ(form->DevList().GetDeviceByID(3)->DataOstatniejAktualizacji, 0);
+  for (int id : {2, 4}) EXPECT_GT(form->DevList().GetDeviceByID(id)->DataOstatniejAktualizacji, 0) << id;
 }
 
 TEST_F(SynchronizacjaTest, APortThatCannotBeOpenedIsToldWithTheDevicesBehindIt) {
@@ -258,16 +259,16 @@ TEST_F(SynchronizacjaTest, APortThatCannotBeOpenedIsToldWithTheDevicesBehindIt) 
   auto form = Make();
   StartUp(*form);
   const std::string told =
-      "Nie udało się przeszukać szyny:\n  Nie można otworzyć portu /dev/olv-no-such-port\n"
+      "Nie udało się przeszukać szyny:\n  Nie można otworzyć portu szeregowego (Brama (ID 2), Magazyn (ID 3), "
+      "Biuro (ID 4))\n"
       "Nie odpowiedziały urządzenia:\n"
-      "  Brama (port /dev/olv-no-such-port, ID 2)\n"
-      "  Magazyn (port /dev/olv-no-such-port, ID 3)\n"
-      "  Biuro (port /dev/olv-no-such-port, ID 4)";
+      "  Brama (ID 2)\n"
+      "  Magazyn (ID 3)\n"
+      "  Biuro (ID 4)";
   EXPECT_EQ(messages.Informations(), std::vector<std::string>{told});
   ASSERT_TRUE(Synchronise(*form, 10000));
   const std::string refusal = std::string(kRefusal) +
-                              "\nNie odpowiedziały urządzenia: Brama (port /dev/olv-no-such-port, ID 2), "
-                              "Magazyn (port /dev/olv-no-such-port, ID 3), Biuro (port /dev/olv-no-such-port, ID 4).";
+                              "\nNie odpowiedziały urządzenia: Brama (ID 2), Magazyn (ID 3), Biuro (ID 4).";
   EXPECT_EQ(messages.Informations(), (std::vector<std::string>{told, refusal, told}));
 }
 

@@ -143,10 +143,12 @@ TEST_F(Form1Test, DamagedOrUnreadableDataFilesAreToldAndNeverWrittenOver) {
   for (const std::string& message : messages.Informations()) told += message + "\n";
   EXPECT_NE(told.find("jako devices.txt.bad."), std::string::npos) << told;
   EXPECT_TRUE(FileExists(devices + ".bad"));
-  EXPECT_NE(told.find("Nie można odczytać pliku " + users), std::string::npos) << told;
+  EXPECT_NE(told.find("Nie można odczytać pliku users.txt."), std::string::npos) << told;
+  EXPECT_EQ(told.find(folder), std::string::npos) << "no path of this computer: " << told;
   std::string error;
   EXPECT_FALSE(form->ZapiszUzytkownikow(users, &error));
-  EXPECT_NE(error.find(users), std::string::npos);
+  EXPECT_NE(error.find("users.txt"), std::string::npos);
+  EXPECT_EQ(error.find(folder), std::string::npos) << error;
   EXPECT_TRUE(DirectoryExists(users));
   // The device list is still saved where asked.
   const std::string copy = folder + "devices-copy.txt";
@@ -164,7 +166,8 @@ TEST_F(Form1Test, UnwritableLogIsToldOnceInPolishAfterTheLoggingCallReturns) {
   ASSERT_TRUE(RunUntil([&] { return !messages.Informations().empty(); }));
   form->Log("Form1: c");
   test::RunFor(30);
-  EXPECT_EQ(messages.Informations().size(), 1u);
+  ASSERT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(messages.Informations()[0].find(folder), std::string::npos) << "no path of this computer";
 }
 
 TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {

@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
+#include <set>
 
 #include "app/form1.h"
 #include "comm/com_socket.h"
@@ -304,6 +306,20 @@ TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNew
     Trigger(editor, "MenuEdytujUrzadzenie");
   };
 
+  // From the save on: how often the waiting window opens and what it says.
+  struct cPokazania : QObject {
+    int ile = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Show) ++ile;
+      return false;
+    }
+  } pokazania;
+  std::set<std::string> wait_texts;
+  QTimer wait_poll;
+  QObject::connect(&wait_poll, &QTimer::timeout, [&] {
+    if (form->FormProszeCzekac().isVisible()) wait_texts.insert(Text(form->FormProszeCzekac(), "Label1"));
+  });
+
   cScenariusz s;
   s.Krok("the main window", [] { return true; }, [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
   s.Krok("the editor", [&] { return ModalEditor(); }, [&] {
@@ -312,6 +328,8 @@ TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNew
     // Magazyn falls silent before the save.
     simulator.Stop(SIGTERM);
     ASSERT_FALSE(StartSimulator({2, 3}, {"--silent", "3"}).empty());
+    form->FormProszeCzekac().installEventFilter(&pokazania);
+    wait_poll.start(20);
     Trigger(editor, "MenuZapisz");
   });
   s.Krok("the save", [&] { return ModalEditor() && ToldStarting("Nie udało się wysłać ustawień do urządzeń:"); },
@@ -323,8 +341,12 @@ TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNew
   s.Krok("the main window again", [&] { return !QApplication::activeModalWidget(); });
   ASSERT_TRUE(s.Wykonaj(90000)) << s.Czekano();
 
+  // One waiting window for the save, the send and the check after it, naming
+  // the device that keeps it waiting.
+  EXPECT_EQ(pokazania.ile, 1);
+  EXPECT_TRUE(wait_texts.count("Wysyłanie do urządzenia Magazyn...")) << wait_texts.size();
   const std::string told = messages.Informations().back();
-  EXPECT_NE(told.find("Magazyn (port " + Link() + ", ID 3)"), std::string::npos) << told;
+  EXPECT_NE(told.find("Magazyn (ID 3)"), std::string::npos) << told;
   EXPECT_EQ(told.find("Brama"), std::string::npos) << told;
   EXPECT_NE(told.find("nadal odpowiadają na swoje dotychczasowe ID"), std::string::npos) << told;
   const cUrzadzenie* brama = form->DevList().GetDeviceByIndex(0);
@@ -368,6 +390,12 @@ TEST_F(Form1UrzadzeniaTest, ADeletedDevicesFilesStayUntilTheDeletionIsSaved) {
   cScenariusz s;
   s.Krok("the main window", [] { return true; }, open_editor);
   s.Krok("the editor", [&] { return ModalEditor(); }, [&] {
+    // Focus on the list chooses no device: none shown, none to delete.
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(Find<QListWidget>(editor, "ListBoxListaUrzadzen"), &focus);
+    EXPECT_EQ(Find<QLabel>(editor, "LabelNazwa")->text(), "-");
+    Trigger(editor, "MenuUsunUrzadzenie");
+    EXPECT_TRUE(messages.Questions().empty());
     // "Informacje": the help on devices.
     std::string topic;
     QTimer::singleShot(0, [&topic] {
@@ -386,7 +414,11 @@ TEST_F(Form1UrzadzeniaTest, ADeletedDevicesFilesStayUntilTheDeletionIsSaved) {
     EXPECT_EQ(messages.Questions().back().first, "Resetuj zmiany");
     EXPECT_EQ(editor.RoboczaLista().CountDevices(), 2);
     delete_biuro();
-    // "Nie" at the close prompt drops the deletion.
+    // "Anuluj" at the close prompt keeps the editor with the deletion; "Nie" drops it.
+    messages.Answer(kOdpowiedzAnuluj);
+    Trigger(editor, "MenuZamknij");
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 1);
     messages.Answer(kOdpowiedzNie);
     Trigger(editor, "MenuZamknij");
   });

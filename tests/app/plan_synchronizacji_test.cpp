@@ -97,19 +97,20 @@ TEST(SyncReport, GroupsTheFailuresByDeviceAndReason) {
   const std::vector<cNieudaneZadanie> failures = {
       {"COM1", 3, "A.CSV", "Urządzenie nie przesłało pliku mimo 3 ponowień"},
       {"COM1", 3, "B.CSV", "Urządzenie nie przesłało pliku mimo 3 ponowień"},
-      {"COM2", 5, "", "Nie można otworzyć portu COM2"},
+      {"COM2", 5, "", "Nie można otworzyć portu szeregowego"},
       {"COM1", 3, "C.CSV", "Nie można zapisać pliku: brak miejsca"},
+      {"COM1", 3, "/home/olv/data/extSD/00000003/sent/USERS.txt", "Nie można zapisać pliku: brak miejsca"},
   };
   const std::string text = TekstNiepowodzen("Nagłówek:", failures, [](const std::string& port, int id) {
     return port == "COM1" && id == 3 ? std::string("Magazyn") : std::string();
   });
   EXPECT_EQ(text,
             "Nagłówek:\n"
-            "Magazyn (port COM1, ID 3):\n"
+            "Magazyn (ID 3):\n"
             "  A.CSV, B.CSV – Urządzenie nie przesłało pliku mimo 3 ponowień\n"
-            "  C.CSV – Nie można zapisać pliku: brak miejsca\n"
-            "urządzenie (port COM2, ID 5):\n"
-            "  Nie można otworzyć portu COM2");
+            "  C.CSV, USERS.txt – Nie można zapisać pliku: brak miejsca\n"
+            "urządzenie (ID 5):\n"
+            "  Nie można otworzyć portu szeregowego");
 }
 
 TEST(PlanSynchronizacjiTest, SummaryCountsTheFilesOfEachDeviceAndSaysWhetherOthersWereFetched) {
@@ -125,8 +126,8 @@ TEST(PlanSynchronizacjiTest, SummaryCountsTheFilesOfEachDeviceAndSaysWhetherOthe
   const auto name = [](const std::string&, int id) { return id == 2 ? std::string("Brama") : std::string(); };
   EXPECT_EQ(PodsumowanieNiepowodzen(10, failures, name),
             "Nie udało się pobrać 3 plików z 10:\n"
-            "Brama (port COM1, ID 2): 2 pliki – Nie można otworzyć portu COM1\n"
-            "urządzenie (port COM2, ID 3): 1 plik – Nie można zapisać pliku: brak miejsca na dysku\n"
+            "Brama (ID 2): 2 pliki – Nie można otworzyć portu COM1\n"
+            "urządzenie (ID 3): 1 plik – Nie można zapisać pliku: brak miejsca na dysku\n"
             "Pozostałe pliki zostały pobrane.");
   EXPECT_TRUE(PodsumowanieNiepowodzen(3, failures, name).starts_with("Nie udało się pobrać 3 plików z 3:"));
   EXPECT_TRUE(PodsumowanieNiepowodzen(3, failures, name).ends_with("\nŻaden plik nie został pobrany."));

@@ -51,7 +51,7 @@ TEST(WysylanieUsers, WritesEachAskedDeviceInOrderAndNamesThoseThatCouldNotBeWrit
 
   const std::string text = TekstNieudanegoWysylaniaUsers(
       plan.Niezapisane, [](const std::string& port, int id) { return port == "COM3" && id == 3 ? "Biuro" : ""; });
-  EXPECT_EQ(text.rfind("Nie udało się wysłać listy użytkowników (USERS.txt) do urządzeń:\nBiuro (port COM3, ID 3):\n"
+  EXPECT_EQ(text.rfind("Nie udało się wysłać listy użytkowników (USERS.txt) do urządzeń:\nBiuro (ID 3):\n"
                        "  USERS.txt – nie udało się zapisać pliku: ",
                        0),
             0u)

@@ -157,7 +157,7 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   ASSERT_EQ(mkdir((dir_ + "folder.txt").c_str(), 0755), 0);
   std::string error;
   EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "folder.txt", devices_, &error));
-  EXPECT_EQ(error, "Nie zapisano pliku \"" + dir_ + "folder.txt\": plik jest używany lub w jego miejscu stoi folder");
+  EXPECT_EQ(error, "Nie zapisano pliku \"folder.txt\": plik jest używany lub w jego miejscu stoi folder");
   EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + dir_ + "folder.txt\": cannot replace " +
                      dir_ + "folder.txt: Is a directory"));
   EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "brak/users.txt", users_, &error));

@@ -58,7 +58,8 @@ TEST(Konfout, TheFactoryFileGoesUnderExtSdWithTheEightDigitName) {
   test::cTempFolder blocked;
   ASSERT_TRUE(WriteFileAtomically(blocked.Path() + "data", "not a folder"));
   EXPECT_EQ(ZapiszPlikFabryczny(blocked.Path(), 3, &error), "");
-  EXPECT_NE(error.find("00000003"), std::string::npos) << error;
+  EXPECT_NE(error.find("urządzenia o ID 3"), std::string::npos) << error;
+  EXPECT_EQ(error.find(blocked.Path()), std::string::npos) << "no path of this computer: " << error;
 }
 
 class DeviceEditorRulesTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 #include "ui/common/image_button.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace olv {
@@ -35,10 +36,12 @@ QSize cImageButton::sizeHint() const {
 void cImageButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const qreal inset = mDomyslny ? 1 : 0.5;
+  const QRectF frame = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
   QColor face = kFace;
   if (isEnabled() && mHighlighted) face = isDown() ? kFacePressed : kFaceHighlighted;
-  painter.setPen(QPen(mHighlighted && isEnabled() ? kBorderHighlighted : kBorder, 1));
+  const QColor border = (mHighlighted || mDomyslny) && isEnabled() ? kBorderHighlighted : kBorder;
+  painter.setPen(QPen(border, mDomyslny ? 2 : 1));
   painter.setBrush(face);
   painter.drawRoundedRect(frame, 3, 3);
 
@@ -57,6 +60,20 @@ void cImageButton::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
   }
+}
+
+void cImageButton::UstawDomyslny(bool domyslny) {
+  mDomyslny = domyslny;
+  update();
+}
+
+void cImageButton::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void cImageButton::enterEvent(QEnterEvent* event) {

@@ -1,6 +1,7 @@
 // The message window every window tells the operator through: an information
-// with one button "OK", and a question with a title, a text and two buttons of
-// its own captions. Windows hold it through this interface, so tests answer the
+// with one button "OK", a question with a title, a text and two buttons of its
+// own captions, and the same question with a third button "Anuluj" for the
+// prompts that must let the operator go back to the edits. Windows hold it through this interface, so tests answer the
 // questions and read the texts without a person.
 //
 // Callers must guarantee: the message window outlives the windows that use it;
@@ -16,6 +17,8 @@ namespace olv {
 // What Question returns: the first (affirmative) button, or the second.
 constexpr int kOdpowiedzTak = 6;
 constexpr int kOdpowiedzNie = 7;
+// What QuestionOrCancel returns for "Anuluj", Escape and the close box.
+constexpr int kOdpowiedzAnuluj = 2;
 
 class cMessageWindow {
  public:
@@ -31,6 +34,10 @@ class cMessageWindow {
   // closed without a choice.
   virtual int Question(const std::string& title, const std::string& text, const std::string& first,
                        const std::string& second) = 0;
+  // As Question with a third button "Anuluj"; returns kOdpowiedzAnuluj for it
+  // and when the window is closed without a choice.
+  virtual int QuestionOrCancel(const std::string& title, const std::string& text, const std::string& first,
+                               const std::string& second) = 0;
 };
 
 }  // namespace olv

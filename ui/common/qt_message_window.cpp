@@ -73,7 +73,7 @@ int ShowMessage(QWidget* parent, const QString& title, const QString& text,
     layout->addWidget(box);
   }
 
-  const size_t focused = buttons.size() == 2 && FirstButtonDestroys(buttons[0].second) ? 1 : 0;
+  const size_t focused = buttons.size() >= 2 && FirstButtonDestroys(buttons[0].second) ? 1 : 0;
   auto* row = new QHBoxLayout;
   row->addStretch();
   for (size_t i = 0; i < buttons.size(); ++i) {
@@ -109,6 +109,15 @@ int cQtMessageWindow::Question(const std::string& title, const std::string& text
                                  {{"ButtonPierwszy", QString::fromStdString(first)},
                                   {"ButtonDrugi", QString::fromStdString(second)}});
   return result == 1 ? kOdpowiedzTak : kOdpowiedzNie;
+}
+
+int cQtMessageWindow::QuestionOrCancel(const std::string& title, const std::string& text,
+                                       const std::string& first, const std::string& second) {
+  const int result = ShowMessage(mParent, QString::fromStdString(title), QString::fromStdString(text),
+                                 {{"ButtonPierwszy", QString::fromStdString(first)},
+                                  {"ButtonDrugi", QString::fromStdString(second)},
+                                  {"ButtonAnuluj", "Anuluj"}});
+  return result == 1 ? kOdpowiedzTak : result == 2 ? kOdpowiedzNie : kOdpowiedzAnuluj;
 }
 
 }  // namespace olv

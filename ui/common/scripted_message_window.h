@@ -23,7 +23,8 @@ class cScriptedMessageWindow : public cMessageWindow {
     std::string second;
   };
 
-  // Queues the answer to the next question (kOdpowiedzTak or kOdpowiedzNie).
+  // Queues the answer to the next question (kOdpowiedzTak, kOdpowiedzNie, or
+  // kOdpowiedzAnuluj for QuestionOrCancel).
   void Answer(int answer) { mAnswers.push_back(answer); }
 
   void Information(const std::string& text) override { mInformations.push_back(text); }
@@ -42,6 +43,12 @@ class cScriptedMessageWindow : public cMessageWindow {
     const int answer = mAnswers.front();
     mAnswers.pop_front();
     return answer;
+  }
+
+  // Recorded with the questions; "Anuluj" only when scripted.
+  int QuestionOrCancel(const std::string& title, const std::string& text, const std::string& first,
+                       const std::string& second) override {
+    return Question(title, text, first, second);
   }
 
   const std::vector<std::string>& Informations() const { return mInformations; }

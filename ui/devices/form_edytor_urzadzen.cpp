@@ -12,6 +12,7 @@
 #include "model/edycja_urzadzen.h"
 #include "model/rejestracja_urzadzenia.h"
 #include "ui/common/message_window.h"
+#include "ui/common/tekst_skracany.h"
 #include "ui/common/window_look.h"
 #include "ui/devices/form_edytuj_urzadzenie.h"
 #include "ui/devices/form_wyszukane_urzadzenia.h"
@@ -70,6 +71,7 @@ TFormEdytorUrzadzen::TFormEdytorUrzadzen(cUslugiUrzadzen& uslugi, cMessageWindow
   mListBoxListaUrzadzen = new QListWidget(this);
   mListBoxListaUrzadzen->setObjectName("ListBoxListaUrzadzen");
   mListBoxListaUrzadzen->setGeometry(16, 54, 220, 280);
+  UstawSkracanieWierszy(mListBoxListaUrzadzen);
 
   auto* szczegoly = new QGroupBox(this);
   szczegoly->setObjectName("GroupBoxSzczegoly");
@@ -92,7 +94,7 @@ TFormEdytorUrzadzen::TFormEdytorUrzadzen(cUslugiUrzadzen& uslugi, cMessageWindow
   for (const auto& wiersz : wiersze) {
     auto* podpis = new QLabel(wiersz.podpis, szczegoly);
     podpis->setGeometry(12, top, 136, 24);
-    *wiersz.wartosc = new QLabel("-", szczegoly);
+    *wiersz.wartosc = new cEtykietaSkracana("-", szczegoly);
     (*wiersz.wartosc)->setObjectName(wiersz.nazwa);
     (*wiersz.wartosc)->setGeometry(152, top, 252, 24);
     QFont pogrubiona = (*wiersz.wartosc)->font();
@@ -108,14 +110,19 @@ TFormEdytorUrzadzen::TFormEdytorUrzadzen(cUslugiUrzadzen& uslugi, cMessageWindow
     ZaznaczUrzadzenie(unique);
   });
   mTimerPokazWyszukaneUrzadzenia = clock.CreateTimer(1, [this] { TimerPokazWyszukaneUrzadzeniaTimer(); });
+  // After the wait the same window stays up while the bus is searched, so that
+  // the overview shows which devices answer with their new settings: one
+  // waiting window, not two in a row. The search forgets the driver's
+  // failures, so the sending's are kept first.
   mTimerZaczekajPoWyslaniuConfigu = clock.CreateTimer(kCzekanieNaUrzadzeniaMs, [this] {
     mTimerZaczekajPoWyslaniuConfigu->Stop();
-    mUslugi.ZamknijProszeCzekac();
+    mNiepowodzeniaWysylania = mUslugi.Sterownik().Niepowodzenia();
+    mUslugi.SprawdzUrzadzenia(*mRobocza, [this] { mUslugi.ZamknijProszeCzekac(); });
   });
   mTimerPokazHelp4 = clock.CreateTimer(1, [this] { TimerPokazHelp4Timer(); });
 
   connect(mListBoxListaUrzadzen, &QListWidget::currentRowChanged, this,
-          [this](int wiersz) { PokazSzczegoly(KluczWiersza(wiersz)); });
+          [this] { PokazSzczegoly(KluczWiersza(WybranyWiersz())); });
   connect(mListBoxListaUrzadzen, &QListWidget::itemActivated, this, [this] { EdytujUrzadzenie(); });
   connect(mWyszukaj, &QAction::triggered, this, [this] { WyszukajUrzadzenie(); });
   connect(mEdytuj, &QAction::triggered, this, [this] { EdytujUrzadzenie(); });
@@ -154,7 +161,7 @@ void TFormEdytorUrzadzen::Odswiez() {
   mRobocza->WpiszPosortowanaAlfabetycznieListeUniqueUrzadzen(mKlucze);
   const QSignalBlocker blokada(mListBoxListaUrzadzen);
   mListBoxListaUrzadzen->clear();
-  for (const std::string& klucz : mKlucze) mListBoxListaUrzadzen->addItem(Q(mRobocza->GetNazwaUrzadzeniaZUnique(klucz)));
+  for (const std::string& klucz : mKlucze) DodajWiersz(mListBoxListaUrzadzen, Q(mRobocza->GetNazwaUrzadzeniaZUnique(klucz)));
   mListBoxListaUrzadzen->setCurrentRow(-1);
   UstawMenu();
 }
@@ -162,6 +169,14 @@ void TFormEdytorUrzadzen::Odswiez() {
 int32_t TFormEdytorUrzadzen::KluczWiersza(int wiersz) const {
   if (wiersz < 0 || static_cast<size_t>(wiersz) >= mKlucze.size()) return 0;
   return ParseInt(mKlucze[static_cast<size_t>(wiersz)]).value_or(0);
+}
+
+int TFormEdytorUrzadzen::WybranyWiersz() const {
+  // Focus alone makes the first row current without choosing it.
+  const QListWidgetItem* item = mListBoxListaUrzadzen->currentItem();
+  const int wiersz = mListBoxListaUrzadzen->currentRow();
+  if (!item || !item->isSelected() || wiersz >= mRobocza->CountDevices()) return -1;
+  return wiersz;
 }
 
 void TFormEdytorUrzadzen::ZaznaczUrzadzenie(int32_t unique) {
@@ -188,8 +203,6 @@ void TFormEdytorUrzadzen::PokazSzczegoly(int32_t unique) {
   mLabelNazwaCzytnika2->setText(Q(urzadzenie->Czytnik1.Nazwa));
   mLabelTrybCzytnika2->setText(Q(urzadzenie->Czytnik1.GetTrybJakoTekst()));
   mLabelPolaczenie->setText(Q(urzadzenie->Polaczenie.Port));
-  // A long port path is cut at the label's edge; the whole of it shows here.
-  mLabelPolaczenie->setToolTip(Q(urzadzenie->Polaczenie.Port));
 }
 
 void TFormEdytorUrzadzen::UruchomTimerPomocy() { mTimerPokazHelp4->Start(); }
@@ -201,8 +214,8 @@ void TFormEdytorUrzadzen::TimerPokazHelp4Timer() {
 
 void TFormEdytorUrzadzen::EdytujUrzadzenie() {
   if (!mEdytuj->isEnabled()) return;
-  const int wiersz = mListBoxListaUrzadzen->currentRow();
-  if (wiersz < 0 || wiersz >= mRobocza->CountDevices()) return;
+  const int wiersz = WybranyWiersz();
+  if (wiersz < 0) return;
   CentreOnScreen(mFormEdytujUrzadzenie);
   mFormEdytujUrzadzenie->Wczytaj(*mRobocza, KluczWiersza(wiersz));
   mFormEdytujUrzadzenie->exec();
@@ -214,11 +227,12 @@ void TFormEdytorUrzadzen::EdytujUrzadzenie() {
     PokazSzczegoly(0);
   }
   if (wynik != 0) ZaznaczUrzadzenie(wynik);
+  mListBoxListaUrzadzen->setFocus();
 }
 
 void TFormEdytorUrzadzen::UsunUrzadzenie() {
-  int wiersz = mListBoxListaUrzadzen->currentRow();
-  if (!mUsun->isEnabled() || wiersz < 0 || wiersz >= mRobocza->CountDevices()) return;
+  int wiersz = WybranyWiersz();
+  if (!mUsun->isEnabled() || wiersz < 0) return;
   const int32_t unique = KluczWiersza(wiersz);
   if (!mRobocza->GetDeviceByUnique(unique)) return;
   if (mKomunikaty.Question("", "Czy jesteś pewien, że chcesz usunąć urządzenie?", "Tak, usuń", "Nie") !=
@@ -308,7 +322,7 @@ bool TFormEdytorUrzadzen::Zapisz() {
   }
   sterownik.FunkcjaPoWyslaniuPlikow = [this] { mTimerZaczekajPoWyslaniuConfigu->Start(); };
   sterownik.WyslijPliki();
-  mUslugi.PokazProszeCzekac();
+  mUslugi.PokazProszeCzekacPrzyWysylaniu();
 
   std::string raport = PoWyslaniu(niezapisane, bledy_zapisu);
   mRobocza->CopySelfTo(mUslugi.GlownaListaUrzadzen());
@@ -318,13 +332,15 @@ bool TFormEdytorUrzadzen::Zapisz() {
       std::string blad_usuwania;
       if (!UsunPlikiUrzadzenia(mUslugi.FolderProgramu(), id, &blad_usuwania)) {
         mUslugi.Log("TFormEdytorUrzadzen: Zapisz: " + blad_usuwania);
-        raport += (raport.empty() ? "" : "\n\n") + blad_usuwania;
+        raport += std::string(raport.empty() ? "" : "\n\n") + "Nie udało się usunąć wszystkich plików usuniętego " +
+                  "urządzenia o ID " + std::to_string(id) + ". Szczegóły zapisano w dzienniku programu.";
       }
     }
   } else {
     mUslugi.Log("TFormEdytorUrzadzen: Zapisz: nie zapisano listy urządzeń: " + blad);
-    raport += std::string(raport.empty() ? "" : "\n\n") + "Nie udało się zapisać listy urządzeń: " + blad +
-              ". Pliki usuniętych urządzeń zostały zachowane.";
+    raport += std::string(raport.empty() ? "" : "\n\n") +
+              "Nie udało się zapisać listy urządzeń. Przyczyna została zapisana w dzienniku programu. Pliki "
+              "usuniętych urządzeń zostały zachowane.";
   }
   if (!raport.empty()) mKomunikaty.Information(raport);
   Odswiez();
@@ -335,9 +351,9 @@ bool TFormEdytorUrzadzen::Zapisz() {
 
 std::string TFormEdytorUrzadzen::PoWyslaniu(const std::vector<int32_t>& niezapisane,
                                             const std::string& bledy_zapisu) {
-  cSterownikWPP& sterownik = mUslugi.Sterownik();
-  const std::vector<cNieudaneZadanie> niepowodzenia = sterownik.Niepowodzenia();
-  sterownik.WyczyscNiepowodzenia();
+  const std::vector<cNieudaneZadanie> niepowodzenia = std::move(mNiepowodzeniaWysylania);
+  mNiepowodzeniaWysylania.clear();
+  mUslugi.Sterownik().WyczyscNiepowodzenia();
   ZastosujNoweID(*mRobocza, [&](const cUrzadzenie& urzadzenie) {
     return std::find(niezapisane.begin(), niezapisane.end(), urzadzenie.Unique) != niezapisane.end() ||
            std::any_of(niepowodzenia.begin(), niepowodzenia.end(), [&](const cNieudaneZadanie& n) {
@@ -364,7 +380,9 @@ void TFormEdytorUrzadzen::reject() {
     return;
   }
   if (!mRobocza->RownaLiscie(mUslugi.GlownaListaUrzadzen())) {
-    if (mKomunikaty.Question("", "Czy chcesz zapisać zmiany?", "Tak", "Nie") == kOdpowiedzTak) {
+    const int odpowiedz = mKomunikaty.QuestionOrCancel("", "Czy chcesz zapisać zmiany?", "Tak", "Nie");
+    if (odpowiedz == kOdpowiedzAnuluj) return;
+    if (odpowiedz == kOdpowiedzTak) {
       Zapisz();
     } else {
       Wczytaj();

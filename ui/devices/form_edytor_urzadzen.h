@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "comm/sterownik_wpp_listy.h"
 #include "common/clock.h"
 #include "model/dev_list.h"
 
@@ -63,7 +64,7 @@ class TFormEdytorUrzadzen : public QDialog {
   bool Zapisz();
 
   // Closing (also Escape and the close box): refused while a device is to
-  // keep ID 1; with changes, asks whether to save them.
+  // keep ID 1; with changes, asks whether to save them ("Anuluj" keeps it open).
   void reject() override;
 
   cDevList& RoboczaLista() { return *mRobocza; }
@@ -72,6 +73,8 @@ class TFormEdytorUrzadzen : public QDialog {
 
  private:
   int32_t KluczWiersza(int wiersz) const;
+  // The chosen row when it stands for a device, else -1.
+  int WybranyWiersz() const;
   void ZaznaczUrzadzenie(int32_t unique);
   void UstawMenu();
   void EdytujUrzadzenie();
@@ -111,6 +114,8 @@ class TFormEdytorUrzadzen : public QDialog {
   TFormWyszukaneUrzadzenia* mFormWyszukaneUrzadzenia;
   std::unique_ptr<cTimer> mTimerPokazWyszukaneUrzadzenia;
   std::unique_ptr<cTimer> mTimerZaczekajPoWyslaniuConfigu;
+  // The sending's failures, kept before the search after it forgets them.
+  std::vector<cNieudaneZadanie> mNiepowodzeniaWysylania;
   std::unique_ptr<cTimer> mTimerPokazHelp4;
 };
 

@@ -112,6 +112,7 @@ TFormEdytujUrzadzenie::TFormEdytujUrzadzenie(cUslugiUrzadzen& uslugi, cMessageWi
   auto* zapisz = new cImageButton("Edytuj urządzenie", Picture(ePicture::kOk), this);
   zapisz->setObjectName("ButtonEdytuj");
   zapisz->setGeometry(kLewaPol, kWysokosc - 44, 160, 26);
+  zapisz->UstawDomyslny(true);
   auto* anuluj = new cImageButton("Anuluj", Picture(ePicture::kAnuluj), this);
   anuluj->setObjectName("ButtonAnuluj");
   anuluj->setGeometry(kLewaPol + 172, kWysokosc - 44, 120, 26);

@@ -52,6 +52,7 @@ TFormWyszukaneUrzadzenia::TFormWyszukaneUrzadzenia(cUslugiUrzadzen& uslugi, cMes
   mImageZarejestruj = new cImageButton("Zarejestruj urządzenie", Picture(ePicture::kOk), this);
   mImageZarejestruj->setObjectName("ImageZarejestruj");
   mImageZarejestruj->setGeometry(16, 250, 190, 26);
+  mImageZarejestruj->UstawDomyslny(true);
   auto* zamknij = new cImageButton("Zamknij okno", Picture(ePicture::kAnuluj), this);
   zamknij->setObjectName("ImageZamknijOkno");
   zamknij->setGeometry(214, 250, 190, 26);

@@ -38,6 +38,8 @@ class cUslugiUrzadzen {
   // PokazProszeCzekacPozniej shows it once the current event has returned,
   // unless ZamknijProszeCzekac came first.
   virtual void PokazProszeCzekac() = 0;
+  // As PokazProszeCzekac, the window naming the device the driver sends to.
+  virtual void PokazProszeCzekacPrzyWysylaniu() = 0;
   virtual void PokazProszeCzekacPozniej() = 0;
   virtual void ZamknijProszeCzekac() = 0;
 
@@ -45,8 +47,10 @@ class cUslugiUrzadzen {
   // shown; po_wyszukaniu runs when the search has ended (and closes the
   // please-wait window).
   virtual void SzukajWszystkichUrzadzen(std::function<void()> po_wyszukaniu) = 0;
-  // Checks which registered devices answer and redraws the device overview;
-  // returns when it is done.
+  // Searches the ports of lista's devices without a window of its own (the one
+  // shown stays); po_sprawdzeniu runs when the search has ended.
+  virtual void SprawdzUrzadzenia(const cDevList& lista, std::function<void()> po_sprawdzeniu) = 0;
+  // Redraws the device overview from the last search.
   virtual void OdswiezUrzadzenia() = 0;
   // The connection dialog preset with obecne; an empty port when cancelled.
   virtual cWlasciwosciPolaczenia WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne) = 0;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "common/files.h"
@@ -23,6 +24,7 @@
 #include "ui/common/image_button.h"
 #include "ui/common/message_window.h"
 #include "ui/common/pictures.h"
+#include "ui/common/tekst_skracany.h"
 #include "ui/common/window_look.h"
 #include "ui/stats/tabela.h"
 #include "ui/stats/wykres_slupki_procentowe.h"
@@ -84,35 +86,46 @@ TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, TFor
   ApplyWindowLook(this);
   setSizeGripEnabled(true);
   setMinimumSize(760, 520);
-  resize(1000, 680);
+  // On a 1024 x 768 screen, frame included, with every column of the widest
+  // table (the daily one, 849 pixels, and its scroll bar) in view.
+  resize(1010, 700);
 
   auto* uklad = new QVBoxLayout(this);
-  uklad->setContentsMargins(8, 4, 8, 8);
+  uklad->setContentsMargins(6, 4, 6, 6);
   UtworzMenu(uklad);
 
-  auto* glowny = new QHBoxLayout;
-  uklad->addLayout(glowny, 1);
-  auto* lewy = new QVBoxLayout;
-  glowny->addLayout(lewy);
-  auto* label1 = new QLabel("Lista użytkowników", this);
+  // The operator may widen the user list for long names.
+  auto* glowny = new QSplitter(Qt::Horizontal, this);
+  glowny->setObjectName("Splitter1");
+  glowny->setChildrenCollapsible(false);
+  uklad->addWidget(glowny, 1);
+  auto* lewa_strona = new QWidget(glowny);
+  auto* lewy = new QVBoxLayout(lewa_strona);
+  lewy->setContentsMargins(0, 0, 0, 0);
+  auto* label1 = new QLabel("Lista użytkowników", lewa_strona);
   label1->setObjectName("Label1");
   lewy->addWidget(label1);
-  mListBoxUzytkownicy = new QListWidget(this);
+  mListBoxUzytkownicy = new QListWidget(lewa_strona);
   mListBoxUzytkownicy->setObjectName("ListBoxUzytkownicy");
-  mListBoxUzytkownicy->setFixedWidth(150);
-  mListBoxUzytkownicy->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  mListBoxUzytkownicy->setTextElideMode(Qt::ElideRight);
+  mListBoxUzytkownicy->setMinimumWidth(90);
+  UstawSkracanieWierszy(mListBoxUzytkownicy);
+  label1->setBuddy(mListBoxUzytkownicy);
   lewy->addWidget(mListBoxUzytkownicy, 1);
-  // A click, the arrow keys and typing the start of a name all select.
-  connect(mListBoxUzytkownicy, &QListWidget::currentRowChanged, this, [this](int wiersz) {
-    if (wiersz >= 0) OdswiezUzytkownika();
+  // A click, the arrow keys and typing the start of a name all select; the
+  // focus alone may make a line current, which chooses nobody.
+  connect(mListBoxUzytkownicy, &QListWidget::itemSelectionChanged, this, [this] {
+    if (WybranaLinia() >= 0) OdswiezUzytkownika();
   });
 
-  auto* prawy = new QVBoxLayout;
-  glowny->addLayout(prawy, 1);
+  auto* prawa_strona = new QWidget(glowny);
+  auto* prawy = new QVBoxLayout(prawa_strona);
+  prawy->setContentsMargins(0, 0, 0, 0);
+  glowny->setStretchFactor(0, 0);
+  glowny->setStretchFactor(1, 1);
+  glowny->setSizes({120, 870});
   auto* gora = new QHBoxLayout;
   prawy->addLayout(gora);
-  mLabelOpisAktywnegoPanelu = new QLabel("-", this);
+  mLabelOpisAktywnegoPanelu = new cEtykietaSkracana("-", this);
   mLabelOpisAktywnegoPanelu->setObjectName("LabelOpisAktywnegoPanelu");
   QFont pogrubiona = mLabelOpisAktywnegoPanelu->font();
   pogrubiona.setBold(true);
@@ -146,8 +159,11 @@ TFormStatystyka::TFormStatystyka(cClock& clock, cMessageWindow& komunikaty, TFor
   przyciski->addStretch(1);
 
   // The panels lie on top of each other; one shows at a time.
-  auto* obszar = new QGridLayout;
-  prawy->addLayout(obszar, 1);
+  // In a place of their own, which keeps its room while no panel shows.
+  auto* miejsce = new QWidget(this);
+  auto* obszar = new QGridLayout(miejsce);
+  obszar->setContentsMargins(0, 0, 0, 0);
+  prawy->addWidget(miejsce, 1);
   mPanelDzisiejsze = UtworzPanelDzisiejszy();
   mPanelZdarzenia = UtworzPanelTabeli("PanelZdarzenia", mTabele[kTabelaZdarzen], "TabelaZdarzenia");
   mPanelDzienne = UtworzPanelTabeli("PanelDzienne", mTabele[kTabelaDzienna], "TabelaDzienna");
@@ -221,7 +237,7 @@ QWidget* TFormStatystyka::UtworzPanelDzisiejszy() {
   int wiersz = 0;
   for (const auto& opis : kWiersze) {
     siatka->addWidget(new QLabel(opis.opis, panel), wiersz, 0);
-    auto* wartosc = new QLabel("-", panel);
+    auto* wartosc = new cEtykietaSkracana("-", panel);
     wartosc->setObjectName(opis.nazwa);
     QFont pogrubiona = wartosc->font();
     pogrubiona.setBold(true);
@@ -281,9 +297,11 @@ void TFormStatystyka::Przygotuj(cUserList& uzytkownicy, const cDevList& urzadzen
     const cUzytkownik* uzytkownik = uzytkownicy.GetUserByUnique(unique);
     if (!uzytkownik) continue;
     mUnique.push_back(unique);
-    mListBoxUzytkownicy->addItem(Q(uzytkownik->Nazwa));
+    DodajWiersz(mListBoxUzytkownicy, Q(uzytkownik->Nazwa));
   }
   mListBoxUzytkownicy->setCurrentRow(-1);
+  // Nothing current either, so that the focus does not make the first line so.
+  mListBoxUzytkownicy->setCurrentIndex(QModelIndex());
   mLabelOpisAktywnegoPanelu->setText("-");
   for (QWidget* panel : {mPanelDzisiejsze, mPanelZdarzenia, mPanelDzienne, mPanelMiesieczne, mPanelCzasPracy,
                          mPanelProszeCzekac}) {
@@ -300,8 +318,13 @@ void TFormStatystyka::WybierzWiersz(int wiersz) {
   mListBoxUzytkownicy->setCurrentRow(wiersz);
 }
 
+int TFormStatystyka::WybranaLinia() const {
+  const QList<QListWidgetItem*> wybrane = mListBoxUzytkownicy->selectedItems();
+  return wybrane.isEmpty() ? -1 : mListBoxUzytkownicy->row(wybrane.first());
+}
+
 void TFormStatystyka::OdswiezUzytkownika() {
-  const int wiersz = mListBoxUzytkownicy->currentRow();
+  const int wiersz = WybranaLinia();
   if (wiersz < 0 || static_cast<size_t>(wiersz) >= mUnique.size() || !mUzytkownicy || !mOdbicia) return;
   cUzytkownik* uzytkownik = mUzytkownicy->GetUserByUnique(mUnique[static_cast<size_t>(wiersz)]);
   if (!uzytkownik) return;
@@ -452,7 +475,7 @@ void TFormStatystyka::ZapiszCSV(const std::function<void(cCSV&)>& wypelnij) {
   std::string blad_systemu;
   if (!csv.ZapiszDoPliku(sciezka, cCSV::kSrednik, &powod, &blad_systemu)) {
     if (mLog) mLog("FormStatystyka: do CSV: nie zapisano pliku " + sciezka + ": " + (blad_systemu.empty() ? powod : blad_systemu));
-    mKomunikaty.Information("Nie można zapisać pliku " + sciezka + ": " + powod + ".");
+    mKomunikaty.Information("Nie można zapisać pliku " + FileNameOf(sciezka) + ": " + powod + ".");
     return;
   }
   mKomunikaty.Information("Wyeskportowano dane do pliku.");

@@ -85,8 +85,10 @@ class TFormStatystyka : public QDialog {
   QWidget* UtworzPanelTabeli(const char* nazwa, cTabela*& tabela, const char* nazwa_tabeli);
   QWidget* UtworzPanelCzasPracy();
   void UtworzMenu(QVBoxLayout* uklad);
-  // Re-selects the user of the list line: recomputes the active panel.
+  // Re-selects the user of the chosen list line: recomputes the active panel.
   void OdswiezUzytkownika();
+  // The chosen (selected) list line, -1 for none.
+  int WybranaLinia() const;
   void PokazAktywnyPanel();
   void WypelnijPanel();
   void WypelnijTabele(int indeks, cZawartoscTabeli zawartosc);

@@ -6,6 +6,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "ui/stats/klawisze_przewijania.h"
+
 namespace olv {
 namespace {
 
@@ -33,6 +35,7 @@ cTabela::cTabela(QWidget* parent) : QWidget(parent), mKomorki(1) {
   mCzcionkaNaglowka = mCzcionka;
   mCzcionkaNaglowka.setBold(true);
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   mPasek = new QScrollBar(Qt::Vertical, this);
   mPasek->setObjectName("PasekPrzewijania");
@@ -237,6 +240,7 @@ void cTabela::paintEvent(QPaintEvent*) {
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(0, 0, szerokosc - 1, wysokosc - 1);
   painter.drawLine(0, wysokosc_wiersza, szerokosc - 1, wysokosc_wiersza);
+  if (hasFocus()) RysujRamkeFokusu(painter, QRect(0, 0, szerokosc, wysokosc));
 }
 
 void cTabela::resizeEvent(QResizeEvent* event) {
@@ -272,6 +276,20 @@ void cTabela::wheelEvent(QWheelEvent* event) {
     return;
   }
   UstawPrzewiniecie(mPrzewiniecie - kroki * kWierszeNaKrokKolka * Krok());
+}
+
+void cTabela::keyPressEvent(QKeyEvent* event) {
+  if (!PrzekazKlawiszPaskowi(event, mPasek)) QWidget::keyPressEvent(event);
+}
+
+void cTabela::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void cTabela::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace olv

@@ -4,7 +4,8 @@
 // only while the rows do not all fit. The window fills the grid and its header,
 // then asks it to fill the remaining width and to redraw; a click marks the
 // pressed row (the right button clears it), the pointer marks the pointed row,
-// the wheel scrolls.
+// the wheel scrolls. Tab reaches it; the arrows, Page Up/Down, Home and End
+// scroll it by a row, a page or to its ends.
 //
 // The cells are stored row after row in one list (index = row x columns +
 // column). A new grid has one row and one column. Only the rows from the first
@@ -115,6 +116,9 @@ class cTabela : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void UsunWypelnienie();

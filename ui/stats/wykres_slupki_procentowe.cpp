@@ -2,12 +2,29 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
+#include "ui/stats/klawisze_przewijania.h"
+
 namespace olv {
+namespace {
+
+// A date caption is wider than a narrow bar: the font shrinks (not below 6
+// points) until it fits.
+QFont CzcionkaDoSzerokosci(const QFont& czcionka, const QString& tekst, int szerokosc) {
+  QFont wynik = czcionka;
+  while (QFontMetrics(wynik).horizontalAdvance(tekst) > szerokosc && wynik.pointSizeF() > 6) {
+    wynik.setPointSizeF(wynik.pointSizeF() - 0.5);
+  }
+  return wynik;
+}
+
+}  // namespace
 
 cWykresSlupkiProcentowe::cWykresSlupkiProcentowe(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
   mPasek = new QScrollBar(Qt::Horizontal, this);
   mPasek->setObjectName("PasekPrzewijania");
   mPasek->hide();
@@ -69,15 +86,21 @@ void cWykresSlupkiProcentowe::RysujSlupek(QPainter& painter, int i) {
                        prostokat.width() + mInfo.OdstepMiedzySlupkami, wysokosc_tekstu);
   painter.setPen(kTekstZewnetrzny);
   painter.drawText(etykieta, Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(slupek.EtykietaWartosci));
-  if (wysokosc_tekstu + 4 < prostokat.height()) {
+  const QString tekst = QString::fromStdString(slupek.Podpis);
+  const QFont zwykla = painter.font();
+  // Within the bar itself, so that neighbours and the plot's edge never cut it.
+  painter.setFont(CzcionkaDoSzerokosci(zwykla, tekst, std::max(1, prostokat.width() - 4)));
+  const int wysokosc_podpisu = painter.fontMetrics().height();
+  if (wysokosc_podpisu + 4 < prostokat.height()) {
     painter.setPen(kTekstWewnetrzny);
-    const QRect podpis(etykieta.left(), prostokat.bottom() + 1 - 4 - wysokosc_tekstu, etykieta.width(),
-                       wysokosc_tekstu);
-    painter.drawText(podpis, Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(slupek.Podpis));
+    const QRect podpis(etykieta.left(), prostokat.bottom() + 1 - 4 - wysokosc_podpisu, etykieta.width(),
+                       wysokosc_podpisu);
+    painter.drawText(podpis, Qt::AlignHCenter | Qt::AlignBottom, tekst);
   } else {
-    painter.drawText(etykieta.translated(0, -wysokosc_tekstu - 4), Qt::AlignHCenter | Qt::AlignBottom,
-                     QString::fromStdString(slupek.Podpis));
+    painter.drawText(QRect(etykieta.left(), etykieta.top() - wysokosc_podpisu - 4, etykieta.width(), wysokosc_podpisu),
+                     Qt::AlignHCenter | Qt::AlignBottom, tekst);
   }
+  painter.setFont(zwykla);
 }
 
 void cWykresSlupkiProcentowe::paintEvent(QPaintEvent*) {
@@ -106,11 +129,26 @@ void cWykresSlupkiProcentowe::paintEvent(QPaintEvent*) {
   painter.setPen(kTekstZewnetrzny);
   painter.drawText(QRect(0, u.Margines + 2, width(), painter.fontMetrics().height()), Qt::AlignHCenter | Qt::AlignTop,
                    QString::fromStdString(mTytul));
+  if (hasFocus()) RysujRamkeFokusu(painter, rect());
 }
 
 void cWykresSlupkiProcentowe::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   AktualizujPasekPrzewijania();
+}
+
+void cWykresSlupkiProcentowe::keyPressEvent(QKeyEvent* event) {
+  if (!PrzekazKlawiszPaskowi(event, mPasek)) QWidget::keyPressEvent(event);
+}
+
+void cWykresSlupkiProcentowe::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void cWykresSlupkiProcentowe::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace olv

@@ -3,7 +3,10 @@
 // usable height. Each bar carries a value label written over it and a caption
 // written inside it when it is tall enough, above the label otherwise. When
 // the bars are wider together than the plot, a horizontal scroll bar appears
-// in the strip at the bottom of the image and moves them sideways. Where the
+// in the strip at the bottom of the image and moves them sideways; Tab reaches
+// the chart, and the arrows, Page Up/Down, Home and End move the bars by a
+// bar, a plot's width or to the ends. A caption wider than its bar's place is written in a
+// smaller font. Where the
 // bars stand comes from stats/geometria_wykresu.h.
 //
 // The widget is the image area; the window gives it a computed chart (title,
@@ -62,6 +65,9 @@ class cWykresSlupkiProcentowe : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void RysujSlupek(QPainter& painter, int i);

@@ -98,6 +98,10 @@ TFormDaneUzytkownika::TFormDaneUzytkownika(cUserList& lista, cMessageWindow& kom
   anuluj->setObjectName("ButtonAnuluj");
   anuluj->setGeometry(184, top, 105, 27);
   setFixedSize(kSzerokosc, top + 43);
+  // Enter saves from the fields, so "Zapisz" is drawn as the default button
+  // and no push button may take that part.
+  zapisz->UstawDomyslny(true);
+  for (QPushButton* button : {button_id, mButtonUstawPin, mButtonCzyscPin}) button->setAutoDefault(false);
 
   setTabOrder(mEditNazwa, mEditID);
   setTabOrder(mEditID, button_id);
@@ -199,9 +203,9 @@ void TFormDaneUzytkownika::PoEdycjiKarty(QLineEdit* edytowane) {
     if (poprawne) {
       MarkInput(mEditKarta3rdByte, false);
       MarkInput(mEditKartaLast2Bytes, false);
-      mEditKarta3rdByte->setText(Q(pola.TrzeciBajt));
-      mEditKartaLast2Bytes->setText(Q(pola.OstatnieDwaBajty));
     }
+    mEditKarta3rdByte->setText(Q(pola.TrzeciBajt));
+    mEditKartaLast2Bytes->setText(Q(pola.OstatnieDwaBajty));
   } else {
     poprawne = edytowane == mEditKarta3rdByte ? PoZmianieTrzeciegoBajtu(pola) : PoZmianieOstatnichDwochBajtow(pola);
     if (poprawne) {

@@ -11,6 +11,7 @@
 #include "ui/common/image_button.h"
 #include "ui/common/message_window.h"
 #include "ui/common/pictures.h"
+#include "ui/common/tekst_skracany.h"
 #include "ui/common/window_look.h"
 
 namespace olv {
@@ -45,7 +46,7 @@ TFormEdytorCzasuPracy::TFormEdytorCzasuPracy(cMessageWindow& komunikaty, std::st
 
   auto* opis = new QLabel("Nazwa użytkownika:", this);
   opis->setGeometry(12, 12, 130, 20);
-  mLabelNazwaUzytkownika = new QLabel(this);
+  mLabelNazwaUzytkownika = new cEtykietaSkracana(QString(), this);
   mLabelNazwaUzytkownika->setObjectName("LabelNazwaUzytkownika");
   mLabelNazwaUzytkownika->setGeometry(148, 12, kSzerokosc - 160, 20);
   QFont pogrubiona = mLabelNazwaUzytkownika->font();
@@ -206,8 +207,9 @@ bool TFormEdytorCzasuPracy::Zapisz() {
   // The list in memory keeps what the file holds; the editor keeps the
   // operator's values, so saving can be tried again.
   mUzytkownik->CzasyPracy = poprzednie;
-  mKomunikaty.Information("Nie udało się zapisać zmian czasu pracy w pliku " + mSciezka +
-                          ". Przyczyna została zapisana w dzienniku programu.");
+  mKomunikaty.Information(
+      "Nie udało się zapisać zmian czasu pracy w pliku użytkowników. Przyczyna została zapisana w dzienniku "
+      "programu.");
   return false;
 }
 
@@ -223,9 +225,8 @@ void TFormEdytorCzasuPracy::reject() {
     QDialog::reject();
     return;
   }
-  if (mKomunikaty.Question(windowTitle().toStdString(), kPytanie, "Zapisz", "Nie") == kOdpowiedzTak && !Zapisz()) {
-    return;
-  }
+  const int odpowiedz = mKomunikaty.QuestionOrCancel(windowTitle().toStdString(), kPytanie, "Zapisz", "Nie");
+  if (odpowiedz == kOdpowiedzAnuluj || (odpowiedz == kOdpowiedzTak && !Zapisz())) return;
   QDialog::reject();
 }
 

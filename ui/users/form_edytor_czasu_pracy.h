@@ -4,7 +4,8 @@
 // longest day and week). Labels of settings that break the windows' order turn
 // red; that never stops saving. "Zapisz" puts the settings into the user record
 // and has the whole user list written; "Zamknij" drops the changes; the close
-// box (or Escape) asks whether to save, changed or not.
+// box (or Escape) asks whether to save, changed or not; "Anuluj" there keeps
+// the editor open with its values.
 //
 // Callers must guarantee: the message window outlives the editor; the user
 // given to UstawUzytkownika outlives its showing; zapisz writes the user list

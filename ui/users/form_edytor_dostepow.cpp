@@ -10,6 +10,7 @@
 #include "ui/common/image_button.h"
 #include "ui/common/message_window.h"
 #include "ui/common/pictures.h"
+#include "ui/common/tekst_skracany.h"
 #include "ui/common/window_look.h"
 #include "ui/users/form_help.h"
 
@@ -62,15 +63,17 @@ TFormEdytorDostepow::TFormEdytorDostepow(cClock& clock, cDevList& lista_glowna, 
   mListBoxListaUrzadzen = new QListWidget(this);
   mListBoxListaUrzadzen->setObjectName("ListBoxListaUrzadzen");
   mListBoxListaUrzadzen->setGeometry(16, 56, 233, 346);
+  UstawSkracanieWierszy(mListBoxListaUrzadzen);
   naglowek->setBuddy(mListBoxListaUrzadzen);
 
-  mLabelListaDostepu = new QLabel("Lista dostępu", this);
+  mLabelListaDostepu = new cEtykietaSkracana("Lista dostępu", this);
   mLabelListaDostepu->setObjectName("LabelListaDostepu");
   mLabelListaDostepu->setGeometry(264, 32, 360, 21);
   mCheckListBox1 = new QListWidget(this);
   mCheckListBox1->setObjectName("CheckListBox1");
   mCheckListBox1->setGeometry(264, 56, 360, 346);
   mCheckListBox1->setUniformItemSizes(true);
+  UstawSkracanieWierszy(mCheckListBox1);
 
   auto* zapisz_przycisk = new cImageButton("Zapisz", Picture(ePicture::kOk), this);
   zapisz_przycisk->setObjectName("ImageZapisz");
@@ -114,7 +117,7 @@ void TFormEdytorDostepow::Odswiez() {
   mNazwyUzytkownikow = std::move(uzytkownicy.Nazwy);
   const QSignalBlocker blokada(mListBoxListaUrzadzen);
   mListBoxListaUrzadzen->clear();
-  for (const std::string& nazwa : urzadzenia.Nazwy) mListBoxListaUrzadzen->addItem(Q(nazwa));
+  for (const std::string& nazwa : urzadzenia.Nazwy) DodajWiersz(mListBoxListaUrzadzen, Q(nazwa));
 }
 
 void TFormEdytorDostepow::PokazListeDostepu(int32_t unique) {
@@ -129,6 +132,7 @@ void TFormEdytorDostepow::PokazListeDostepu(int32_t unique) {
     const std::vector<bool> zaznaczone = ZaznaczeniaDostepu(*device, mKluczeUzytkownikow);
     for (size_t i = 0; i < mKluczeUzytkownikow.size(); ++i) {
       auto* item = new QListWidgetItem(Q(mNazwyUzytkownikow[i]));
+      item->setToolTip(item->text());
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       item->setCheckState(zaznaczone[i] ? Qt::Checked : Qt::Unchecked);
       mCheckListBox1->addItem(item);
@@ -180,9 +184,10 @@ void TFormEdytorDostepow::ZapiszISynchronizuj() {
 }
 
 void TFormEdytorDostepow::reject() {
-  if (!mKopiaRobocza->RownaLiscie(mListaGlowna) &&
-      mKomunikaty.Question("", "Czy chcesz zapisać zmiany?", "Tak", "Nie") == kOdpowiedzTak) {
-    ZapiszISynchronizuj();
+  if (!mKopiaRobocza->RownaLiscie(mListaGlowna)) {
+    const int odpowiedz = mKomunikaty.QuestionOrCancel("", "Czy chcesz zapisać zmiany?", "Tak", "Nie");
+    if (odpowiedz == kOdpowiedzAnuluj) return;
+    if (odpowiedz == kOdpowiedzTak) ZapiszISynchronizuj();
   }
   QDialog::reject();
 }

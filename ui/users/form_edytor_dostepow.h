@@ -2,7 +2,8 @@
 // the users it admits. The changes are made on a working copy of the main
 // device list; "Zapisz i sychronizuj dostępy" (or "Tak" at the close prompt)
 // hands it to the main list, which is saved and whose devices are sent their
-// user files. In read-only mode the check list stays disabled.
+// user files; "Anuluj" at the close prompt keeps the editor open. In read-only
+// mode the check list stays disabled.
 //
 // The main window opens it with, in order: UstawTrybTylkoDoOdczytu, its log
 // line, Wczytaj, Odswiez, PokazListeDostepu(0), Pokaz.

@@ -9,6 +9,7 @@
 #include "common/numbers.h"
 #include "model/widok_uzytkownikow.h"
 #include "ui/common/message_window.h"
+#include "ui/common/tekst_skracany.h"
 #include "ui/common/window_look.h"
 #include "ui/users/form_dodaj_uzytkownika.h"
 #include "ui/users/form_edytuj_uzytkownika.h"
@@ -40,7 +41,7 @@ TFormEdytorUzytkownikow::TFormEdytorUzytkownikow(cClock& clock, cUserList& lista
   setObjectName("FormEdytorUzytkownikow");
   setWindowTitle("Edytor Użytkowników");
   ApplyWindowLook(this);
-  setFixedSize(600, 430);
+  setFixedSize(640, 430);
 
   auto* menu = new QMenuBar(this);
   menu->setObjectName("MainMenu1");
@@ -65,25 +66,27 @@ TFormEdytorUzytkownikow::TFormEdytorUzytkownikow(cClock& clock, cUserList& lista
 
   auto* naglowek = new QLabel("Lista użytkowników", this);
   naglowek->setObjectName("LabelListaUzytkownikow");
-  naglowek->setGeometry(16, 32, 289, 21);
+  naglowek->setGeometry(16, 32, 273, 21);
   mListBoxListaUzytkownikow = new QListWidget(this);
   mListBoxListaUzytkownikow->setObjectName("ListBoxListaUzytkownikow");
-  mListBoxListaUzytkownikow->setGeometry(16, 56, 289, 358);
+  mListBoxListaUzytkownikow->setGeometry(16, 56, 273, 358);
+  UstawSkracanieWierszy(mListBoxListaUzytkownikow);
   mListBoxListaUzytkownikow->setUniformItemSizes(true);
   naglowek->setBuddy(mListBoxListaUzytkownikow);
 
   auto* grupa = new QGroupBox("Dane użytkownika", this);
   grupa->setObjectName("GroupBoxDane");
-  grupa->setGeometry(320, 50, 264, 150);
+  grupa->setGeometry(304, 50, 320, 150);
   const char* const podpisy[] = {"Nazwa:", "ID użytkownika:", "PIN:", "Karta:"};
   const char* const nazwy[] = {"LabelNazwa", "LabelID", "LabelPIN", "LabelKarta"};
   QLabel* wartosci[4] = {};
   for (int i = 0; i < 4; ++i) {
     auto* podpis = new QLabel(podpisy[i], grupa);
     podpis->setGeometry(12, 24 + 30 * i, 110, 21);
-    wartosci[i] = new QLabel("-", grupa);
+    // Every value in one column; a long name is cut with its tooltip whole.
+    wartosci[i] = new cEtykietaSkracana("-", grupa);
     wartosci[i]->setObjectName(nazwy[i]);
-    wartosci[i]->setGeometry(12 + (i == 3 ? 48 : 110), 24 + 30 * i, i == 3 ? 200 : 142, 21);
+    wartosci[i]->setGeometry(122, 24 + 30 * i, 188, 21);
     wartosci[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
   mLabelNazwa = wartosci[0];
@@ -124,12 +127,9 @@ void TFormEdytorUzytkownikow::Wczytaj() { mListaGlowna.CopySelfTo(*mKopiaRobocza
 void TFormEdytorUzytkownikow::Odswiez() {
   cWiersze wiersze = WierszeUzytkownikow(*mKopiaRobocza);
   mKlucze = std::move(wiersze.Klucze);
-  QStringList nazwy;
-  nazwy.reserve(static_cast<qsizetype>(wiersze.Nazwy.size()));
-  for (const std::string& nazwa : wiersze.Nazwy) nazwy << Q(nazwa);
   const QSignalBlocker blokada(mListBoxListaUzytkownikow);
   mListBoxListaUzytkownikow->clear();
-  mListBoxListaUzytkownikow->addItems(nazwy);
+  for (const std::string& nazwa : wiersze.Nazwy) DodajWiersz(mListBoxListaUzytkownikow, Q(nazwa));
 }
 
 void TFormEdytorUzytkownikow::PokazSzczegoly(int32_t unique) {
@@ -174,6 +174,7 @@ void TFormEdytorUzytkownikow::Dodaj() {
   mFormDodaj->Resetuj();
   const int32_t unique = mFormDodaj->Pokaz();
   if (unique != 0) WybierzUzytkownika(unique);
+  mListBoxListaUzytkownikow->setFocus();
 }
 
 void TFormEdytorUzytkownikow::Edytuj() {
@@ -182,6 +183,7 @@ void TFormEdytorUzytkownikow::Edytuj() {
   mFormEdytuj->Wczytaj(KluczWiersza(wiersz));
   const int32_t unique = mFormEdytuj->Pokaz();
   if (unique != 0) WybierzUzytkownika(unique);
+  mListBoxListaUzytkownikow->setFocus();
 }
 
 void TFormEdytorUzytkownikow::Usun() {
@@ -220,9 +222,10 @@ void TFormEdytorUzytkownikow::ZapiszISynchronizuj() {
 }
 
 void TFormEdytorUzytkownikow::reject() {
-  if (!mKopiaRobocza->RownaLiscie(mListaGlowna) &&
-      mKomunikaty.Question("", "Czy chcesz zapisać zmiany?", "Tak", "Nie") == kOdpowiedzTak) {
-    ZapiszISynchronizuj();
+  if (!mKopiaRobocza->RownaLiscie(mListaGlowna)) {
+    const int odpowiedz = mKomunikaty.QuestionOrCancel("", "Czy chcesz zapisać zmiany?", "Tak", "Nie");
+    if (odpowiedz == kOdpowiedzAnuluj) return;
+    if (odpowiedz == kOdpowiedzTak) ZapiszISynchronizuj();
   }
   QDialog::reject();
 }

@@ -66,7 +66,7 @@ class TFormEdytorUzytkownikow : public QDialog {
   TFormDodajUzytkownika& FormDodajUzytkownika() { return *mFormDodaj; }
   TFormEdytujUzytkownika& FormEdytujUzytkownika() { return *mFormEdytuj; }
 
-  // Closing asks about unsaved changes first.
+  // Closing asks about unsaved changes first; "Anuluj" keeps the editor open.
   void reject() override;
 
  private:

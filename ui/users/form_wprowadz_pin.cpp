@@ -44,6 +44,7 @@ TFormWprowadzPin::TFormWprowadzPin(cMessageWindow& komunikaty, QWidget* parent)
 
   auto* zatwierdz = new cImageButton("Zatwierdź", Picture(ePicture::kOk), this);
   zatwierdz->setObjectName("ButtonZatwierdz");
+  zatwierdz->UstawDomyslny(true);
   zatwierdz->setGeometry(16, 118, 105, 27);
   auto* anuluj = new cImageButton("Anuluj", Picture(ePicture::kAnuluj), this);
   anuluj->setObjectName("ButtonAnuluj");

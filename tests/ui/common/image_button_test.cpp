@@ -1,6 +1,7 @@
 #include "ui/common/image_button.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
@@ -27,10 +28,22 @@ TEST(ImageButtonTest, HighlightFollowsTheMouseAndItClicksLikeAPlainButton) {
 
   int clicks = 0;
   QObject::connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
+  const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, k, modifiers);
+      QApplication::sendEvent(&button, &event);
+    }
+  };
   button.click();
+  key(Qt::Key_Return);
+  key(Qt::Key_Enter, Qt::KeypadModifier);
+  key(Qt::Key_Space);
+  key(Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(clicks, 4);
   button.setEnabled(false);
   button.click();
-  EXPECT_EQ(clicks, 1);
+  key(Qt::Key_Return);
+  EXPECT_EQ(clicks, 4);
 }
 
 }  // namespace

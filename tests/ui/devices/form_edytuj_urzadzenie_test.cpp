@@ -34,9 +34,11 @@ class cUslugiTestowe : public cUslugiUrzadzen {
   cDevList& GlownaListaUrzadzen() override { return glowna; }
   cSterownikWPP& Sterownik() override { return sterownik; }
   void PokazProszeCzekac() override {}
+  void PokazProszeCzekacPrzyWysylaniu() override {}
   void PokazProszeCzekacPozniej() override {}
   void ZamknijProszeCzekac() override {}
   void SzukajWszystkichUrzadzen(std::function<void()>) override {}
+  void SprawdzUrzadzenia(const cDevList&, std::function<void()>) override {}
   void OdswiezUrzadzenia() override {}
   cWlasciwosciPolaczenia WybierzPolaczenie(const cWlasciwosciPolaczenia& obecne) override {
     pytano_o = obecne;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +24,6 @@
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/scripted_message_window.h"
 #include "ui/stats/tabela.h"
-#include "ui/stats/wykres_slupki_procentowe.h"
 #include "ui/users/form_help.h"
 
 namespace olv {
@@ -94,6 +94,15 @@ TEST_F(FormStatystykaTest, AUserWithoutPunchesShowsTodaysHoursAndOnlyTheSumRow) 
   // Name order ignores the letter case.
   EXPECT_EQ(lista->item(0)->text(), "bartek Zieliński");
   EXPECT_FALSE(Widoczny("PanelDzisiejsze"));
+  // The focus on the list chooses nobody; the first arrow chooses the first user.
+  QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(lista, &fokus);
+  EXPECT_EQ(form.WybranyUzytkownik(), nullptr);
+  EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Brak);
+  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "-");
+  QKeyEvent w_dol(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(lista, &w_dol);
+  EXPECT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByUnique(102));
 
   form.WybierzWiersz(0);
   EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Aktualne);
@@ -150,6 +159,17 @@ TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) 
 
 TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {
   form.WybierzWiersz(1);
+  // At the default size, which fits a 1024 x 768 screen, every table shows
+  // all its columns: each has room left for its filler.
+  EXPECT_LE(form.width(), 1016);
+  for (const char* panel : {"MenuZdarzenia", "MenuMiesieczne", "MenuDzienne"}) {
+    Menu(panel);
+    for (const char* nazwa : {"TabelaZdarzenia", "TabelaDzienna", "TabelaMiesieczna"}) {
+      if (Tabela(nazwa)->isVisible()) {
+        EXPECT_TRUE(Tabela(nazwa)->MaWypelnienie()) << nazwa;
+      }
+    }
+  }
   Menu("MenuDzienne");
   ASSERT_EQ(Komorka("TabelaDzienna", 0, 0), "2026-11-17");
   const std::string wejscie_wyjscie = Komorka("TabelaDzienna", 4, 0);
@@ -157,15 +177,6 @@ TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {
   // Activity mode counts the neutral punch at 18:00 too.
   EXPECT_NE(Komorka("TabelaDzienna", 4, 0), wejscie_wyjscie);
   EXPECT_EQ(wejscie_wyjscie.find("08:10"), 0u);
-}
-
-TEST_F(FormStatystykaTest, TheAveragesPanelAlwaysHasSevenWeekdayBars) {
-  Menu("MenuSrednie");
-  // No user yet: empty content, the title with an empty name.
-  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "Średni czas pracy dla użytkownika ");
-  form.WybierzWiersz(1);
-  EXPECT_EQ(form.findChild<cWykresSlupkiProcentowe*>("ImageCzasPracyDzienTygodnia")->Slupki().size(), 7u);
-  EXPECT_EQ(form.findChild<cWykresSlupkiProcentowe*>("ImageCzasPracyMiesiac")->Slupki().size(), 2u);
 }
 
 TEST_F(FormStatystykaTest, TheWorkTimeEditorOpensForTheSelectedUserAndTheDayIsRecomputed) {
@@ -217,7 +228,7 @@ TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOld
   Menu("MenuDzienne");
   Menu("MenuDoCSV");
   ASSERT_EQ(komunikaty.Informations().size(), 2u);
-  EXPECT_EQ(komunikaty.Informations()[1], "Nie można zapisać pliku " + wybrany +
+  EXPECT_EQ(komunikaty.Informations()[1], "Nie można zapisać pliku kolejka.csv"
                                               ": w miejscu pliku stoi kolejka lub plik urządzenia, a nie zwykły plik.");
   EXPECT_TRUE(std::filesystem::is_fifo(wybrany));
   wybrany = folder.Path() + "lacze.csv";

@@ -2,6 +2,7 @@
 // and the pressed and pointed rows.
 #include "ui/stats/tabela.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -131,6 +132,19 @@ TEST(Tabela, ALongTableScrollsByBarAndWheelAndDrawsItsLastRowAtTheBottom) {
   QApplication::sendEvent(&tabela, &w_dol);
   EXPECT_EQ(tabela.PozycjaPrzewijania(), 3 * kKrok);
   EXPECT_EQ(tabela.WierszPodPunktem(kKrok), 3);
+
+  // Tab reaches it and the keys scroll it: a row, a page, the ends.
+  EXPECT_TRUE(tabela.focusPolicy() & Qt::TabFocus);
+  const auto klawisz = [&](Qt::Key key) {
+    QKeyEvent zdarzenie(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&tabela, &zdarzenie);
+    return tabela.PozycjaPrzewijania();
+  };
+  EXPECT_EQ(klawisz(Qt::Key_Down), 4 * kKrok);
+  EXPECT_EQ(klawisz(Qt::Key_Up), 3 * kKrok);
+  EXPECT_GT(klawisz(Qt::Key_PageDown), 3 * kKrok + 100);
+  EXPECT_EQ(klawisz(Qt::Key_End), maksimum);
+  EXPECT_EQ(klawisz(Qt::Key_Home), 0);
 
   tabela.PasekPrzewijania()->setValue(maksimum + 500);
   EXPECT_EQ(tabela.PozycjaPrzewijania(), maksimum);

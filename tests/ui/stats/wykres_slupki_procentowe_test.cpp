@@ -2,6 +2,7 @@
 // the scroll bar in the strip.
 #include "ui/stats/wykres_slupki_procentowe.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include "gtest/gtest.h"
@@ -80,6 +81,17 @@ TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {
   QScrollBar* pasek = wykres.PasekPrzewijania();
   ASSERT_TRUE(pasek->isVisible());
   EXPECT_EQ(pasek->maximum(), 70 * 30 + 10 - 360);
+  // The keys move the bars as the bar's own keys do.
+  const auto klawisz = [&](Qt::Key key) {
+    QKeyEvent zdarzenie(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&wykres, &zdarzenie);
+    return pasek->value();
+  };
+  EXPECT_TRUE(wykres.focusPolicy() & Qt::TabFocus);
+  EXPECT_EQ(klawisz(Qt::Key_Right), 70);
+  EXPECT_EQ(klawisz(Qt::Key_End), pasek->maximum());
+  EXPECT_EQ(klawisz(Qt::Key_PageUp), pasek->maximum() - 360);
+  EXPECT_EQ(klawisz(Qt::Key_Home), 0);
   pasek->setValue(75);
   EXPECT_EQ(wykres.ProstokatSlupka(1).left(), 20 + 10 + 70 - 75);
   // A bar scrolled past the left margin is cut there; guide lines lie over the bars.

@@ -69,7 +69,8 @@ TEST_F(FormDaneUzytkownikaTest, CardFieldsFollowEachOtherAndHighlightWhatIsInval
   EXPECT_EQ(Text(&form, "EditKartaFull"), "01099494916095");
   Type(&form, "EditKartaFull", "1099511627776");
   EXPECT_TRUE(Highlighted(&form, "EditKartaFull"));
-  EXPECT_EQ(Text(&form, "EditKarta3rdByte"), "153");  // as 109951162777 left it
+  // No check numbers of 109951162777 under a number that is none.
+  EXPECT_EQ(Text(&form, "EditKarta3rdByte") + Text(&form, "EditKartaLast2Bytes"), "");
   Type(&form, "EditKarta3rdByte", "7");
   EXPECT_FALSE(Highlighted(&form, "EditKartaFull"));
 
@@ -100,15 +101,28 @@ TEST_F(FormDaneUzytkownikaTest, AddingSavesOnlyWhatPassesAndEnterSaves) {
   EXPECT_EQ(form.findChild<QLabel*>("LabelCzyJestPin")->text(), "jest");
   EXPECT_TRUE(form.findChild<QPushButton*>("ButtonCzyscPin")->isEnabled());
 
-  test::WhenModal([&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+  // With a PIN, a card that is not a number is refused, not saved as none.
+  // Enter saves from a field, and the button drawn as Enter's is "Zapisz".
+  Type(&form, "EditKartaFull", "12x45");
+  QStringList defaults;
+  test::WhenModal([&](QWidget* modal) {
+    for (auto* button : modal->findChildren<QPushButton*>())
+      if (button->isDefault()) defaults << button->objectName();
+    QTest::keyClick(Edit(modal, "EditNazwa"), Qt::Key_Return);
+    Type(modal, "EditKartaFull", "");
+    QTest::keyClick(Edit(modal, "EditNazwa"), Qt::Key_Return);
+  });
   const int32_t unique = form.Pokaz();
+  EXPECT_EQ(defaults, QStringList());
+  ASSERT_EQ(messages.Informations().size(), 2u);
+  EXPECT_EQ(messages.Informations()[1], "Podany numer karty ma zły format");
   ASSERT_NE(unique, 0);
   const cUzytkownik* user = users.GetUserByUnique(unique);
   ASSERT_NE(user, nullptr);
   EXPECT_EQ(user->Nazwa, "Nowak Jan");
   EXPECT_EQ(user->ID, 3);
   EXPECT_EQ(user->PIN, "1234");
-  EXPECT_EQ(messages.Informations().size(), 1u);
+  EXPECT_EQ(user->Karta.GetWartosc(), 0u);
 
   // Escape cancels, with nothing added.
   form.Resetuj();

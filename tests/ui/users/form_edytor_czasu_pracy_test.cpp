@@ -56,13 +56,8 @@ const char* const kEtykietyPorzadku[] = {"LabelPoczatekOd", "LabelPoczatekDo", "
                                          "LabelKoniecCzas"};
 
 TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings) {
+  // The durations themselves are computed (and tested) in the model.
   EXPECT_EQ(Combo("ComboBoxPoczatekOdMinuta")->currentText(), "30");
-  const std::vector<std::string> wartosci = {
-      Tekst("LabelCzasPracy"),        Tekst("LabelMinimalnyDzien"),   Tekst("LabelMaksymalnyDzien"),
-      Tekst("LabelDomyslnyTydzien"),  Tekst("LabelMinimalnyTydzien"), Tekst("LabelMaksymalnyTydzien"),
-      Tekst("LabelZakresPoczatek"),   Tekst("LabelZakresKoniec")};
-  EXPECT_EQ(wartosci, (std::vector<std::string>{"08:00", "07:00", "09:00", "40:00", "35:00", "45:00", "01:00",
-                                                "01:00"}));
   for (const char* etykieta : kEtykietyPorzadku) EXPECT_FALSE(Czerwona(etykieta)) << etykieta;
 
   // Saturday added and the end moved: the values follow at once.
@@ -115,10 +110,15 @@ TEST_F(FormEdytorCzasuPracyTest, TheCloseBoxAsksEvenWhenNothingChanged) {
   EXPECT_EQ(komunikaty.Questions().size(), 1u);
   EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "08:00");
 
-  // "Zapisz" at the question saves.
+  // "Anuluj" at the question keeps the editor and its values; "Zapisz" saves.
   form.Wczytaj();
   form.show();
   Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
+  komunikaty.Answer(kOdpowiedzAnuluj);
+  form.close();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(zapisane.empty());
+  EXPECT_EQ(Combo("ComboBoxPoczatekCzasGodzina")->currentIndex(), 9);
   komunikaty.Answer(kOdpowiedzTak);
   form.close();
   EXPECT_EQ(zapisane.size(), 1u);
@@ -132,7 +132,7 @@ TEST_F(FormEdytorCzasuPracyTest, AFailedSaveIsToldKeepsTheUserAsTheFileHasItAndS
   Kliknij("ButtonZapisz");
   EXPECT_TRUE(form.isVisible());
   ASSERT_EQ(komunikaty.Informations().size(), 1u);
-  EXPECT_NE(komunikaty.Informations()[0].find("/home/data/users.txt"), std::string::npos);
+  EXPECT_EQ(komunikaty.Informations()[0].find('/'), std::string::npos);  // no path of this computer
   EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "08:00");
   EXPECT_EQ(Combo("ComboBoxPoczatekCzasGodzina")->currentIndex(), 9);
 

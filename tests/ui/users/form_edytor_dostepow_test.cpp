@@ -123,9 +123,15 @@ TEST_F(FormEdytorDostepowTest, ResetAndTheClosePrompt) {
 
   Devices()->setCurrentRow(1);
   Checks()->item(2)->setCheckState(Qt::Checked);
+  form.show();
+  messages.Answer(kOdpowiedzAnuluj);
+  form.reject();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_FALSE(form.KopiaRobocza().RownaLiscie(devices));
   messages.Answer(kOdpowiedzNie);
   form.reject();
-  EXPECT_EQ(messages.Questions().size(), 2u);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(messages.Questions().size(), 3u);
   EXPECT_TRUE(saved.empty());
   EXPECT_FALSE(Device("Magazyn")->ListaDostepow.Zawiera(User("Zofia")));
 
