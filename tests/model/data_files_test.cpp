@@ -1,29 +1,15 @@
 // data/users.txt and data/devices.txt. The fixtures in data/ were written
 // independently of the model, as a Polish Windows installation writes the
-// files (CP1250 names, decimal commas, Base64 lines, CR LF). Their record
-// lines:
-//   users_windows.txt
-//     "Zbigniew Łęcki",12,1234,00007B3039,123456789,"0,333333333333333",
-//        "0,666666666666667","0,326388888888889","0,34375","0,659722222222222",
-//        "0,677083333333333",12345
-//     "Żaneta Ćwik-Ślązak",7,,0A0B0C0D0E,-2045678901,"0,291666666666667","0,625",
-//        "0,28125","0,3125","0,6125","0,65",135
-//     "Jan ""Kowal"", senior",9999,7654321,0000000000,5000,"0,375",
-//        "0,708333333333333","0,369444444444444","0,388888888888889","0,7",
-//        "0,722222222222222",
-//     Ola,15,55,0000000000,777
-//   users_broken.txt: the first line above, an empty line, a line that is not
-//     Base64, another empty line, then the last line above. (Tests load a copy:
-//     loading it writes a ".bad" copy beside it.)
-//   devices_windows.txt
-//     "Wejście główne",2,"Czytnik wejście",1,"Czytnik wyjście",2,0,
-//        "45419,3755787037",COM3,115200,123456789#-2045678901,100200300
-//     Magazyn,3,Drzwi,0,Przycisk,0,1,0,/dev/ttyUSB0,115200,,100200400
-//     Biuro,4,A,1,B,2,1,"45419,5",COM3,9600,5##7,100200500
+// files: CP1250 names, times with decimal commas in quoted fields ("0,625"),
+// 15-digit fractions ("0,333333333333333"), Base64 lines, CR LF.
+// users_windows.txt holds the four users the first test reads (the third with
+// an empty working-days field, the last a short line without times);
+// users_broken.txt the first and last of them around two empty lines and one
+// that is not Base64 (tests load a copy: loading writes a ".bad" copy beside
+// it); devices_windows.txt the three devices the first test reads.
 #include "model/data_files.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include "common/base64.h"
@@ -31,6 +17,7 @@
 #include "common/files.h"
 #include "common/strings.h"
 #include "common/virtual_clock.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv {
 namespace {
@@ -44,14 +31,10 @@ double Time(int hour, int minute) { return EncodeDateTime(1899, 12, 30, hour, mi
 class DataFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/olv_data_files_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
     const auto log = [this](const std::string& t) { log_.push_back(t); };
     users_.UstawFunkcjeLogujaca(log);
     devices_.UstawFunkcjeLogujaca(log);
   }
-  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
 
   bool Logged(const std::string& start) const {
     for (const auto& line : log_) {
@@ -60,14 +43,15 @@ class DataFilesTest : public ::testing::Test {
     return false;
   }
 
-  std::string dir_;
+  test::cTempFolder folder_;
+  const std::string dir_ = folder_.Path();
   cVirtualClock clock_;
   cUserList users_{clock_};
   cDevList devices_{clock_};
   std::vector<std::string> log_;
 };
 
-TEST_F(DataFilesTest, LoadsUsersAsAPolishWindowsInstallationWritesThem) {
+TEST_F(DataFilesTest, LoadsWhatAPolishWindowsInstallationWritesAndSavesItBackEqual) {
   const cWynikWczytania result = WczytajUzytkownikow(Fixture("users_windows.txt"), users_);
   EXPECT_TRUE(result.Wczytano);
   EXPECT_EQ(result.PominieteLinie, 0);
@@ -88,76 +72,60 @@ TEST_F(DataFilesTest, LoadsUsersAsAPolishWindowsInstallationWritesThem) {
   EXPECT_TRUE(users_.GetUserByIndex(0)->CzasyPracy.RowneCzasom(cCzasyUzytkownika()));
   const cCzasyUzytkownika& a = users_.GetUserByIndex(1)->CzasyPracy;
   EXPECT_NEAR(a.PoczatekPracy, Time(7, 0), kOneMillisecond);
-  EXPECT_NEAR(a.KoniecPracy, Time(15, 0), kOneMillisecond);
   EXPECT_NEAR(a.KoniecOd, Time(14, 42), kOneMillisecond);
   EXPECT_NEAR(users_.GetUserByIndex(2)->CzasyPracy.PoczatekOd, Time(8, 52), kOneMillisecond);
   EXPECT_TRUE(users_.GetUserByIndex(3)->CzasyPracy.RowneCzasom(cCzasyUzytkownika()));
-}
 
-TEST_F(DataFilesTest, LoadsDevicesAsAPolishWindowsInstallationWritesThem) {
   EXPECT_TRUE(WczytajUrzadzenia(Fixture("devices_windows.txt"), devices_).Wczytano);
-  std::vector<std::string> read;
+  read.clear();
   for (int i = 0; i < devices_.CountDevices(); ++i) {
     const cUrzadzenie& d = *devices_.GetDeviceByIndex(i);
     read.push_back(d.Nazwa + "|" + std::to_string(d.ID) + "|" + d.Czytnik0.Nazwa + "|" +
                    std::to_string(d.Czytnik0.Tryb) + "|" + d.Czytnik1.Nazwa + "|" +
                    std::to_string(d.Czytnik1.Tryb) + "|" + std::to_string(d.Przycisk) + "|" +
                    d.Polaczenie.Port + "|" + std::to_string(d.Polaczenie.Predkosc) + "|" +
-                   std::to_string(d.ListaDostepow.Count()) + "|" + std::to_string(d.Unique));
+                   d.ListaDostepow.ToString() + "|" + std::to_string(d.Unique));
   }
   EXPECT_EQ(read, (std::vector<std::string>{
-                      "Wejście główne|2|Czytnik wejście|1|Czytnik wyjście|2|0|COM3|115200|2|100200300",
-                      "Magazyn|3|Drzwi|0|Przycisk|0|1|/dev/ttyUSB0|115200|0|100200400",
-                      "Biuro|4|A|1|B|2|1|COM3|9600|3|100200500"}));
+                      "Wejście główne|2|Czytnik wejście|1|Czytnik wyjście|2|0|COM3|115200|123456789#-2045678901|100200300",
+                      "Magazyn|3|Drzwi|0|Przycisk|0|1|/dev/ttyUSB0|115200||100200400",
+                      "Biuro|4|A|1|B|2|1|COM3|9600|5##7|100200500"}));
   EXPECT_NEAR(devices_.GetDeviceByIndex(0)->DataOstatniejAktualizacji,
               EncodeDateTime(2024, 5, 7, 9, 0, 50), kOneMillisecond);
-  EXPECT_EQ(devices_.GetDeviceByIndex(0)->ListaDostepow.ToString(), "123456789#-2045678901");
   EXPECT_EQ(devices_.GetDeviceByIndex(1)->DataOstatniejAktualizacji, 0.0);
   EXPECT_EQ(devices_.GetUzywanePorty(), "/dev/ttyUSB0,COM3");
-}
 
-TEST_F(DataFilesTest, SavedFilesLoadBackEqual) {
-  WczytajUzytkownikow(Fixture("users_windows.txt"), users_);
-  WczytajUrzadzenia(Fixture("devices_windows.txt"), devices_);
-  ASSERT_TRUE(ZapiszUzytkownikow(dir_ + "/users.txt", users_));
-  ASSERT_TRUE(ZapiszUrzadzenia(dir_ + "/devices.txt", devices_));
-
+  // Saved: each line CP1250 in Base64, ended by CR LF; loaded back equal.
+  ASSERT_TRUE(ZapiszUzytkownikow(dir_ + "users.txt", users_));
+  ASSERT_TRUE(ZapiszUrzadzenia(dir_ + "devices.txt", devices_));
+  const std::string content = ReadWholeFile(dir_ + "users.txt").value();
+  const std::vector<std::string> lines = SplitLines(content);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(content, lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n" + lines[3] + "\r\n");
+  EXPECT_TRUE(Base64Decode(lines[0]).value().starts_with("\"Zbigniew \xA3\xEA" "cki\",12,1234,00007B3039,"));
   cUserList users(clock_);
   cDevList devices(clock_);
-  EXPECT_EQ(WczytajUzytkownikow(dir_ + "/users.txt", users).Rekordy, 4);
-  EXPECT_EQ(WczytajUrzadzenia(dir_ + "/devices.txt", devices).Rekordy, 3);
+  EXPECT_EQ(WczytajUzytkownikow(dir_ + "users.txt", users).Rekordy, 4);
+  EXPECT_EQ(WczytajUrzadzenia(dir_ + "devices.txt", devices).Rekordy, 3);
   EXPECT_TRUE(users.RownaLiscie(users_));
   for (int i = 0; i < 3; ++i) {
-    cUrzadzenie& read = *devices.GetDeviceByIndex(i);
+    cUrzadzenie& again = *devices.GetDeviceByIndex(i);
     const cUrzadzenie& original = *devices_.GetDeviceByIndex(i);
-    EXPECT_NEAR(read.DataOstatniejAktualizacji, original.DataOstatniejAktualizacji,
-                kOneMillisecond);
-    read.DataOstatniejAktualizacji = original.DataOstatniejAktualizacji;
-    EXPECT_TRUE(read.RowneUrzadzeniu(original)) << i;
+    EXPECT_NEAR(again.DataOstatniejAktualizacji, original.DataOstatniejAktualizacji, kOneMillisecond);
+    again.DataOstatniejAktualizacji = original.DataOstatniejAktualizacji;
+    EXPECT_TRUE(again.RowneUrzadzeniu(original)) << i;
   }
-}
 
-TEST_F(DataFilesTest, EachLineIsCp1250InBase64EndedByCrLfAndTimesReadWithADecimalPointToo) {
-  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Łęcki", 3, "", "AB", 9));
-  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("B", 4, "12", "", 10));
-  ASSERT_TRUE(ZapiszUzytkownikow(dir_ + "/users.txt", users_));
-  const std::string content = ReadWholeFile(dir_ + "/users.txt").value();
-  const std::vector<std::string> lines = SplitLines(content);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(content, lines[0] + "\r\n" + lines[1] + "\r\n");
-  EXPECT_TRUE(Base64Decode(lines[0]).value().starts_with("\xA3\xEA" "cki,3,,00000000AB,9,"));
-
-  const std::string line = "Ala,1,12,0,5,0.25,0.75,0.2,0.3,0.7,0.8,12";
-  ASSERT_TRUE(WriteFileAtomically(dir_ + "/users.txt", Base64Encode(line) + "\r\n"));
-  cUserList read(clock_);
-  WczytajUzytkownikow(dir_ + "/users.txt", read);
-  ASSERT_EQ(read.CountUsers(), 1);
-  EXPECT_EQ(read.GetUserByIndex(0)->CzasyPracy.PoczatekPracy, 0.25);
-  EXPECT_EQ(read.GetUserByIndex(0)->CzasyPracy.KoniecDo, 0.8);
+  // Times are read with a decimal point too.
+  ASSERT_TRUE(WriteFileAtomically(dir_ + "users.txt",
+                                  Base64Encode("Ala,1,12,0,5,0.25,0.75,0.2,0.3,0.7,0.8,12") + "\r\n"));
+  ASSERT_EQ(WczytajUzytkownikow(dir_ + "users.txt", users).Rekordy, 1);
+  EXPECT_EQ(users.GetUserByIndex(0)->CzasyPracy.PoczatekPracy, 0.25);
+  EXPECT_EQ(users.GetUserByIndex(0)->CzasyPracy.KoniecDo, 0.8);
 }
 
 TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedLoggedAndKeptInACopy) {
-  const std::string path = dir_ + "/users.txt";
+  const std::string path = dir_ + "users.txt";
   const std::string broken = ReadWholeFile(Fixture("users_broken.txt")).value();
   ASSERT_TRUE(WriteFileAtomically(path, broken));
   const cWynikWczytania result = WczytajUzytkownikow(path, users_);
@@ -177,30 +145,26 @@ TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedLoggedAndKeptInACopy) {
 }
 
 TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
-  const std::string path = dir_ + "/devices.txt";
   devices_.DodajUrzadzenie("Stare", 2, {}, {}, false, {});
   // A missing file leaves the list as it is.
-  EXPECT_FALSE(WczytajUrzadzenia(dir_ + "/brak.txt", devices_).Wczytano);
-  EXPECT_FALSE(WczytajUzytkownikow(dir_ + "/brak.txt", users_).Wczytano);
+  EXPECT_FALSE(WczytajUrzadzenia(dir_ + "brak.txt", devices_).Wczytano);
+  EXPECT_FALSE(WczytajUzytkownikow(dir_ + "brak.txt", users_).Wczytano);
   EXPECT_EQ(devices_.CountDevices(), 1);
-  ASSERT_TRUE(ZapiszUrzadzenia(path, devices_));
 
   // A folder in the file's place is refused (even for root, who may write
-  // into read-only folders).
-  ASSERT_EQ(mkdir((dir_ + "/folder.txt").c_str(), 0755), 0);
+  // into read-only folders). The operator reads Polish; the system's words
+  // go to the log alone.
+  ASSERT_EQ(mkdir((dir_ + "folder.txt").c_str(), 0755), 0);
   std::string error;
-  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/folder.txt", devices_, &error));
-  // The operator reads Polish; the system's words go to the log alone.
+  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "folder.txt", devices_, &error));
   EXPECT_EQ(error, "Nie zapisano pliku \"folder.txt\": plik jest używany lub w jego miejscu stoi folder");
-  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + dir_ + "/folder.txt\": cannot replace " +
-                     dir_ + "/folder.txt: Is a directory"));
-
-  EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "/brak/users.txt", users_, &error));
+  EXPECT_TRUE(Logged("Devlist: ZapiszUrzadzenia: Nie zapisano pliku \"" + dir_ + "folder.txt\": cannot replace " +
+                     dir_ + "folder.txt: Is a directory"));
+  EXPECT_FALSE(ZapiszUzytkownikow(dir_ + "brak/users.txt", users_, &error));
   EXPECT_NE(error.find("folder docelowy nie istnieje lub nie jest folderem"), std::string::npos) << error;
-  EXPECT_TRUE(Logged("Userlist: ZapiszUzytkownikow: Nie zapisano pliku"));
 
   // A text outside CP1250 is reported, and the old file stays as it was.
-  const std::string users = dir_ + "/users.txt";
+  const std::string users = dir_ + "users.txt";
   users_.DodajUzytkownika("Ala", 1, "12", "");
   ASSERT_TRUE(ZapiszUzytkownikow(users, users_));
   const std::string old_users = ReadWholeFile(users).value();
@@ -209,8 +173,8 @@ TEST_F(DataFilesTest, AFailedSaveReturnsFalseAndLeavesTheOldFileWhole) {
   EXPECT_EQ(ReadWholeFile(users).value(), old_users);
   EXPECT_NE(error.find("użytkownik o ID 0002"), std::string::npos) << error;
   devices_.DodajUrzadzenie("D", 4, cCzytnik("→", 1), {}, false, {});
-  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "/other.txt", devices_));
-  EXPECT_FALSE(FileExists(dir_ + "/other.txt"));
+  EXPECT_FALSE(ZapiszUrzadzenia(dir_ + "other.txt", devices_));
+  EXPECT_FALSE(FileExists(dir_ + "other.txt"));
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ class DevListTest : public ::testing::Test {
 
 TEST(ListaDostepow, SplitsAtHashesAddsOnceRemovesEveryCopyAndComparesAsASet) {
   cListaDostepow lista;
-  const std::pair<const char*, int> texts[] = {{"", 0}, {"123##456", 3}, {"123#", 1}};
-  for (const auto& [text, count] : texts) {
+  for (const auto& [text, count] : {std::pair{"", 0}, {"123##456", 3}, {"123#", 1}}) {
     lista.FromString(text);
     EXPECT_EQ(lista.Count(), count) << text;
   }
@@ -116,17 +115,23 @@ TEST_F(DevListTest, AddingEditingAndConflictsLookAtCurrentIds) {
   EXPECT_NE(list_.GetNewUnique(), held);
 }
 
-TEST_F(DevListTest, UsedPortsSortingAndRemovals) {
-  Add("zeta", 2, "COM3");
-  Add("Alfa", 3, "com10");
+TEST_F(DevListTest, UsedPortsSortingRemovalsAndAccessEntriesThatNameNoUser) {
+  Add("zeta", 2, "COM3")->ListaDostepow.FromString("10#99#x##-20# 10#10");
+  Add("Alfa", 3, "com10")->ListaDostepow.FromString("-20");
   Add("Ćwiek", 4, "COM3");
   Add("Beta", 5, "/dev/ttyUSB0");
   EXPECT_EQ(list_.GetUzywanePorty(), "/dev/ttyUSB0,com10,COM3");
   std::vector<std::string> sorted;
   list_.WpiszPosortowanaAlfabetycznieListeUniqueUrzadzen(sorted);
-  std::vector<std::string> names;
-  for (const auto& u : sorted) names.push_back(list_.GetNazwaUrzadzeniaZUnique(u));
-  EXPECT_EQ(names, (std::vector<std::string>{"Alfa", "Beta", "Ćwiek", "zeta"}));
+  for (auto& u : sorted) u = list_.GetNazwaUrzadzeniaZUnique(u);
+  EXPECT_EQ(sorted, (std::vector<std::string>{"Alfa", "Beta", "Ćwiek", "zeta"}));
+
+  cUserList users(clock_);
+  users.DodajUzytkownika(std::make_unique<cUzytkownik>("A", 1, "11", "", 10));
+  users.DodajUzytkownika(std::make_unique<cUzytkownik>("B", 2, "22", "", -20));
+  EXPECT_EQ(UsunNieistniejacychZDostepow(list_, users), 4);
+  EXPECT_EQ(list_.GetDeviceByID(2)->ListaDostepow.ToString(), "10#-20#10");
+  EXPECT_EQ(list_.GetDeviceByID(3)->ListaDostepow.ToString(), "-20");
 
   list_.UsunUrzadzeniePoID(5);
   list_.UsunUrzadzeniePoUnique(list_.GetDeviceByID(4)->Unique);
@@ -135,17 +140,6 @@ TEST_F(DevListTest, UsedPortsSortingAndRemovals) {
   list_.UsunUrzadzenie(3);
   ASSERT_EQ(list_.CountDevices(), 1);
   EXPECT_EQ(list_.GetDeviceByIndex(0)->ID, 2);
-}
-
-TEST_F(DevListTest, AccessEntriesThatNameNoUserAreRemoved) {
-  cUserList users(clock_);
-  users.DodajUzytkownika(std::make_unique<cUzytkownik>("A", 1, "11", "", 10));
-  users.DodajUzytkownika(std::make_unique<cUzytkownik>("B", 2, "22", "", -20));
-  Add("D1", 2)->ListaDostepow.FromString("10#99#x##-20# 10#10");
-  Add("D2", 3)->ListaDostepow.FromString("-20");
-  EXPECT_EQ(UsunNieistniejacychZDostepow(list_, users), 4);
-  EXPECT_EQ(list_.GetDeviceByID(2)->ListaDostepow.ToString(), "10#-20#10");
-  EXPECT_EQ(list_.GetDeviceByID(3)->ListaDostepow.ToString(), "-20");
 }
 
 }  // namespace

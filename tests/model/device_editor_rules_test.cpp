@@ -2,9 +2,6 @@
 // reader-mode items, ID conflicts over current and pending IDs, and which
 // local files go with a deleted device.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
 
 #include "common/cp1250.h"
 #include "common/files.h"
@@ -13,24 +10,12 @@
 #include "model/edycja_urzadzen.h"
 #include "model/konfout.h"
 #include "model/rejestracja_urzadzenia.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv {
 namespace {
 
 std::string Cp1250(const std::string& utf8) { return *Utf8ToCp1250(utf8); }
-
-class Folder {
- public:
-  Folder() {
-    char pattern[] = "/tmp/olv-editor-XXXXXX";
-    path_ = std::string(mkdtemp(pattern)) + "/";
-  }
-  ~Folder() { std::filesystem::remove_all(path_); }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 TEST(Konfout, ReadsKeysAtLineStartsLastLineWinsAndOnlyTheWholeLineButtonOnSetsTheButton) {
   struct Case {
@@ -53,15 +38,14 @@ TEST(Konfout, ReadsKeysAtLineStartsLastLineWinsAndOnlyTheWholeLineButtonOnSetsTh
   };
   for (const Case& c : cases) {
     const cKonfout got = OdczytajKonfout(c.file);
-    EXPECT_EQ(got.Nazwa, c.expected.Nazwa) << c.file;
-    EXPECT_EQ(got.Czytnik0, c.expected.Czytnik0) << c.file;
-    EXPECT_EQ(got.Czytnik1, c.expected.Czytnik1) << c.file;
-    EXPECT_EQ(got.Przycisk, c.expected.Przycisk) << c.file;
+    EXPECT_EQ(got.Nazwa + "|" + got.Czytnik0 + "|" + got.Czytnik1 + "|" + std::to_string(got.Przycisk),
+              c.expected.Nazwa + "|" + c.expected.Czytnik0 + "|" + c.expected.Czytnik1 + "|" +
+                  std::to_string(c.expected.Przycisk)) << c.file;
   }
 }
 
 TEST(Konfout, TheFactoryFileGoesUnderExtSdWithTheEightDigitName) {
-  Folder folder;
+  test::cTempFolder folder;
   std::string error;
   // data/extSD/00000003 is the device's own folder, made at start-up.
   ASSERT_TRUE(UtworzFolderWyslanychPlikow(folder.Path(), 3));
@@ -71,7 +55,7 @@ TEST(Konfout, TheFactoryFileGoesUnderExtSdWithTheEightDigitName) {
             Cp1250("DeviceID=Rejestrator OLV\r\nport1=wyjście\r\nport0=wejście\r\nbutton=off\r\nRSID=1\r\n"));
 
   // A folder that cannot be made is told, and nothing is returned.
-  Folder blocked;
+  test::cTempFolder blocked;
   ASSERT_TRUE(WriteFileAtomically(blocked.Path() + "data", "not a folder"));
   EXPECT_EQ(ZapiszPlikFabryczny(blocked.Path(), 3, &error), "");
   EXPECT_NE(error.find("urządzenia o ID 3"), std::string::npos) << error;
@@ -175,7 +159,7 @@ TEST(ReaderModeItems, EveryModeShowsItsItemAndEveryItemGivesBackAModeThatShowsIt
 }
 
 TEST_F(DeviceEditorRulesTest, ADeletedDevicesFilesGoOnlyWhenNoRemainingDeviceAnswersToItsId) {
-  Folder folder;
+  test::cTempFolder folder;
   Add(list, "Brama", 2);
   const cUrzadzenie* biuro = Add(list, "Biuro", 4);
   const cUrzadzenie* magazyn = Add(list, "Magazyn", 5);

@@ -1,6 +1,5 @@
 // konfig.txt, USERS.txt and the PIN table.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <array>
 
@@ -11,6 +10,7 @@
 #include "model/konfig_file.h"
 #include "model/pin_table.h"
 #include "model/users_file.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv {
 namespace {
@@ -50,7 +50,7 @@ TEST(UsersFile, CardFieldTakesThePairsLastFirstWithoutZeroBytes) {
   }
 }
 
-TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTime) {
+TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTimeOrRefused) {
   std::mt19937 random(7);
   EXPECT_EQ(UtworzRekordUsers(cUzytkownik("Ala", 7, "", "", 1), random).value(),
             std::string(8, ' ') + "0007" + Bytes({0x75, 0x00, 0x00}) + "Ala\r\n");
@@ -64,10 +64,8 @@ TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTime
   const std::string again = UtworzRekordUsers(user, random).value();
   EXPECT_NE(again, record);
   EXPECT_EQ(OdczytajUsers(again).value()[0].PIN, "0459");
-}
 
-TEST(UsersFile, RefusesWhatTheDeviceCouldNotRead) {
-  std::mt19937 random(1);
+  // What the device could not read is refused.
   std::string error;
   EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("Ψ", 5, "12", "", 1), random, &error));
   EXPECT_NE(error.find("0005"), std::string::npos) << error;
@@ -99,14 +97,11 @@ TEST(KonfigFile, LinesForADevice) {
 class DeviceFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/olv_device_files_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    home_ = std::string(pattern) + "/";
     devices_.UstawFunkcjeLogujaca([this](const std::string& t) { log_.push_back(t); });
   }
-  void TearDown() override { std::system(("rm -rf " + home_).c_str()); }
 
-  std::string home_;
+  test::cTempFolder folder_;
+  const std::string home_ = folder_.Path();
   cVirtualClock clock_;
   cUserList users_{clock_};
   cDevList devices_{clock_};
@@ -136,17 +131,11 @@ TEST_F(DeviceFilesTest, WritesTheUsersOfTheAccessListIntoTheSentFolderOfTheDevic
   ASSERT_EQ(records.size(), 2u);
   EXPECT_TRUE(records[0].Nazwa == "Ala" && records[0].ID == "0007" && records[0].PIN == "");
   EXPECT_TRUE(records[1].Nazwa == "Ćma" && records[1].PIN == "4321");
-}
 
-TEST_F(DeviceFilesTest, AnUnwritableUserIsReportedAndTheOldFileKept) {
-  users_.DodajUzytkownika(std::make_unique<cUzytkownik>("Ala", 7, "12", "", 10));
-  devices_.DodajUrzadzenie("OLV", 2, cCzytnik("A", 1), cCzytnik("B", 2), false, {});
-  cUrzadzenie& device = *devices_.GetDeviceByIndex(0);
-  device.ListaDostepow.Dodaj(10);
-  const std::string path = ZapiszUsers(home_, devices_, users_, device.Unique, random_);
+  // A user the device could not read: reported, and the old file kept.
+  const std::string path = folder + "USERS.txt";
   const std::string old = ReadWholeFile(path).value();
-
-  users_.GetUserByIndex(0)->Nazwa = "Ala ★";
+  users_.GetUserByIndex(2)->Nazwa = "Ćma ★";
   std::string error;
   EXPECT_EQ(ZapiszUsers(home_, devices_, users_, device.Unique, random_, &error), "");
   EXPECT_EQ(ReadWholeFile(path).value(), old);

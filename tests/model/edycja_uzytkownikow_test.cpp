@@ -1,7 +1,7 @@
 // The window-free rules of the user and access editors: the card fields, the
 // dialogs' checks, the rows and details, the first free ID and the access
-// lists rebuilt from check marks. The PIN dialog's rules are tested through
-// the dialog (tests/ui/users).
+// lists rebuilt from check marks. The PIN dialog's rules and the access
+// lists are tested through their windows (tests/ui/users).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,7 +9,6 @@
 #include "common/virtual_clock.h"
 #include "model/dane_uzytkownika.h"
 #include "model/pola_karty.h"
-#include "model/widok_dostepow.h"
 #include "model/widok_uzytkownikow.h"
 
 namespace olv {
@@ -17,38 +16,38 @@ namespace {
 
 constexpr uint64_t kMax = 0xFFFFFFFFFFull;
 
-TEST(PolaKartyTest, FullNumberIsValidUpTo40BitsAndRewritesTheCheckNumbers) {
-  cPolaKarty pola{"1099511627775", "x", "y"};
-  ASSERT_TRUE(PoZmianiePelnegoNumeru(pola));
-  EXPECT_EQ(pola.TrzeciBajt, "255");
-  EXPECT_EQ(pola.OstatnieDwaBajty, "65535");
-  for (const char* invalid : {"1099511627776", "", "12a", "-1", " 12", "99999999999999"}) {
-    cPolaKarty zle{invalid, "001", "00002"};
-    EXPECT_FALSE(PoZmianiePelnegoNumeru(zle)) << invalid;
-    EXPECT_EQ(zle.TrzeciBajt + zle.OstatnieDwaBajty, "") << invalid;
+std::string Tekst(const cPolaKarty& pola) { return pola.Pelny + "|" + pola.TrzeciBajt + "|" + pola.OstatnieDwaBajty; }
+
+// A field rewrites the others only while its own text is valid: the full number
+// up to 40 bits, the check numbers up to 255 and 65535. An invalid full number
+// empties the check numbers; an invalid check number changes nothing. An
+// unreadable other field counts as 0; a full number that is not valid counts
+// as no card, so the result never grows past 40 bits.
+TEST(PolaKartyTest, AValidFieldRewritesTheOthersAtItsBounds) {
+  const struct {
+    bool (*zmiana)(cPolaKarty&);
+    cPolaKarty pola;
+    bool ok;
+    const char* wynik;
+  } cases[] = {
+      {PoZmianiePelnegoNumeru, {"1099511627775", "x", "y"}, true, "1099511627775|255|65535"},
+      {PoZmianiePelnegoNumeru, {"1099511627776", "001", "00002"}, false, "1099511627776||"},
+      {PoZmianiePelnegoNumeru, {"", "001", "00002"}, false, "||"},
+      {PoZmianiePelnegoNumeru, {"12a", "001", "00002"}, false, "12a||"},
+      {PoZmianiePelnegoNumeru, {"-1", "001", "00002"}, false, "-1||"},
+      {PoZmianiePelnegoNumeru, {" 12", "001", "00002"}, false, " 12||"},
+      {PoZmianiePelnegoNumeru, {"99999999999999", "001", "00002"}, false, "99999999999999||"},
+      {PoZmianieOstatnichDwochBajtow, {"00000000000000", "001", "65536"}, false, "00000000000000|001|65536"},
+      {PoZmianieOstatnichDwochBajtow, {"00000000000000", "001", "65535"}, true, "00000000131071|001|65535"},
+      {PoZmianieTrzeciegoBajtu, {"00000000000000", "256", "00007"}, false, "00000000000000|256|00007"},
+      {PoZmianieTrzeciegoBajtu, {"00000000000000", "2", "00007"}, true, "00000000131079|2|00007"},
+      {PoZmianieOstatnichDwochBajtow, {"99999999999999", "abc", "5"}, true, "00000000000005|abc|5"},
+  };
+  for (const auto& c : cases) {
+    cPolaKarty pola = c.pola;
+    EXPECT_EQ(c.zmiana(pola), c.ok) << Tekst(c.pola);
+    EXPECT_EQ(Tekst(pola), c.wynik);
   }
-}
-
-TEST(PolaKartyTest, CheckNumbersAtTheirBoundsAndFromAnEmptyCard) {
-  cPolaKarty pola{"00000000000000", "001", "65536"};
-  EXPECT_FALSE(PoZmianieOstatnichDwochBajtow(pola));
-  EXPECT_EQ(pola.Pelny, "00000000000000");
-  pola.OstatnieDwaBajty = "65535";
-  ASSERT_TRUE(PoZmianieOstatnichDwochBajtow(pola));
-  EXPECT_EQ(pola.Pelny, "00000000131071");
-
-  cPolaKarty trzeci{"00000000000000", "256", "00007"};
-  EXPECT_FALSE(PoZmianieTrzeciegoBajtu(trzeci));
-  EXPECT_EQ(trzeci.Pelny, "00000000000000");
-  trzeci.TrzeciBajt = "2";
-  ASSERT_TRUE(PoZmianieTrzeciegoBajtu(trzeci));
-  EXPECT_EQ(trzeci.Pelny, "00000000131079");
-
-  // An unreadable other field counts as 0; a full number that is not valid
-  // counts as no card, so the result never grows past 40 bits.
-  cPolaKarty zly{"99999999999999", "abc", "5"};
-  ASSERT_TRUE(PoZmianieOstatnichDwochBajtow(zly));
-  EXPECT_EQ(zly.Pelny, "00000000000005");
 }
 
 TEST(PolaKartyTest, ACheckNumberKeepsEveryOtherBitOfManyCards) {
@@ -75,7 +74,6 @@ TEST(PolaKartyTest, ACheckNumberKeepsEveryOtherBitOfManyCards) {
     ASSERT_EQ(HexTextToCardValue(*hex), wynik);
     ASSERT_TRUE(hex->size() == 1 || (*hex)[0] != '0') << *hex;
   }
-  EXPECT_EQ(KartaHexZPelnegoNumeru("00000001193046"), "123456");
   EXPECT_EQ(KartaHexZPelnegoNumeru(""), "0");
   EXPECT_EQ(KartaHexZPelnegoNumeru("x1"), std::nullopt);
   EXPECT_EQ(KartaHexZPelnegoNumeru("1099511627775"), "FFFFFFFFFF");
@@ -91,7 +89,7 @@ class EdycjaUzytkownikowTest : public ::testing::Test {
   cUserList users{clock};
 };
 
-TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheName) {
+TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheNameEditingIgnoresTheUserItself) {
   ASSERT_EQ(DodajUzytkownikaZDialogu(users, Dane("Ala", "1", "1234", "0")).Komunikat, "");
   const struct {
     cDaneUzytkownika dane;
@@ -129,16 +127,13 @@ TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheName) {
   EXPECT_EQ(user->Karta.GetWartosc(), 1193046u);
   EXPECT_EQ(DodajUzytkownikaZDialogu(users, Dane("Y", "3", "", "1193046")).Komunikat,
             "Wybrany numer karty jest już zarejestrowany");
-}
 
-TEST_F(EdycjaUzytkownikowTest, EditingKeepsTheUniqueAndIgnoresTheUserItself) {
-  const int32_t ala = DodajUzytkownikaZDialogu(users, Dane("Ala", "1", "1234", "5")).Unique;
-  ASSERT_NE(DodajUzytkownikaZDialogu(users, Dane("Ola", "2", "", "6")).Unique, 0);
-  // The same ID, PIN and card as before are no conflict with itself.
-  cWynikZapisuUzytkownika wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "1", "1234", "5"));
+  // Editing keeps the Unique; the user's own ID, PIN and card are no conflict.
+  const int32_t ala = users.GetUserByID(1)->Unique;
+  cWynikZapisuUzytkownika wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "1", "1234", "0"));
   EXPECT_EQ(wynik.Komunikat, "");
   EXPECT_EQ(wynik.Unique, ala);
-  EXPECT_EQ(EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "2", "1234", "5")).Komunikat,
+  EXPECT_EQ(EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "2", "1234", "0")).Komunikat,
             "Wybrane ID jest już zarejestrowane");
   wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "77", "", "5"));
   EXPECT_EQ(wynik.Unique, ala);
@@ -148,51 +143,25 @@ TEST_F(EdycjaUzytkownikowTest, EditingKeepsTheUniqueAndIgnoresTheUserItself) {
   EXPECT_EQ(users.CountUsers(), 2);
 }
 
-TEST_F(EdycjaUzytkownikowTest, RowsDetailsAndFirstFreeID) {
+// The rows, details and deletion are shown through the editor window
+// (tests/ui/users); here the first free ID up to a full list.
+TEST_F(EdycjaUzytkownikowTest, FirstFreeIDAndDetailsWithoutPin) {
   EXPECT_EQ(PierwszeWolneID(users), "0001");
   for (const auto& [nazwa, id] : {std::pair{"zenon", "1"}, {"Ábel", "2"}, {"adam", "4"}})
     ASSERT_EQ(DodajUzytkownikaZDialogu(users, Dane(nazwa, id, "", id)).Komunikat, "");
   EXPECT_EQ(PierwszeWolneID(users), "0003");
   const cWiersze wiersze = WierszeUzytkownikow(users);
   ASSERT_EQ(wiersze.Nazwy, (std::vector<std::string>{"Ábel", "adam", "zenon"}));
-  const int32_t abel = std::stoi(wiersze.Klucze[0]);
-  EXPECT_EQ(users.GetUserByUnique(abel)->Nazwa, "Ábel");
-
-  users.GetUserByUnique(abel)->Karta.UstawWartosc(1193046);
-  const cSzczegolyUzytkownika szczegoly = SzczegolyUzytkownika(users, abel);
-  EXPECT_EQ(szczegoly.Nazwa, "Ábel");
-  EXPECT_EQ(szczegoly.ID, "0002");
-  EXPECT_EQ(szczegoly.PIN, "brak");
-  EXPECT_EQ(szczegoly.Karta, "00000001193046 (018,13398)");
-  const cSzczegolyUzytkownika brak = SzczegolyUzytkownika(users, 12345);
-  EXPECT_EQ(brak.Nazwa + brak.ID + brak.PIN + brak.Karta, "----");
-
-  EXPECT_EQ(WierszPoUsunieciu(1, 2), 1);
-  EXPECT_EQ(WierszPoUsunieciu(2, 2), 1);
-  EXPECT_EQ(WierszPoUsunieciu(0, 0), -1);
+  const cSzczegolyUzytkownika szczegoly = SzczegolyUzytkownika(users, std::stoi(wiersze.Klucze[0]));
+  EXPECT_EQ(szczegoly.Nazwa + "|" + szczegoly.ID + "|" + szczegoly.PIN, "Ábel|0002|brak");
 
   cUserList pelna(clock);
-  for (int id = 1; id <= 9999; ++id) {
-    auto user = std::make_unique<cUzytkownik>("U", id, "", "1", id);
-    ASSERT_TRUE(pelna.DodajUzytkownika(std::move(user)));
-  }
+  for (int id = 1; id <= 9999; ++id) ASSERT_TRUE(pelna.DodajUzytkownika(std::make_unique<cUzytkownik>("U", id, "", "1", id)));
   EXPECT_EQ(PierwszeWolneID(pelna), "0000");
   EXPECT_EQ(DodajUzytkownikaZDialogu(pelna, Dane("X", PierwszeWolneID(pelna).c_str(), "55", "0")).Komunikat,
             "ID użytkownika musi mieścić się w zakresie 1-9999");
   pelna.UsunUzytkownikaPoID(9999);
   EXPECT_EQ(PierwszeWolneID(pelna), "9999");
-}
-
-TEST(WidokDostepowTest, AccessListIsRebuiltFromTheCheckMarks) {
-  cUrzadzenie device(1);
-  device.ListaDostepow.FromString("30#bad#10");
-  const std::vector<std::string> klucze{"10", "20", "30"};
-  EXPECT_EQ(ZaznaczeniaDostepu(device, klucze), (std::vector<bool>{true, false, true}));
-  PrzebudujListeDostepu(device, klucze, {false, true, true});
-  EXPECT_EQ(device.ListaDostepow.ToString(), "20#30");
-  PrzebudujListeDostepu(device, klucze, {false, false, false});
-  EXPECT_EQ(device.ListaDostepow.Count(), 0);
-  EXPECT_EQ(device.ListaDostepow.ToString(), "");
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
-// Helpers of the statistics tests: punches from readable texts, and a
-// temporary program folder.
+// Helpers of the statistics tests: punches from readable texts.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <memory>
 #include <string>
@@ -11,6 +9,7 @@
 #include "common/dates.h"
 #include "stats/lista_odbic.h"
 #include "stats/widok_listy_odbic.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv::test {
 
@@ -49,20 +48,6 @@ class cPunches {
  private:
   int32_t mUser;
   cListaOdbic mList;
-};
-
-class cTempFolder {
- public:
-  cTempFolder() {
-    char pattern[] = "/tmp/olv_stats_XXXXXX";
-    if (mkdtemp(pattern) != nullptr) mPath = std::string(pattern) + "/";
-  }
-  ~cTempFolder() { std::system(("rm -rf " + mPath).c_str()); }
-  // Ends with "/".
-  const std::string& Path() const { return mPath; }
-
- private:
-  std::string mPath;
 };
 
 }  // namespace olv::test
