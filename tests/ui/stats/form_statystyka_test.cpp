@@ -144,7 +144,7 @@ TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) 
   EXPECT_EQ(tabela->Naglowek()[5].Szerokosc, wypelnienie + 120);
 }
 
-TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {
+TEST_F(FormStatystykaTest, TheDailyPanelFitsAndFollowsTheModeAndTheWorkTimes) {
   form.WybierzWiersz(1);
   // At the default size, which fits a 1024 x 768 screen, every table shows
   // all its columns: each has room left for its filler.
@@ -164,12 +164,8 @@ TEST_F(FormStatystykaTest, AModeChangeRecomputesTheDailyPanelAtOnce) {
   // Activity mode counts the neutral punch at 18:00 too.
   EXPECT_NE(Komorka("TabelaDzienna", 4, 0), wejscie_wyjscie);
   EXPECT_EQ(wejscie_wyjscie.find("08:10"), 0u);
-}
 
-TEST_F(FormStatystykaTest, TheWorkTimeEditorOpensForTheSelectedUserAndTheDayIsRecomputed) {
-  Menu("MenuCzasyPracy");  // no user: nothing
-  form.WybierzWiersz(1);
-  Menu("MenuDzienne");
+  // The work-time editor opens for the selected user and the day is recomputed.
   WhenModal([](QWidget* edytor) {
     edytor->findChild<QComboBox*>("ComboBoxPoczatekDoGodzina")->setCurrentIndex(7);
     edytor->findChild<QAbstractButton*>("ButtonZapisz")->click();
