@@ -108,10 +108,8 @@ TEST_F(FormStatystykaTest, AUserWithoutPunchesShowsTodaysHoursAndOnlyTheSumRow) 
   EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Aktualne);
   EXPECT_TRUE(Widoczny("PanelDzisiejsze"));
   EXPECT_EQ(Tekst("LabelNazwa"), "bartek Zieliński");
-  EXPECT_EQ(Tekst("LabelPrzyjscie"), "brak zdarzeń");
 
   form.findChild<QAbstractButton*>("ImageButtonMiesieczne")->click();
-  EXPECT_FALSE(Widoczny("PanelDzisiejsze"));
   EXPECT_EQ(Tabela("TabelaMiesieczna")->LiczbaWierszy(), 1);
   EXPECT_EQ(Komorka("TabelaMiesieczna", 0, 0), "Suma");
   form.findChild<QAbstractButton*>("ImageButtonZdarzenia")->click();
