@@ -1,5 +1,4 @@
-// The table as drawn: pixels at chosen points, the grid, the filler, scrolling
-// and the pressed and pointed rows.
+// The table: its grid, the filler, the pressed and pointed rows, scrolling.
 #include "ui/stats/tabela.h"
 
 #include <QKeyEvent>
@@ -85,29 +84,22 @@ TEST(Tabela, TheFillerTakesTheRestAndRowColoursCoverIt) {
   EXPECT_EQ(tabela.LiczbaKolumn(), 2);
 }
 
-TEST(Tabela, ClicksMarkThePressedRowAndTheRightButtonClearsIt) {
-  cTabela tabela;
-  Wypelnij(tabela, 5, 200);
-  tabela.show();
-  Mysz(tabela, QEvent::MouseButtonPress, Qt::LeftButton, 2 * kKrok + 5);
-  EXPECT_EQ(tabela.WcisnietyWiersz(), 1);
-  Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 3 * kKrok + 5);
-  EXPECT_EQ(tabela.WskazanyWiersz(), 2);
-
-  // The header row is never a data row.
-  Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 10);
-  EXPECT_EQ(tabela.WskazanyWiersz(), -1);
-  Mysz(tabela, QEvent::MouseButtonPress, Qt::RightButton, 3 * kKrok + 5);
-  EXPECT_EQ(tabela.WcisnietyWiersz(), -1);
-}
-
-TEST(Tabela, ALongTableScrollsByBarAndWheelAndDrawsItsLastRowAtTheBottom) {
+TEST(Tabela, ALongTableTakesClicksScrollsAndDrawsItsLastRowAtTheBottom) {
   cTabela tabela;
   Wypelnij(tabela, 2000, 201);
   tabela.show();
   ASSERT_TRUE(tabela.PasekPrzewijania()->isVisible());
   const int maksimum = 2000 * kKrok - (201 - kKrok);
   EXPECT_EQ(tabela.PasekPrzewijania()->maximum(), maksimum);
+  // A click marks the pressed row, the right button clears it; the header is no row.
+  Mysz(tabela, QEvent::MouseButtonPress, Qt::LeftButton, 2 * kKrok + 5);
+  EXPECT_EQ(tabela.WcisnietyWiersz(), 1);
+  Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 3 * kKrok + 5);
+  EXPECT_EQ(tabela.WskazanyWiersz(), 2);
+  Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 10);
+  EXPECT_EQ(tabela.WskazanyWiersz(), -1);
+  Mysz(tabela, QEvent::MouseButtonPress, Qt::RightButton, 3 * kKrok + 5);
+  EXPECT_EQ(tabela.WcisnietyWiersz(), -1);
 
   QWheelEvent w_dol(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
