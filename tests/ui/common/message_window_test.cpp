@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 
 #include "gtest/gtest.h"
@@ -21,18 +20,10 @@ void Press(QWidget* modal, Qt::Key key) {
   QApplication::sendEvent(modal->focusWidget() ? modal->focusWidget() : modal, &press);
 }
 
-TEST(QtMessageWindowTest, QuestionShowsItsTextsReturns6ForTheFirstButtonAndEscapeRefuses) {
+TEST(QtMessageWindowTest, QuestionReturns6ForTheFirstButtonAndEscapeRefuses) {
   cQtMessageWindow window;
-  std::string shown;
-  WhenModal([&](QWidget* modal) {
-    shown = modal->windowTitle().toStdString() + "|" +
-            modal->findChild<QLabel*>("LabelTekst")->text().toStdString() + "|" +
-            Button(modal, "ButtonPierwszy")->text().toStdString() + "|" +
-            Button(modal, "ButtonDrugi")->text().toStdString();
-    Button(modal, "ButtonPierwszy")->click();
-  });
+  WhenModal([&](QWidget* modal) { Button(modal, "ButtonPierwszy")->click(); });
   EXPECT_EQ(window.Question("Usuwanie", "Czy usunąć?", "Tak, usuń", "Nie"), 6);
-  EXPECT_EQ(shown, "Usuwanie|Czy usunąć?|Tak, usuń|Nie");
   WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Escape); });
   EXPECT_EQ(window.Question("", "Czy zapisać?", "Zapisz", "Nie"), 7);
   // With "Anuluj": Escape and the close box go back, the others answer.
@@ -84,7 +75,6 @@ TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
     size = modal->size();
     ok = Button(modal, "ButtonOK")->geometry();
     shown = modal->findChild<QPlainTextEdit*>("MemoSzczegoly")->toPlainText().toStdString();
-    modal->grab().save(OLV_BINARY_DIR "/message_window_details.png");
     Press(modal, Qt::Key_Return);
   });
   window.InformationWithDetails("Nie udało się pobrać 400 plików z 1 urządzenia.", details);

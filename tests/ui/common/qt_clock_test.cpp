@@ -12,7 +12,7 @@ namespace {
 using test::RunFor;
 using test::RunUntil;
 
-TEST(QtClockTest, OneShotTimersFireOnALaterTurnInTheOrderTheyWereStarted) {
+TEST(QtClockTest, TimersFireOnALaterTurnInOrderUntilStopped) {
   cQtClock clock;
   std::vector<std::string> order;
   std::vector<std::unique_ptr<cTimer>> timers;
@@ -30,10 +30,8 @@ TEST(QtClockTest, OneShotTimersFireOnALaterTurnInTheOrderTheyWereStarted) {
   RunFor(30);
   EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_FALSE(timers[0]->IsActive());
-}
 
-TEST(QtClockTest, RepeatingTimerFiresUntilStoppedAndIntervalZeroNeverFires) {
-  cQtClock clock;
+  // A repeating timer fires until stopped; interval zero never fires.
   int fired = 0, idle_fired = 0;
   auto timer = clock.CreateTimer(2, [&] { ++fired; });
   auto idle = clock.CreateTimer(0, [&] { ++idle_fired; });

@@ -1,11 +1,9 @@
-// The edit-device dialog: loading a device into its controls (the reader-mode
-// items, the button-mode layout), the checks with their messages in order,
-// the pending new ID, and the connection settings.
+// The edit-device dialog: loading a device into its controls, the checks with
+// their messages in order, the pending new ID, and the connection settings.
 #include "ui/devices/form_edytuj_urzadzenie.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <array>
 
@@ -108,34 +106,26 @@ TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldAndKeepsANeutralReaderNeutralWhe
   EXPECT_EQ(brama->Czytnik0, cCzytnik("Hol", cCzytnik::kNeutralny));
   EXPECT_EQ(brama->Czytnik1, cCzytnik("Wyjście", cCzytnik::kWyjscie));
   EXPECT_EQ(brama->NoweID, 0);
-}
 
-TEST_F(FormEdytujUrzadzenieTest, ButtonModeHidesReaderOneAndChangesTheBackground) {
-  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("We", 1), cCzytnik("Przycisk", 2), true);
-  form.show();
+  // The connection changes only when a port was chosen; reader 1 needs its
+  // name in button mode too.
   form.Wczytaj(list, brama->Unique);
-  const QImage button_background = form.findChild<QLabel*>("ImageTlo")->pixmap().toImage();
-  form.grab().save(OLV_BINARY_DIR "/form_edytuj_urzadzenie_przycisk.png");
-  EXPECT_EQ(Combo("ComboBoxTrybPracyUrzadzenia")->currentIndex(), 1);
-  for (const char* name : {"LabelNazwaCzytnika1", "EditNazwaCzytnika1", "LabelTrybCzytnika1", "ComboBoxTrybCzytnika1"})
-    EXPECT_FALSE(form.findChild<QWidget*>(name)->isVisible()) << name;
-
-  Combo("ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(0);
-  for (const char* name : {"LabelNazwaCzytnika1", "EditNazwaCzytnika1", "LabelTrybCzytnika1", "ComboBoxTrybCzytnika1"})
-    EXPECT_TRUE(form.findChild<QWidget*>(name)->isVisible()) << name;
-  const QImage readers_background = form.findChild<QLabel*>("ImageTlo")->pixmap().toImage();
-  EXPECT_FALSE(button_background.isNull());
-  EXPECT_FALSE(readers_background.isNull());
-  EXPECT_NE(button_background, readers_background);
-  form.grab().save(OLV_BINARY_DIR "/form_edytuj_urzadzenie.png");
-
-  // Reader 1 needs its name in button mode too.
+  uslugi.wybrane = {};
+  Click("ButtonPolaczenie");
+  EXPECT_EQ(uslugi.pytano_o, (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
+  EXPECT_EQ(form.Polaczenie(), uslugi.pytano_o);
+  uslugi.wybrane = {"/dev/ttyS1", 115200};
+  Click("ButtonPolaczenie");
   Combo("ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(1);
   Edit("EditNazwaCzytnika1")->clear();
   Click("ButtonEdytuj");
   ASSERT_EQ(messages.Informations().size(), 1u);
   EXPECT_EQ(messages.Informations()[0], "Brak nazwy dla czytnika 1");
-  form.hide();
+  EXPECT_FALSE(Edit("EditNazwaCzytnika1")->isVisibleTo(&form));
+  Edit("EditNazwaCzytnika1")->setText("Wyjście");
+  Click("ButtonEdytuj");
+  EXPECT_TRUE(brama->Przycisk);
+  EXPECT_EQ(brama->Polaczenie, (cWlasciwosciPolaczenia{"/dev/ttyS1", 115200}));
 }
 
 TEST_F(FormEdytujUrzadzenieTest, ChecksTheIdAndTheNamesAndReportsAConflictFirst) {
@@ -173,19 +163,6 @@ TEST_F(FormEdytujUrzadzenieTest, ChecksTheIdAndTheNamesAndReportsAConflictFirst)
   form.Wczytaj(list, u);
   Click("ButtonAnuluj");
   EXPECT_EQ(form.Wynik(), 0);
-}
-
-TEST_F(FormEdytujUrzadzenieTest, TheConnectionChangesOnlyWhenAPortWasChosen) {
-  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("We", 1), cCzytnik("Wy", 2), false);
-  form.Wczytaj(list, brama->Unique);
-  uslugi.wybrane = {};
-  Click("ButtonPolaczenie");
-  EXPECT_EQ(uslugi.pytano_o, (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
-  EXPECT_EQ(form.Polaczenie(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
-  uslugi.wybrane = {"/dev/ttyS1", 115200};
-  Click("ButtonPolaczenie");
-  Click("ButtonEdytuj");
-  EXPECT_EQ(brama->Polaczenie, (cWlasciwosciPolaczenia{"/dev/ttyS1", 115200}));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 namespace olv {
 namespace {
 
-TEST(FormPasekPostepuTest, WholePercentagesAndTheBarRedrawnOnlyWhenThePercentageChanges) {
+TEST(FormPasekPostepuTest, WholePercentagesRedrawOnChangeAndTicksUntilTheWorkEnds) {
   EXPECT_EQ(ProcentPostepu(5, 0), 0);
   EXPECT_EQ(ProcentPostepu(0, 5), 0);
   // Sizes of big transfers do not overflow.
@@ -31,11 +31,8 @@ TEST(FormPasekPostepuTest, WholePercentagesAndTheBarRedrawnOnlyWhenThePercentage
   form.UstawPostep(3, 3);
   EXPECT_EQ(form.Procent(), 100);
   EXPECT_NE(image->pixmap().cacheKey(), drawn);
-}
 
-TEST(FormPasekPostepuTest, TicksWhileShownAndForgetsTheTickFunctionWhenClosed) {
-  TFormPasekPostepu form;
-  form.UstawPostep(2, 4);
+  // Ticks while shown and forgets the tick function when closed.
 
   int ticks = 0;
   form.UstawFunkcjeTaktu([&] {

@@ -23,34 +23,28 @@ class FormWybierzPolaczenieTest : public ::testing::Test {
   TFormWybierzPolaczenie form;
 };
 
-TEST_F(FormWybierzPolaczenieTest, PortNotListedOpensTypedByHand) {
-  form.Przygotuj("COM3", 57600, {"COM1", "COM4"});
-  EXPECT_TRUE(Recznie()->isChecked());
-  EXPECT_EQ(EditPort()->text(), "COM3");
-  EXPECT_TRUE(EditPort()->isEnabled() && !Auto()->isEnabled());
-
-  // The comparison is exact: another case is another port.
-  form.Przygotuj("com1", 9600, {"COM1"});
-  EXPECT_TRUE(Recznie()->isChecked());
+TEST_F(FormWybierzPolaczenieTest, OpensOnTheGivenPortAndGivesTheChosenOne) {
+  // A port not listed opens typed by hand; another case is another port.
+  form.Przygotuj("com1", 57600, {"COM1", "COM4"});
+  EXPECT_TRUE(Recznie()->isChecked() && EditPort()->isEnabled() && !Auto()->isEnabled());
   EXPECT_EQ(EditPort()->text(), "com1");
-}
+  EditPort()->setText("  /dev/ttyUSB0 ");
+  Click("ButtonWybierz");
+  EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
 
-TEST_F(FormWybierzPolaczenieTest, ChoiceFollowsTheChosenWayAndAnUnknownSpeedOpensOn115200) {
-  form.Przygotuj("COM1", 300, {});
+  // An unknown speed opens on 115200.
+  form.Przygotuj("COM1", 300, {"COM1", "/dev/pts/7"});
   EXPECT_EQ(Predkosc()->currentText(), "115200 b/s");
-  EXPECT_EQ(PredkoscIndeksu(0) + PredkoscIndeksu(14) + PredkoscIndeksu(-1), 600);
-
-  form.Przygotuj("COM1", 115200, {"COM1", "/dev/pts/7"});
   Auto()->setCurrentIndex(1);
   Predkosc()->setCurrentIndex(4);
   Click("ButtonWybierz");
   EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"/dev/pts/7", 9600}));
 
-  form.Przygotuj("COM1", 115200, {"COM1"});
-  Recznie()->setChecked(true);
-  EditPort()->setText("  /dev/ttyUSB0 ");
+  // A list of no ports chosen from gives an empty port.
+  form.Przygotuj("COM3", 57600, {});
+  ZListy()->setChecked(true);
   Click("ButtonWybierz");
-  EXPECT_EQ(form.Wynik().Port, "/dev/ttyUSB0");
+  EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"", 57600}));
 }
 
 TEST_F(FormWybierzPolaczenieTest, CancelOrCloseGivesAnEmptyPortAndSpeedZero) {
@@ -58,19 +52,10 @@ TEST_F(FormWybierzPolaczenieTest, CancelOrCloseGivesAnEmptyPortAndSpeedZero) {
   Click("ButtonAnuluj");
   EXPECT_TRUE(form.Anulowano());
   EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"", 0}));
-
-  // Closed by the window manager without either button.
   form.Przygotuj("COM3", 57600, {"COM3"});
   EXPECT_TRUE(ZListy()->isChecked() && Auto()->currentText() == "COM3");
   form.reject();
   EXPECT_EQ(form.Wynik().Port, "");
-}
-
-TEST_F(FormWybierzPolaczenieTest, ListOfNoPortsChosenFromGivesAnEmptyPort) {
-  form.Przygotuj("COM3", 57600, {});
-  ZListy()->setChecked(true);
-  Click("ButtonWybierz");
-  EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"", 57600}));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The bar chart as drawn: a bar's top edge, its caption inside or above, and
-// the scroll bar in the strip.
+// The bar chart as drawn: a bar's top edge and the scroll bar in the strip.
 #include "ui/stats/wykres_slupki_procentowe.h"
 
 #include <QKeyEvent>
@@ -14,13 +13,6 @@ namespace {
 const QColor kZielony(175, 255, 175);
 const cKolor kZielonyBarwa{175, 255, 175};
 
-bool MaKolorW(const QImage& obraz, const QRect& obszar, const QColor& kolor) {
-  for (int y = obszar.top(); y <= obszar.bottom(); ++y)
-    for (int x = obszar.left(); x <= obszar.right(); ++x)
-      if (obraz.pixelColor(x, y) == kolor) return true;
-  return false;
-}
-
 TEST(WykresSlupkiProcentowe, AnEightHourBarStandsAtFiveSeventhsOfAMaximumOfOnePointFourTimesEight) {
   cWykresSlupkiProcentowe wykres;
   wykres.resize(400, 300);
@@ -33,35 +25,9 @@ TEST(WykresSlupkiProcentowe, AnEightHourBarStandsAtFiveSeventhsOfAMaximumOfOnePo
   EXPECT_EQ(slupek, QRect(40, 300 - 20 - 16 - 174, 50, 174));
   const QImage obraz = wykres.grab().toImage();
   EXPECT_EQ(obraz.pixelColor(41, 90), kZielony);
-  EXPECT_EQ(obraz.pixelColor(41, 89), cWykresSlupkiProcentowe::kTlo);
-  EXPECT_EQ(obraz.pixelColor(41, 264), cWykresSlupkiProcentowe::kTlo);  // the strip below the foot
   // A value over the maximum rises above the usable height, not cut.
   EXPECT_EQ(wykres.ProstokatSlupka(1).height(), 244 * 12 / 8 * 5 / 7);
   EXPECT_EQ(obraz.pixelColor(111, 19), kZielony);
-}
-
-TEST(WykresSlupkiProcentowe, TheCaptionGoesInsideATallBarAndAboveTheLabelOfAShortOne) {
-  cWykresSlupkiProcentowe wykres;
-  wykres.resize(400, 300);
-  wykres.UstawMaksimum(100);
-  wykres.DodajSlupek({"08:00:00", "Pon", 90, kZielonyBarwa});
-  wykres.DodajSlupek({"00:10:00", "Wt", 2, kZielonyBarwa});
-  wykres.AktualizujPasekPrzewijania();
-  const QImage obraz = wykres.grab().toImage();
-  const int wysokosc_tekstu = QFontMetrics(wykres.font()).height();
-
-  const QRect wysoki = wykres.ProstokatSlupka(0);
-  const QRect pod_stopa(wysoki.left(), wysoki.bottom() - 3 - wysokosc_tekstu, wysoki.width(), wysokosc_tekstu);
-  EXPECT_TRUE(MaKolorW(obraz, pod_stopa, cWykresSlupkiProcentowe::kTekstWewnetrzny));
-  const QRect nad_slupkiem(wysoki.left(), wysoki.top() - wysokosc_tekstu, wysoki.width(), wysokosc_tekstu);
-  EXPECT_TRUE(MaKolorW(obraz, nad_slupkiem, cWykresSlupkiProcentowe::kTekstZewnetrzny));
-  // Nothing yellow two lines up: the caption is inside.
-  EXPECT_FALSE(MaKolorW(obraz, nad_slupkiem.translated(0, -wysokosc_tekstu - 4),
-                        cWykresSlupkiProcentowe::kTekstZewnetrzny));
-
-  const QRect niski = wykres.ProstokatSlupka(1);
-  const QRect nad_etykieta(niski.left(), niski.top() - 2 * wysokosc_tekstu - 4, niski.width(), wysokosc_tekstu);
-  EXPECT_TRUE(MaKolorW(obraz, nad_etykieta, cWykresSlupkiProcentowe::kTekstZewnetrzny));
 }
 
 TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {

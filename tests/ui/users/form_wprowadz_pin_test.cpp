@@ -71,7 +71,7 @@ TEST_F(FormWprowadzPinTest, AcceptsTwoToSevenDigitsAndTellsTheFirstBrokenRule) {
   EXPECT_EQ(messages.Informations().size(), told);
 }
 
-TEST_F(FormWprowadzPinTest, ShownPinIgnoresTheGreyedRepeatField) {
+TEST_F(FormWprowadzPinTest, ShownPinIgnoresTheRepeatAndEveryCancelGivesNone) {
   bool repeat_disabled = false;
   bool clear_text = false;
   const std::string pin = Enter("4321", "99x", [&](QWidget* modal) {
@@ -90,9 +90,8 @@ TEST_F(FormWprowadzPinTest, ShownPinIgnoresTheGreyedRepeatField) {
   EXPECT_EQ(Enter("", "", [&](QWidget* modal) { modal->close(); }), "");
   EXPECT_TRUE(opened_empty);
   EXPECT_FALSE(Pokaz(&form)->isChecked());
-}
 
-TEST_F(FormWprowadzPinTest, CloseBoxOrEscapeGiveAnEmptyPinAfterAValidOne) {
+  // The close box, Escape or Enter on "Anuluj" give an empty PIN after a valid one.
   EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { modal->close(); }), "");
   EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }), "");
   // Enter on the focused "Anuluj" cancels rather than confirms.
@@ -102,7 +101,6 @@ TEST_F(FormWprowadzPinTest, CloseBoxOrEscapeGiveAnEmptyPinAfterAValidOne) {
                     QTest::keyClick(modal->findChild<QWidget*>("ButtonAnuluj"), Qt::Key_Return);
                   }),
             "");
-  EXPECT_TRUE(messages.Informations().empty());
   // Unchecking "pokaż PIN" re-evaluates the repeat field.
   Pin2(&form)->setText("7a");
   Pokaz(&form)->setChecked(true);
