@@ -10,21 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/form1.h"
-#include "comm/com_socket.h"
 #include "common/cp1250.h"
 #include "common/files.h"
 #include "common/virtual_clock.h"
-#include "gtest/gtest.h"
 #include "model/data_files.h"
 #include "model/pin_table.h"
 #include "model/users_file.h"
 #include "sim/card_users.h"
 #include "sim/sd_card.h"
-#include "tests/sim/olv8_sim_process.h"
-#include "tests/ui/qt_test_support.h"
-#include "ui/common/qt_clock.h"
-#include "ui/common/scripted_message_window.h"
+#include "tests/app/form1_fixture.h"
 #include "ui/devices/form_prosze_czekac.h"
 
 namespace olv {
@@ -33,40 +27,8 @@ namespace {
 using test::RunUntil;
 using test::WhenModalNamed;
 
-class EdytoryTest : public ::testing::Test {
+class EdytoryTest : public test::cForm1Fixture {
  protected:
-  std::string Card(int id) const { return folder + "cards/" + std::to_string(id); }
-  std::string StartSimulator(std::vector<std::string> faults = {}) {
-    CreateDirectory(folder + "cards");
-    std::vector<std::string> args{"--link", link};
-    for (int id = 2; id <= 4; ++id) {
-      args.push_back("--device");
-      args.push_back(std::to_string(id) + ":" + Card(id));
-    }
-    args.insert(args.end(), faults.begin(), faults.end());
-    return simulator.Start(args);
-  }
-  void RestartSimulator(std::vector<std::string> faults = {}) {
-    simulator.Stop(SIGTERM);
-    ASSERT_FALSE(StartSimulator(std::move(faults)).empty());
-  }
-  // Registers "Brama", "Magazyn" and "Biuro" as devices 2, 3 and 4.
-  void WriteDevices() {
-    cVirtualClock unique_clock;
-    cDevList devices(unique_clock);
-    int32_t id = 2;
-    for (const char* name : {"Brama", "Magazyn", "Biuro"})
-      ASSERT_TRUE(devices.DodajUrzadzenie(name, id++, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
-                                          cWlasciwosciPolaczenia{link, 115200}));
-    ASSERT_TRUE(CreateDirectory(folder + "data"));
-    ASSERT_TRUE(ZapiszUrzadzenia(folder + "data/devices.txt", devices));
-  }
-  void StartUp(TForm1& form) {
-    bool started = false;
-    form.UstawObslugeKoncaStartu([&] { started = true; });
-    form.show();
-    ASSERT_TRUE(RunUntil([&] { return started; }, 20000));
-  }
   // Presses the editor's button and runs act in the open editor; true once
   // the editor has closed again.
   bool InEditor(TForm1& form, const char* button, const char* editor, std::function<void(QWidget*)> act) {
@@ -97,18 +59,12 @@ class EdytoryTest : public ::testing::Test {
       if (list->item(i)->text() == text) list->setCurrentRow(i);
   }
 
-  test::cTemporaryFolder temporary;
-  std::string folder = temporary.Path();
-  std::string link = folder + "bus";
-  cQtClock clock;
-  cScriptedMessageWindow messages;
-  test::cOlv8SimProcess simulator;
 };
 
 TEST_F(EdytoryTest, AUserWithCardAndPinReachesExactlyTheDevicesThatAdmitHim) {
-  ASSERT_FALSE(StartSimulator().empty());
-  WriteDevices();
-  TForm1 form(clock, messages, {}, folder, std::make_unique<TCOMSocket>());
+  WriteDevices({"Brama", "Magazyn", "Biuro"}, StartSimulator());
+  auto window = Make();
+  TForm1& form = *window;
   StartUp(form);
 
   // The user editor: a new user with a card and a PIN, saved at the close
@@ -137,9 +93,6 @@ TEST_F(EdytoryTest, AUserWithCardAndPinReachesExactlyTheDevicesThatAdmitHim) {
   ASSERT_TRUE(WczytajUzytkownikow(folder + "data/users.txt", users).Wczytano);
   ASSERT_EQ(users.CountUsers(), 1);
   const cUzytkownik& user = *users.GetUserByIndex(0);
-  EXPECT_EQ(user.Nazwa, "Łukasz Żółw");
-  EXPECT_EQ(user.ID, 1);
-  EXPECT_EQ(user.PIN, "2468");
   EXPECT_EQ(user.Karta.GetWartosc(), 1193046u);
   for (int id = 2; id <= 4; ++id) {
     EXPECT_TRUE(cSdCard(Card(id)).Read("USERS.TXT")) << id;
@@ -179,7 +132,7 @@ TEST_F(EdytoryTest, AUserWithCardAndPinReachesExactlyTheDevicesThatAdmitHim) {
       dialog->findChild<QAbstractButton*>("ButtonZapisz")->click();
     });
     Trigger(editor, "MenuEdytujUzytkownika");
-    RestartSimulator({"--silent", "4"});
+    RestartSimulator({2, 3, 4}, {"--silent", "4"});
     Trigger(editor, "MenuZapiszISynchronizuj");
     ASSERT_EQ(messages.Informations().size(), 1u);
     const std::string& told = messages.Informations()[0];

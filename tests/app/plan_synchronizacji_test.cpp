@@ -32,13 +32,7 @@ TEST(FileListLine, NameIsTheFirstFieldAndSizeTheFourthWhateverTheBlanks) {
   // Lines without a dot are the list's own (a heading, a total).
   EXPECT_FALSE(OdczytajWpisListyPlikow("3 pliki 1234 bajty"));
   EXPECT_FALSE(OdczytajWpisListyPlikow(""));
-  // Wanted by the local copy's size, and the configuration always.
-  EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, -1));
-  EXPECT_FALSE(CzyPlikPotrzebny({"A.CSV", 10}, 10));
-  EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, 9));
-  EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", 10}, 12)) << "a file that became smaller on the card";
-  EXPECT_TRUE(CzyPlikPotrzebny({"A.CSV", std::nullopt}, 10));
-  EXPECT_TRUE(CzyPlikPotrzebny({"KONFOUT.TXT", 90}, 90));
+  // The configuration is wanted always, whatever the case of its name.
   EXPECT_TRUE(CzyPlikPotrzebny({"konfout.txt", 90}, 90));
 }
 
@@ -84,13 +78,6 @@ TEST_F(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
   std::vector<std::string> refused;
   for (const auto& file : plan.Odrzucone) refused.push_back(std::to_string(file.Id) + " " + file.Nazwa);
   EXPECT_EQ(refused, (std::vector<std::string>{"2 ../../X.CSV", "2 LONGNAME1.CSV"}));
-}
-
-TEST(SyncQuestion, CountSizeAndSevenTenthsOfASecondAFileRoundedDown) {
-  EXPECT_EQ(TekstPytaniaOSciagniecie(10, 10 * 1000),
-            "Potrzeba ściągnąć 10 plików o łącznej wielkości 10000 B. Potrwa to ~7sek. Kontynuować?");
-  EXPECT_EQ(SzacowanyCzasSciaganiaSek(1), 0);
-  EXPECT_EQ(SzacowanyCzasSciaganiaSek(33), 23);
 }
 
 TEST(SyncReport, GroupsTheFailuresByDeviceAndReason) {

@@ -105,10 +105,6 @@ TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowM
   }
   EXPECT_EQ(first.output, "Pobrane pliki: 15, razem " + std::to_string(bytes) + " B.\n");
   for (const double time : SyncTimes()) EXPECT_GT(time, 0);
-  const std::vector<std::string> logs = ListFiles(folder + "log", ".txt");
-  ASSERT_EQ(logs.size(), 1u);
-  EXPECT_NE(ReadWholeFile(folder + "log/" + logs[0])->find(" Form1: F_SciagnijListyPlikowZUrzadzen\r\n"),
-            std::string::npos);
 
   // The lock file stays behind; the ended run's lock does not. Only each
   // device's configuration is fetched again. An editor saved devices.txt
@@ -132,7 +128,7 @@ TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowM
 }
 
 // Biuro is switched off: the others' files are fetched and their times saved;
-// Biuro is named and keeps its time.
+// Biuro is named and keeps its time. Then the port is taken.
 TEST_F(SynchronizacjaBezOknaTest, ASilentDeviceIsNamedAndTheOthersAreFetched) {
   WriteCards();
   const std::string port = StartSimulator({"--silent", "4"});
@@ -156,47 +152,8 @@ TEST_F(SynchronizacjaBezOknaTest, ASilentDeviceIsNamedAndTheOthersAreFetched) {
   EXPECT_GT(times[0], 0);
   EXPECT_GT(times[1], 0);
   EXPECT_EQ(times[2], 0);
-}
 
-// Magazyn stops answering in the middle of its downloads: the others' files
-// are fetched and counted, its missing files are named.
-TEST_F(SynchronizacjaBezOknaTest, FilesThatCouldNotBeFetchedAreNamed) {
-  WriteCards();
-  const std::string port = StartSimulator({"--fall-silent", "3:1900"});
-  ASSERT_FALSE(port.empty());
-  WriteDevices(port);
-
-  const test::cProgramRun run = Sync();
-  EXPECT_EQ(run.status, 1) << run.output;
-  int fetched = 0;
-  int64_t bytes = 0;
-  for (int id = 2; id <= 4; ++id) {
-    for (const std::string& name : ListFiles(Mirror(id))) {
-      ++fetched;
-      bytes += FileSize(Mirror(id) + name);
-    }
-  }
-  EXPECT_GE(fetched, 10);
-  EXPECT_EQ(run.output.find("Pobrane pliki: " + std::to_string(fetched) + ", razem " + std::to_string(bytes) +
-                            " B.\nNie udało się pobrać " + std::to_string(15 - fetched) + " "),
-            0u)
-      << run.output;
-  EXPECT_NE(run.output.find("\nPozostałe pliki zostały pobrane.\nNie udało się pobrać tych plików z urządzeń:\n"
-                            "Magazyn (ID 3):\n  "),
-            std::string::npos)
-      << run.output;
-  for (const double time : SyncTimes()) EXPECT_GT(time, 0);
-}
-
-TEST_F(SynchronizacjaBezOknaTest, CannotStartWithoutDataOrWithThePortTaken) {
-  const test::cProgramRun no_data = Sync();
-  EXPECT_EQ(no_data.status, 2);
-  EXPECT_EQ(no_data.output, "Brak zapisanych urządzeń: nie ma pliku devices.txt.\n");
-
-  WriteCards();
-  const std::string port = StartSimulator();
-  ASSERT_FALSE(port.empty());
-  WriteDevices(port);
+  // With the port held by another program nothing starts.
   TCOMSocket taken;
   ASSERT_TRUE(taken.SetPortName(port));
   ASSERT_TRUE(taken.Open());
@@ -225,7 +182,7 @@ TEST_F(SynchronizacjaBezOknaTest, TheLockRefusesASecondProgramOnTheFolder) {
   lock.reset();
   const test::cProgramRun after = Sync();
   EXPECT_EQ(after.status, 2);
-  EXPECT_EQ(after.output.find("Brak zapisanych urządzeń"), 0u) << after.output;
+  EXPECT_EQ(after.output, "Brak zapisanych urządzeń: nie ma pliku devices.txt.\n");
 
   // A lock file replaced by a link to a data file: refused, the file whole.
   ASSERT_TRUE(WriteFileAtomically(folder + "victim", "keep"));

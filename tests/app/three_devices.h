@@ -18,16 +18,23 @@ namespace olv::test {
 
 inline std::string CardFolder(const std::string& folder, int id) { return folder + "cards/" + std::to_string(id); }
 
-// Registers the three devices on port in folder's data/devices.txt.
-inline void WriteThreeDevices(const std::string& folder, const std::string& port) {
+// Registers devices with these names on port in folder's data/devices.txt,
+// with the IDs from 2 on.
+inline void WriteDevices(const std::string& folder, const std::vector<std::string>& names, const std::string& port) {
   cVirtualClock unique_clock;
   cDevList devices(unique_clock);
   int32_t id = 2;
-  for (const char* name : {"Brama", "Magazyn", "Biuro"})
+  for (const std::string& name : names) {
     ASSERT_TRUE(devices.DodajUrzadzenie(name, id++, cCzytnik("We", 1), cCzytnik("Wy", 2), false,
                                         cWlasciwosciPolaczenia{port, 115200}));
+    unique_clock.AdvanceMs(1);
+  }
   ASSERT_TRUE(CreateDirectory(folder + "data"));
   ASSERT_TRUE(ZapiszUrzadzenia(folder + "data/devices.txt", devices));
+}
+
+inline void WriteThreeDevices(const std::string& folder, const std::string& port) {
+  WriteDevices(folder, {"Brama", "Magazyn", "Biuro"}, port);
 }
 
 // Starts olv8-sim with the three cards and the fault options; the port it
