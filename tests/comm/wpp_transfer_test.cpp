@@ -122,15 +122,24 @@ TEST_F(WppTransferTest, DownloadRequestAndFramesKeptByTheirNumbers) {
   EXPECT_FALSE(wpp->TrybTransferuPliku());
 }
 
-TEST_F(WppTransferTest, MorePayloadThanAnnouncedAbandonsTheDownload) {
-  int abandoned = 0;
+// Too much payload abandons a download; closing the port ends one.
+TEST_F(WppTransferTest, MorePayloadThanAnnouncedOrClosingThePortEndsADownload) {
+  int abandoned = 0, lost = 0;
   wpp->OnDownloadAbandoned = [&] { ++abandoned; };
+  wpp->OnConnectionLost = [&] { ++lost; };
   RequestDownload("D.CSV");
   FromDevice(FileHeader(300));
   FromDevice(DataFrame(0, Pattern(512)));
   ASSERT_TRUE(clock.RunUntil([&] { return abandoned == 1; }, 500));
-  EXPECT_TRUE(received.empty());
   EXPECT_FALSE(wpp->TrybTransferuPliku());
+  RequestDownload("E.CSV");
+  FromDevice(FileHeader(100));
+  clock.AdvanceMs(100);
+  wpp->ZamknijPort();
+  clock.AdvanceMs(3000);
+  EXPECT_EQ(lost, 0) << "no repeat requests go to a closed port";
+  EXPECT_TRUE(received.empty());
+  EXPECT_FALSE(wpp->UsunPlikZUrzadzenia("konfig.txt"));
 }
 
 TEST_F(WppTransferTest, NameFieldsRefusedNamesAndTheDeleteFrame) {
@@ -153,19 +162,6 @@ TEST_F(WppTransferTest, NameFieldsRefusedNamesAndTheDeleteFrame) {
   clock.AdvanceMs(5);
   EXPECT_EQ(deleted, 1);
   EXPECT_EQ(std::string(sent.begin(), sent.end()), std::string("\xFF" "427051") + '\0' + "\x0B" "konfig.txt\r");
-}
-
-TEST_F(WppTransferTest, ClosingThePortEndsADownload) {
-  RequestDownload("E.CSV");
-  FromDevice(FileHeader(100));
-  clock.AdvanceMs(100);
-  int lost = 0;
-  wpp->OnConnectionLost = [&] { ++lost; };
-  wpp->ZamknijPort();
-  clock.AdvanceMs(3000);
-  EXPECT_EQ(lost, 0) << "no repeat requests go to a closed port";
-  EXPECT_TRUE(received.empty());
-  EXPECT_FALSE(wpp->UsunPlikZUrzadzenia("konfig.txt"));
 }
 
 // Uploads are tested against the simulated device, which checks every frame

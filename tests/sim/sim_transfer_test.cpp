@@ -10,23 +10,23 @@ namespace olv::simtest {
 namespace {
 
 std::string DownloadRequest(const std::string& name, const std::string& password = "427051") {
-  return Request(3, name + Bytes({0x0D}), password);
+  return Request(3, name + "\r", password);
 }
 
-std::string DeleteRequest(const std::string& name, const std::string& password = "427051") {
-  return Request(11, name + Bytes({0x0D}), password);
-}
-
-std::string UploadHeader(const std::string& name, uint32_t size,
-                         const std::string& password = "427051") {
-  std::string frame = Request(9, name + Bytes({0x00, static_cast<int>(size & 0xFF),
-                                               static_cast<int>((size >> 8) & 0xFF),
-                                               static_cast<int>((size >> 16) & 0xFF),
-                                               static_cast<int>(size >> 24)}),
-                            password);
+// Two bytes, low first: the byte sum of the frame so far.
+std::string Sum(const std::string& bytes) {
   unsigned sum = 0;
-  for (char c : frame) sum += static_cast<uint8_t>(c);
-  return frame + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+  for (char c : bytes) sum += static_cast<uint8_t>(c);
+  return Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+}
+
+std::string UploadHeader(const std::string& name, uint32_t size, const std::string& password = "427051") {
+  const std::string frame = Request(9, name + Bytes({0x00, static_cast<int>(size & 0xFF),
+                                                     static_cast<int>((size >> 8) & 0xFF),
+                                                     static_cast<int>((size >> 16) & 0xFF),
+                                                     static_cast<int>(size >> 24)}),
+                                    password);
+  return frame + Sum(frame);
 }
 
 // A data frame: number, size, header check (0x37 added on uploads), payload,
@@ -35,10 +35,8 @@ std::string UploadHeader(const std::string& name, uint32_t size,
 std::string DataFrame(int number, const std::string& payload, int check_base, bool broken = false) {
   const int low = static_cast<int>(payload.size() & 0xFF);
   const int high = static_cast<int>(payload.size() >> 8);
-  unsigned sum = 0;
-  for (char c : payload) sum += static_cast<uint8_t>(c);
   return Bytes({number, low, broken ? high + 1 : high, (number + low + high + check_base) & 0xFF}) +
-         payload + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+         payload + Sum(payload);
 }
 
 std::string UploadFrame(int number, const std::string& payload, bool broken = false) {
@@ -138,9 +136,9 @@ TEST_F(SimTransfer, UploadOfANameThatIsNotPlainOrWithAWrongPasswordIsRefusedUnan
 
 TEST_F(SimTransfer, DeleteRemovesTheFileIgnoringCaseOnlyWithThePassword) {
   Put("21051110.CSV", "x");
-  Send(DeleteRequest("21051110.csv", "111111"));
+  Send(Request(11, "21051110.csv\r", "111111"));
   EXPECT_TRUE(FileExists(CardFolder(2) + "/21051110.CSV"));
-  Send(DeleteRequest("21051110.csv"));
+  Send(Request(11, "21051110.csv\r"));
   EXPECT_FALSE(FileExists(CardFolder(2) + "/21051110.CSV"));
   EXPECT_EQ(TakeAll(), "");
 }
