@@ -4,6 +4,8 @@
 #include "common/files.h"
 #include "common/strings.h"
 #include "model/pin_table.h"
+#include "sim/card_users.h"
+#include "sim/host_frame_parser.h"
 #include "tests/sim/sim_test_support.h"
 
 namespace olv::simtest {
@@ -201,6 +203,67 @@ TEST_F(SimTransfer, UploadedUsersAreDecodedWithTheSharedPinTableAndABrokenFileKe
   EXPECT_EQ(TakeAll(), "{{");
   EXPECT_EQ(device.Users().size(), 2u);
   EXPECT_TRUE(LogContains("users.txt cannot be read, the users stay as they were"));
+}
+
+using eResult = cHostFrameParser::eResult;
+
+// The results of feeding bytes, one letter each result that is not kNone:
+// F for a frame, B for a broken upload header.
+std::string Feed(cHostFrameParser& parser, const std::string& bytes) {
+  std::string results;
+  for (char c : bytes) {
+    const eResult r = parser.Feed(static_cast<uint8_t>(c));
+    if (r == eResult::kFrame) results += 'F';
+    if (r == eResult::kBrokenUploadHeader) results += 'B';
+  }
+  return results;
+}
+
+TEST(HostFrameParser, StartMarkInsideAFrameStartsANewOne) {
+  cHostFrameParser parser;
+  EXPECT_EQ(Feed(parser, Bytes({0xFF, '4', '2'}) + FileListRequest()), "F");
+  EXPECT_EQ(parser.Frame().kind, eHostFrame::kFileList);
+  EXPECT_EQ(parser.Frame().raw, FileListRequest());
+  EXPECT_EQ(parser.TakeSkipped(), 3u);
+  // The scan's address byte is 0xFF and belongs to the frame.
+  EXPECT_EQ(Feed(parser, ScanFrame()), "F");
+  EXPECT_EQ(parser.Frame().kind, eHostFrame::kScan);
+}
+
+TEST(HostFrameParser, NamesOverTheirRoomAreRefused) {
+  cHostFrameParser parser;
+  EXPECT_EQ(Feed(parser, Request(3, "123456789.CSV" + Bytes({0x0D}))), "");
+  EXPECT_EQ(Feed(parser, Request(11, "12345678.CSV" + Bytes({0x0D}))), "F");
+  EXPECT_EQ(parser.Frame().kind, eHostFrame::kDelete);
+  EXPECT_EQ(parser.Frame().name, "12345678.CSV");
+  // An upload header is known by its command, so a broken one is reported.
+  EXPECT_EQ(Feed(parser, Request(9, std::string(65, 'A'))), "B");
+  EXPECT_EQ(Feed(parser, Request(7, "X.TXT" + Bytes({0x0D}))), "");
+}
+
+// A table of our own: byte b stands for digit b mod 10.
+std::array<uint8_t, 256> TestTable() {
+  std::array<uint8_t, 256> table{};
+  for (int b = 0; b < 256; ++b) table[b] = static_cast<uint8_t>(b % 10);
+  return table;
+}
+
+// Whole files are read in sim_transfer_test (an uploaded USERS.txt); here the
+// refusals of broken ones.
+TEST(CardUsers, BrokenFilesAreRefusedWithThePlace) {
+  const std::string good = std::string(8, ' ') + "0007u" + Bytes({0x00, 0x00}) + "Ala\r\n";
+  std::string error;
+  EXPECT_FALSE(ReadCardUsers(good.substr(0, good.size() - 1), TestTable(), &error));
+  EXPECT_EQ(error, "record 1 broken at byte 15: name not ended by CR LF");
+  EXPECT_FALSE(ReadCardUsers(good + "x", TestTable(), &error));
+  EXPECT_EQ(error, "record 2 broken at byte 20: too short");
+  std::string bad_id = good;
+  bad_id[9] = 'x';
+  EXPECT_FALSE(ReadCardUsers(bad_id, TestTable(), &error));
+  EXPECT_FALSE(ReadCardUsers(std::string(8, ' ') + "0007u" + Bytes({0x00}) + std::string(40, '\x01'),
+                             TestTable(), &error));
+  EXPECT_EQ(error, "record 1 broken at byte 30: PIN too long");
+  EXPECT_TRUE(ReadCardUsers("", TestTable())->empty());
 }
 
 }  // namespace
