@@ -289,7 +289,7 @@ TEST_F(ReplyReceiverTest, StartMarkInsideDataStartsANewReplyAndKeepsEarlierLines
   EXPECT_EQ(receiver.LineCount(), 1u) << "the line count is not reset by a reply inside a reply";
 }
 
-TEST_F(ReplyReceiverTest, LongLineIsCutTo240BytesLessTheLineEnd) {
+TEST_F(ReplyReceiverTest, LongLinesAreCutABadHeaderCheckIsOnlyNotReportedAndZerujForgetsAHalfReadReply) {
   Bytes reply{0xFF, 0x02, 0x01, 0x3A};
   reply.insert(reply.end(), 300, 'a');
   reply.insert(reply.end(), {0x0D, 0x0A, 'B', 0x0D, 0x0A, 0x15});
@@ -297,12 +297,9 @@ TEST_F(ReplyReceiverTest, LongLineIsCutTo240BytesLessTheLineEnd) {
   ASSERT_EQ(receiver.FileListLines().size(), 2u);
   EXPECT_EQ(receiver.FileListLines()[0], std::string(238, 'a'));
   EXPECT_EQ(receiver.FileListLines()[1], "B");
-}
-
-TEST_F(ReplyReceiverTest, ABadHeaderCheckIsOnlyNotReportedAndZerujForgetsAHalfReadReply) {
   Feed({0xFF, 0x02, 0x01, 0x00, 'X', 0x0D, 0x0A, 0x15});
-  EXPECT_TRUE(headers.empty());
-  EXPECT_EQ(receiver.FileListLines(), std::vector<std::string>{"X"});
+  EXPECT_EQ(headers.size(), 1u) << "a bad header check is not reported";
+  EXPECT_EQ(receiver.FileListLines().back(), "X");
   Feed({0xFF, 0x02, 0x01, 0x3A, 'h', 'a', 'l', 'f'});
   receiver.Zeruj();
   Feed({0xFF, 0x02, 0x01, 0x3A, 'B', 0x0D, 0x0A});

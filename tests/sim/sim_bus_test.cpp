@@ -22,9 +22,7 @@ void SetModified(const std::string& path, time_t when) {
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
-class SimBusScan : public SimBusTest {};
-
-TEST_F(SimBusScan, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) {
+TEST_F(SimBusTest, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) {
   AddDevice(2);
   AddDevice(3);
   AddDevice(9);
@@ -41,7 +39,7 @@ TEST_F(SimBusScan, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) 
   }
 }
 
-TEST_F(SimBusScan, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
+TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
   const std::string ports = "port0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\n";
   const struct {
     int id;
@@ -70,7 +68,7 @@ TEST_F(SimBusScan, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
 
 // A FAT card: a name in any case is the one file; a folder holding two names
 // that differ only in case cannot stand for a card.
-TEST_F(SimBusScan, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
+TEST_F(SimBusTest, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
   ASSERT_TRUE(CreateDirectory(CardFolder(2)));
   ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.csv", "a"));
   ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.CSV", "b"));
@@ -83,7 +81,7 @@ TEST_F(SimBusScan, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
   EXPECT_EQ(mBus.FindDevice(2)->Card().Read("21051110.Csv"), "a");
 }
 
-TEST_F(SimBusScan, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
+TEST_F(SimBusTest, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
   std::string error;
   EXPECT_FALSE(mBus.AddDevice(0, CardFolder(0), &error));
   EXPECT_FALSE(mBus.AddDevice(10, CardFolder(1), &error));
@@ -130,9 +128,7 @@ TEST_F(SimBusFileList, OnlyTheActiveDeviceListsItsPlainFilesWithSizesAndTheEndMa
   EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x00, 0x39, 0x15}));
 }
 
-class SimBusFaults : public SimBusTest {};
-
-TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
+TEST_F(SimBusTest, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   cSimDevice& device = AddDevice(2);
   Send(ActivationFrame(2));
   device.CutLineAfter(6, false);
@@ -148,7 +144,7 @@ TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   EXPECT_TRUE(device.IsSilent());
 }
 
-TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
+TEST_F(SimBusTest, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
   AddDevice(2);
   auto run = [this](uint32_t seed) {
     mBus.SetFaultSeed(seed);
@@ -174,9 +170,7 @@ TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
 
 // The line's positions are checked on every line of the demo's weeks of events
 // (demo_home_test); here one line whole, and the generator.
-class SimEvents : public SimBusTest {};
-
-TEST_F(SimEvents, EventsGoToTheFileOfTheDayWithTheReaderLabel) {
+TEST_F(SimBusTest, EventsGoToTheFileOfTheDayWithTheReaderLabel) {
   cSimDevice& device = AddDevice(2);
   // The virtual clock starts at 2024-05-07 09:00.
   mClock.AdvanceMs(61000);
@@ -193,7 +187,7 @@ TEST_F(SimEvents, EventsGoToTheFileOfTheDayWithTheReaderLabel) {
   EXPECT_NE(TakeAll().find("20240507.CSV "), std::string::npos);
 }
 
-TEST_F(SimEvents, GeneratorVisitsTheUsersADeviceKnows) {
+TEST_F(SimBusTest, GeneratorVisitsTheUsersADeviceKnows) {
   std::mt19937 random(3);
   ASSERT_TRUE(CreateDirectory(CardFolder(3)));
   ASSERT_TRUE(WriteFileAtomically(

@@ -219,7 +219,7 @@ std::string Feed(cHostFrameParser& parser, const std::string& bytes) {
   return results;
 }
 
-TEST(HostFrameParser, StartMarkInsideAFrameStartsANewOne) {
+TEST(HostFrameParser, StartMarkInsideAFrameStartsANewOneAndNamesOverTheirRoomAreRefused) {
   cHostFrameParser parser;
   EXPECT_EQ(Feed(parser, Bytes({0xFF, '4', '2'}) + FileListRequest()), "F");
   EXPECT_EQ(parser.Frame().kind, eHostFrame::kFileList);
@@ -228,10 +228,6 @@ TEST(HostFrameParser, StartMarkInsideAFrameStartsANewOne) {
   // The scan's address byte is 0xFF and belongs to the frame.
   EXPECT_EQ(Feed(parser, ScanFrame()), "F");
   EXPECT_EQ(parser.Frame().kind, eHostFrame::kScan);
-}
-
-TEST(HostFrameParser, NamesOverTheirRoomAreRefused) {
-  cHostFrameParser parser;
   EXPECT_EQ(Feed(parser, Request(3, "123456789.CSV" + Bytes({0x0D}))), "");
   EXPECT_EQ(Feed(parser, Request(11, "12345678.CSV" + Bytes({0x0D}))), "F");
   EXPECT_EQ(parser.Frame().kind, eHostFrame::kDelete);
