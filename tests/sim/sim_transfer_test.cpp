@@ -94,10 +94,8 @@ TEST_F(SimTransfer, DownloadSendsHeaderAndFirstFrameThenOneFramePerAcknowledgeme
   EXPECT_EQ(TakeAll(), DownloadHeader(0, 2, 0));
 }
 
-// A header or frame with a bad sum is asked for again; frames repeated after a
-// lost acknowledgement are acknowledged again and not stored twice. The broken
-// fourth frame fails its header check at once; the rest of it (length unknown)
-// is dropped until the line has been quiet, then it is asked for again.
+// A bad sum is asked for again; a repeat after a lost '{' is stored once. The
+// broken fourth frame's rest (length unknown) is dropped until the line is quiet.
 TEST_F(SimTransfer, UploadAsksAgainForABadSumOrTheBrokenFourthFrameAndStoresRepeatsOnce) {
   const std::string data = RandomBytes(2100, 3);
   std::string header = UploadHeader("EVENTS.CSV", 2100);
@@ -145,9 +143,8 @@ TEST_F(SimTransfer, DeleteRemovesTheFileIgnoringCaseOnlyWithThePassword) {
   EXPECT_EQ(TakeAll(), "");
 }
 
-// konfig.txt names the device and its readers, moves it to another bus ID and
-// sets its clock, which then runs on with the host's and stamps its events.
-// Lines that cannot be taken change nothing and say why.
+// konfig.txt names the device and its readers, moves its bus ID and sets the
+// clock that stamps its events; lines that cannot be taken say why.
 TEST_F(SimTransfer, UploadedKonfigChangesTheBusIdKonfoutAndTheClockThatStampsEvents) {
   const std::string konfig =
       "DeviceID=Brama\r\nport1=Wyj\x9C" "cie\r\nport0=Wej\x9C" "cie\r\nbutton=on\r\n"
