@@ -30,8 +30,7 @@ class SterownikTest : public test::SimLineTest {
     clock.AdvanceMs(5);
     return ended;
   }
-  // Downloads files of device 2, with the sizes a file list gave (-1:
-  // unknown); true when the job ended.
+  // Downloads files of device 2 with their listed sizes (-1: unknown).
   bool Download(const std::vector<std::string>& names, const std::vector<int64_t>& sizes = {}) {
     bool done = false;
     driver->FunkcjaPoSciagnieciuPlikow = [&] { done = true; };
@@ -54,8 +53,7 @@ class SterownikTest : public test::SimLineTest {
     }
     return failures;
   }
-  // Fetches the file lists of these devices on COM1 (0: the port that does not
-  // open, COM9, with ID 5); true when the job ended.
+  // File lists of devices on COM1 (0: ID 5 behind COM9, which does not open).
   bool FetchLists(const std::vector<int>& ids, uint64_t limit_ms = 600000) {
     bool done = false;
     driver->FunkcjaPoSciagnieciuList = [&] { done = true; };
@@ -99,8 +97,7 @@ TEST_F(SterownikTest, SearchesFindTheDevicesAndTheirAnswerTextsOnAllPortsOrTheNa
   EXPECT_FALSE(driver->FunkcjaPoWyszukaniuUrzadzen) << "the search-done handler is unset";
   EXPECT_TRUE(driver->Niepowodzenia().empty()) << "a search reports no failures";
 
-  // Named ports: one that does not open is a failure of the search (the
-  // devices behind it were not asked) and costs no scan.
+  // A named port that does not open fails the search and costs no scan.
   done = false;
   driver->FunkcjaPoWyszukaniuUrzadzen = [&] { done = true; };
   const uint64_t start = clock.NowMicros();
@@ -168,11 +165,9 @@ TEST_F(SterownikTest, FilesOfEverySizeGoUpAndComeBackByteIdentical) {
   EXPECT_EQ(ReadWholeFile(Mirror(2, "USERS.TXT")), users);
 }
 
-// A lost '{' makes the device send the frame again after the PC's 'd'; it is
-// acknowledged again and kept once, at every frame: of files that end on a
-// frame boundary (where a frame kept twice reaches the size a frame early), of
-// one that does not, and at frame 255 of a file of more than 256 frames, known
-// again although the 8-bit number due next has wrapped to 0.
+// A frame sent again after a lost '{' is kept once, at every frame: also where a
+// frame kept twice would reach the size a frame early, and at frame 255 of a
+// file of more than 256 frames, after the 8-bit number due next wrapped to 0.
 TEST_F(SterownikTest, LostAcknowledgementAtAnyFrameKeepsEachFrameOnce) {
   AddDevice(2);
   std::vector<std::pair<size_t, size_t>> cases = {{257 * 512 + 300, 255}};
@@ -227,8 +222,7 @@ TEST_F(SterownikTest, GarbledLineNeverStoresAFileThatDiffersFromTheCard) {
 }
 
 // A header announcing another size than the list gave is asked again, then
-// reported; a file that cannot be stored is reported in Polish, with the
-// system's words in the log. Neither is stored.
+// reported; so is a file that cannot be stored (the system's words to the log).
 TEST_F(SterownikTest, AFalseSizeOrAFileThatCannotBeStoredIsReportedNotStored) {
   AddDevice(2);
   PutOnCard(2, "EMPTY.CSV", "");
@@ -285,9 +279,8 @@ TEST_F(SterownikTest, DownloadJobQueuesProgressAndGivesUpOnASilentDeviceAfterThr
   EXPECT_EQ(driver->ZwrocIloscPlikowNaLiscieDoSciagniecia(), 0);
   ASSERT_TRUE(clock.RunUntil([&] { progress.push_back(driver->Postep()); return done; }, 120000));
   clock.AdvanceMs(5);
-  // First file: the first try and three restarts, 5 s without progress each;
-  // the second file of the same device is skipped, and recorded as not
-  // fetched for the same reason; the third name is refused.
+  // The first try and three restarts; the device's next file is skipped for the
+  // same reason; the third name is refused.
   EXPECT_EQ(Restarts(), 4);
   EXPECT_EQ(Failures(),
             (std::vector<std::string>{
@@ -345,8 +338,7 @@ TEST_F(SterownikTest, UploadJobDeletesFirstWaitsAfterEachFileAndGivesUpWithoutAc
                                       "zadanie 11, ", "zadanie 2, 1200", "zadanie 15, "}));
   ASSERT_TRUE(RunJob(done));
   EXPECT_FALSE(driver->FunkcjaPoWyslaniuPlikow);
-  // The factory file's name has no 8.3 form: its delete is skipped, not failed;
-  // the file itself does not exist here.
+  // The factory file's name has no 8.3 form: its delete is skipped, not failed.
   EXPECT_EQ(std::count(log.begin(), log.end(), "Sterownik WPP: RobZadanie: Usun plik: pomijam \"00000002\""), 1);
   ASSERT_EQ(driver->Niepowodzenia().size(), 2u);
   EXPECT_EQ(driver->Niepowodzenia()[0].Powod, "Urządzenie nie potwierdziło odbioru pliku");
@@ -370,8 +362,7 @@ TEST_F(SterownikTest, ASlowDeviceRestartedAgainAndAgainIsEndedWithinTheBoundFrom
   AddDevice(2);
   const size_t size = 10240;
   PutOnCard(2, "SLOW.BIN", Pattern(size));
-  // In each attempt every other '{' is lost, so each frame waits about a
-  // second for the PC to ask again; after ten frames none arrives.
+  // Each attempt loses every other '{' (a second's wait a frame), then all after ten.
   size_t acknowledgements = 0;
   KeepToDevice([&](uint8_t b) {
     if (b == 0xFF) acknowledgements = 0;

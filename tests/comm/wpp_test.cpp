@@ -26,8 +26,7 @@ TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeoutsAndAFailedOpenLeav
   wpp->OnPortOpenFailed = [&] { ++failed; };
   EXPECT_FALSE(wpp->OtworzPort("LPT1", 115200));
   EXPECT_FALSE(wpp->OtworzPort("COM7", 115200));  // no such port
-  // A port whose driver refuses the settings is not left open behind the
-  // failure, so the next attempt can open it.
+  // A port whose driver refuses the settings is not left open.
   mLink->SetSettingsRefused(true);
   EXPECT_FALSE(wpp->OtworzPort("COM3", 115200));
   EXPECT_FALSE(mLink->IsOpen());
@@ -63,8 +62,7 @@ TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
   EXPECT_EQ(found[0], (std::vector<std::string>{"2:Rejestrator OLV", "3:Rejestrator OLV",
                                                 "4:Rejestrator OLV"}));
 
-  // The next scan starts from an empty list; an answer that arrives after the
-  // last poll inside the window is read when the window closes.
+  // The next scan starts empty; an answer after the window's last poll still counts.
   AddDevice(6).SetAnswerDelay(490 - cSimDevice::ScanAnswerDelayMs(6));
   ASSERT_TRUE(wpp->RozglosSkanowanie());
   clock.AdvanceMs(501);
@@ -73,34 +71,7 @@ TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
   EXPECT_EQ(found[1].back(), "6:Rejestrator OLV");
 }
 
-TEST_F(WppTest, FileListWithSeveralSpacesBetweenFieldsArrivesWhole) {
-  AddDevice(3);
-  AddDevice(4);
-  PutOnCard(3, "21051110.CSV", Pattern(1234));
-  PutOnCard(4, "OTHER.CSV", "x");
-  int line_events = 0, activated = 0;
-  std::vector<std::vector<std::string>> lists;
-  wpp->OnFileListLine = [&] { ++line_events; };
-  wpp->OnFileListReceived = [&](const std::vector<std::string>& l) { lists.push_back(l); };
-  wpp->OnDeviceActivated = [&] { ++activated; };
-  ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
-  ASSERT_TRUE(wpp->AktywujUrzadzenie(3));
-  EXPECT_EQ(activated, 0) << "completion never comes from inside the request";
-  clock.AdvanceMs(5);
-  EXPECT_TRUE(activated == 1 && wpp->AktywneUrzadzenie() == 3);
-  ASSERT_TRUE(wpp->SciagnijListePlikowZUrzadzenia());
-  clock.AdvanceMs(300);
-  // "21051110.CSV dd.mm.yyyy hh:mm:ss       1234" and KONFOUT.TXT's line.
-  ASSERT_EQ(lists.size(), 1u);
-  ASSERT_EQ(lists[0].size(), 2u);
-  EXPECT_TRUE(lists[0][0].starts_with("21051110.CSV ") && lists[0][0].ends_with("       1234"));
-  EXPECT_EQ(line_events, 2);
-
-  EXPECT_TRUE(wpp->ZamknijPort());
-  EXPECT_TRUE(wpp->ObecnyPort() == "" && wpp->AktywneUrzadzenie() == 0 && !mLink->IsOpen());
-}
-
-TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndSaySo) {
+TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndAFileListWithSeveralSpacesArrivesWhole) {
   int activated = 0, lost = 0;
   wpp->OnDeviceActivated = [&] { ++activated; };
   wpp->OnConnectionLost = [&] { ++lost; };
@@ -120,6 +91,29 @@ TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndSaySo) {
   EXPECT_FALSE(wpp->AktywujUrzadzenie(255)) << "the broadcast address is not a device";
   EXPECT_FALSE(wpp->AktywujUrzadzenie(0));
   EXPECT_EQ(mLink->BytesOnTheWayToDevice(), 0u);
+
+  AddDevice(3);
+  AddDevice(4);
+  PutOnCard(3, "21051110.CSV", Pattern(1234));
+  PutOnCard(4, "OTHER.CSV", "x");
+  int line_events = 0;
+  std::vector<std::vector<std::string>> lists;
+  wpp->OnFileListLine = [&] { ++line_events; };
+  wpp->OnFileListReceived = [&](const std::vector<std::string>& l) { lists.push_back(l); };
+  ASSERT_TRUE(wpp->AktywujUrzadzenie(3));
+  EXPECT_EQ(activated, 0) << "completion never comes from inside the request";
+  clock.AdvanceMs(5);
+  EXPECT_TRUE(activated == 1 && wpp->AktywneUrzadzenie() == 3);
+  ASSERT_TRUE(wpp->SciagnijListePlikowZUrzadzenia());
+  clock.AdvanceMs(300);
+  // "21051110.CSV dd.mm.yyyy hh:mm:ss       1234" and KONFOUT.TXT's line.
+  ASSERT_EQ(lists.size(), 1u);
+  ASSERT_EQ(lists[0].size(), 2u);
+  EXPECT_TRUE(lists[0][0].starts_with("21051110.CSV ") && lists[0][0].ends_with("       1234"));
+  EXPECT_EQ(line_events, 2);
+
+  EXPECT_TRUE(wpp->ZamknijPort());
+  EXPECT_TRUE(wpp->ObecnyPort() == "" && wpp->AktywneUrzadzenie() == 0 && !mLink->IsOpen());
 }
 
 }  // namespace

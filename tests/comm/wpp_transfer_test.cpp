@@ -1,5 +1,5 @@
-// The engine's file transfer in virtual time over the in-memory link, with the
-// device's side scripted byte by byte.
+// The engine's file transfer, the in-memory link and the reply receiver in
+// virtual time, with the device's side scripted byte by byte.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 
 #include "comm/memory_link.h"
 #include "comm/wpp.h"
+#include "comm/wpp_reply_receiver.h"
 #include "common/files.h"
 #include "common/virtual_clock.h"
 
@@ -122,15 +123,24 @@ TEST_F(WppTransferTest, DownloadRequestAndFramesKeptByTheirNumbers) {
   EXPECT_FALSE(wpp->TrybTransferuPliku());
 }
 
-TEST_F(WppTransferTest, MorePayloadThanAnnouncedAbandonsTheDownload) {
-  int abandoned = 0;
+// Too much payload abandons a download; closing the port ends one.
+TEST_F(WppTransferTest, MorePayloadThanAnnouncedOrClosingThePortEndsADownload) {
+  int abandoned = 0, lost = 0;
   wpp->OnDownloadAbandoned = [&] { ++abandoned; };
+  wpp->OnConnectionLost = [&] { ++lost; };
   RequestDownload("D.CSV");
   FromDevice(FileHeader(300));
   FromDevice(DataFrame(0, Pattern(512)));
   ASSERT_TRUE(clock.RunUntil([&] { return abandoned == 1; }, 500));
-  EXPECT_TRUE(received.empty());
   EXPECT_FALSE(wpp->TrybTransferuPliku());
+  RequestDownload("E.CSV");
+  FromDevice(FileHeader(100));
+  clock.AdvanceMs(100);
+  wpp->ZamknijPort();
+  clock.AdvanceMs(3000);
+  EXPECT_EQ(lost, 0) << "no repeat requests go to a closed port";
+  EXPECT_TRUE(received.empty());
+  EXPECT_FALSE(wpp->UsunPlikZUrzadzenia("konfig.txt"));
 }
 
 TEST_F(WppTransferTest, NameFieldsRefusedNamesAndTheDeleteFrame) {
@@ -153,19 +163,6 @@ TEST_F(WppTransferTest, NameFieldsRefusedNamesAndTheDeleteFrame) {
   clock.AdvanceMs(5);
   EXPECT_EQ(deleted, 1);
   EXPECT_EQ(std::string(sent.begin(), sent.end()), std::string("\xFF" "427051") + '\0' + "\x0B" "konfig.txt\r");
-}
-
-TEST_F(WppTransferTest, ClosingThePortEndsADownload) {
-  RequestDownload("E.CSV");
-  FromDevice(FileHeader(100));
-  clock.AdvanceMs(100);
-  int lost = 0;
-  wpp->OnConnectionLost = [&] { ++lost; };
-  wpp->ZamknijPort();
-  clock.AdvanceMs(3000);
-  EXPECT_EQ(lost, 0) << "no repeat requests go to a closed port";
-  EXPECT_TRUE(received.empty());
-  EXPECT_FALSE(wpp->UsunPlikZUrzadzenia("konfig.txt"));
 }
 
 // Uploads are tested against the simulated device, which checks every frame
@@ -202,6 +199,124 @@ TEST_F(WppTransferTest, UploadSendsTheHeaderAndTheLastFrameAgainWhenAskedAndNoth
   EXPECT_TRUE(sent.empty());
   DeleteFile(path);
   rmdir(folder);
+}
+
+class MemoryLinkTest : public ::testing::Test {
+ protected:
+  MemoryLinkTest() {
+    link.SetPorts({"COM1", "/dev/pts/4"});
+    EXPECT_TRUE(link.SetPortName("COM1"));
+    EXPECT_TRUE(link.Open());
+    link.LineSettings().BaudRate = 115200;
+    EXPECT_TRUE(link.SetState());
+  }
+  cVirtualClock clock;
+  cMemoryLink link{clock};
+};
+
+// Bytes take 10 bit times each way (86.8 us at 115 200 baud); bytes that
+// arrive while the link is closed are lost.
+TEST_F(MemoryLinkTest, BytesCrossAtTheLineRateAndAreLostWhileClosed) {
+  std::vector<uint64_t> arrivals;
+  link.SetDeviceReceiver([&](const uint8_t*, size_t n) {
+    ASSERT_EQ(n, 1u);
+    arrivals.push_back(clock.NowMicros());
+  });
+  const uint8_t bytes[] = {10, 20, 30, 40, 50};
+  EXPECT_EQ(link.Write(bytes, 3), 3u);
+  EXPECT_EQ(link.BytesOnTheWayToDevice(), 3u);
+  link.SendFromDevice(bytes, 5);
+  clock.AdvanceMicros(200);
+  EXPECT_EQ(link.BytesAvailable(), 2u);
+  clock.AdvanceMicros(300);
+  EXPECT_EQ(arrivals, (std::vector<uint64_t>{87, 174, 261}));
+  ASSERT_EQ(link.BytesAvailable(), 5u);
+  uint8_t got[8] = {};
+  EXPECT_EQ(link.Read(got, 3), 3u);
+  EXPECT_EQ(link.Read(nullptr, 3) + link.Read(got, 0), 0u);
+  EXPECT_EQ(link.Read(got + 3, 8), 2u);
+  EXPECT_EQ(std::vector<uint8_t>(got, got + 5), std::vector<uint8_t>(bytes, bytes + 5));
+
+  EXPECT_TRUE(link.Close());
+  link.SendFromDevice(bytes, 2);
+  EXPECT_EQ(link.Write(bytes, 2), 0u);
+  clock.AdvanceMs(1);
+  EXPECT_TRUE(link.Open());
+  EXPECT_EQ(link.BytesAvailable(), 0u);
+}
+
+// A device's answer to the scan: 0xFF, ID, flag 10, header check, text, NUL.
+Bytes ScanAnswer(uint8_t id, const std::string& text) {
+  Bytes bytes{0xFF, id, 10, static_cast<uint8_t>(id + 10 + 0x37)};
+  bytes.insert(bytes.end(), text.begin(), text.end());
+  bytes.push_back(0x00);
+  return bytes;
+}
+
+class ReplyReceiverTest : public ::testing::Test {
+ protected:
+  ReplyReceiverTest() {
+    receiver.OnHeaderChecked = [this](uint32_t id, uint8_t flag) { headers.push_back({id, flag}); };
+    receiver.OnFileListLine = [this] { ++line_events; };
+    receiver.OnFileListEnd = [this] { ++end_events; };
+  }
+  void Feed(const Bytes& bytes) { receiver.Odbierz(bytes.data(), bytes.size()); }
+
+  cWppReplyReceiver receiver;
+  std::vector<std::pair<uint32_t, uint8_t>> headers;
+  int line_events = 0;
+  int end_events = 0;
+};
+
+TEST_F(ReplyReceiverTest, BackToBackScanAnswersLoseTheirFirstCharacterAndNoiseDoesNotShiftThem) {
+  Bytes all{0x00, 0x13, 'z'};
+  for (uint8_t id : {2, 5, 9}) {
+    const Bytes one = ScanAnswer(id, id == 9 ? "" : "xdev" + std::to_string(id));
+    all.insert(all.end(), one.begin(), one.end());
+  }
+  Feed(all);
+  EXPECT_EQ(receiver.FoundDeviceLines(), (std::vector<std::string>{"2:dev2", "5:dev5", "9:"}));
+  EXPECT_EQ(headers.size(), 3u);
+}
+
+TEST_F(ReplyReceiverTest, StartMarkInsideDataStartsANewReplyAndKeepsEarlierLines) {
+  // Device 2's list is cut in the middle of its second line by device 3's scan
+  // answer; the first line stays, the fragment is not glued to anything.
+  Feed({0xFF, 0x02, 0x01, 0x3A, 'O', 'N', 'E', 0x0D, 0x0A, 'T', 'W'});
+  Feed(ScanAnswer(3, "xthree"));
+  EXPECT_EQ(receiver.FileListLines(), std::vector<std::string>{"ONE"});
+  EXPECT_EQ(receiver.FoundDeviceLines(), std::vector<std::string>{"3:three"});
+  EXPECT_EQ(receiver.LineCount(), 1u) << "the line count is not reset by a reply inside a reply";
+}
+
+TEST_F(ReplyReceiverTest, LongLinesAreCutABadHeaderCheckIsOnlyNotReportedAndZerujForgetsAHalfReadReply) {
+  Bytes reply{0xFF, 0x02, 0x01, 0x3A};
+  reply.insert(reply.end(), 300, 'a');
+  reply.insert(reply.end(), {0x0D, 0x0A, 'B', 0x0D, 0x0A, 0x15});
+  Feed(reply);
+  ASSERT_EQ(receiver.FileListLines().size(), 2u);
+  EXPECT_EQ(receiver.FileListLines()[0], std::string(238, 'a'));
+  EXPECT_EQ(receiver.FileListLines()[1], "B");
+  Feed({0xFF, 0x02, 0x01, 0x00, 'X', 0x0D, 0x0A, 0x15});
+  EXPECT_EQ(headers.size(), 1u) << "a bad header check is not reported";
+  EXPECT_EQ(receiver.FileListLines().back(), "X");
+  Feed({0xFF, 0x02, 0x01, 0x3A, 'h', 'a', 'l', 'f'});
+  receiver.Zeruj();
+  Feed({0xFF, 0x02, 0x01, 0x3A, 'B', 0x0D, 0x0A});
+  EXPECT_EQ(receiver.FileListLines().back(), "B");
+}
+
+TEST_F(ReplyReceiverTest, StormsAndEndlessRepliesStayBounded) {
+  Feed(Bytes(100000, 0xFF));
+  EXPECT_TRUE(receiver.FileListLines().empty() && receiver.FoundDeviceLines().empty());
+  receiver.Zeruj();
+  Bytes endless{0xFF, 0x02, 0x0A, 0x43};
+  endless.insert(endless.end(), 1000000, 'q');
+  Feed(endless);
+  EXPECT_LE(receiver.FramePosition(), 4);
+  Feed({0x00});
+  ASSERT_EQ(receiver.FoundDeviceLines().size(), 1u);
+  EXPECT_EQ(receiver.FoundDeviceLines()[0], "2:" + std::string(239, 'q'));
 }
 
 }  // namespace

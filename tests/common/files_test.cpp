@@ -25,19 +25,15 @@ class FilesTest : public ::testing::Test {
   std::string dir_;
 };
 
-TEST_F(FilesTest, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
-  const std::string path = dir_ + "/users.txt";
+TEST_F(FilesTest, AtomicWriteReplacesWholeAndAFailedOneKeepsTheOldFileAndSaysWhy) {
+  const std::string path = dir_ + "/devices.txt";
   ASSERT_TRUE(WriteFileAtomically(path, "old\r\n"));
   ASSERT_TRUE(WriteFileAtomically(path, std::string("n\0ew", 4)));
   EXPECT_EQ(ReadWholeFile(path), std::string("n\0ew", 4));
   EXPECT_EQ(FileSize(path), 4);
-  EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{"users.txt"});
-}
-
-// A disk that fills in the middle of the write (a file size limit binds root
-// too): the old file stays whole and no temporary file is left.
-TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndSaysWhy) {
-  const std::string path = dir_ + "/devices.txt";
+  EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{"devices.txt"});
+  // A disk that fills in the middle of the write (a file size limit binds root
+  // too): the old file stays whole and no temporary file is left.
   ASSERT_TRUE(WriteFileAtomically(path, "keep me"));
   rlimit before{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);

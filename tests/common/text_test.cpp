@@ -60,7 +60,7 @@ TEST(Base64, KnownVectorsRoundTripsOfEveryLengthAndInvalidInputIsReported) {
   EXPECT_FALSE(Base64Decode(std::string_view("Zm9vZm9v", 6)).has_value());
 }
 
-TEST(RecordLine, QuotingAndSplittingRules) {
+TEST(RecordLine, QuotingSplittingAndRoundTripsOfAwkwardFields) {
   EXPECT_EQ(EncodeRecordLine({"a", "b c", "", "x,y", "say \"hi\"", "t\tb"}),
             "a,\"b c\",,\"x,y\",\"say \"\"hi\"\"\",\"t\tb\"");
   EXPECT_EQ(EncodeRecordLine({""}) + EncodeRecordLine({"", ""}), "\"\",");
@@ -72,9 +72,6 @@ TEST(RecordLine, QuotingAndSplittingRules) {
   EXPECT_EQ(DecodeRecordLine("a b ,  c"), (Fields{"a", "b", "c"}));
   // An unterminated quote runs to the end of the line.
   EXPECT_EQ(DecodeRecordLine("\"open,end"), (Fields{"open,end"}));
-}
-
-TEST(RecordLine, RoundTripsAwkwardFields) {
   const std::vector<Fields> cases = {
       {"Jan Kowalski", "0,333333333333333", "a\"b", ",", "\"", "Łódź Żółć"},
       {""}, {}, {"", "x", ""}, {"trailing ", " leading", "in\r\nside"}};
@@ -87,15 +84,12 @@ TEST(RecordLine, RoundTripsAwkwardFields) {
     EXPECT_FALSE(IsCleanRecordLine(unclean)) << unclean;
 }
 
-TEST(Strings, SmallHelpers) {
+TEST(Strings, SmallHelpersAndNumbersInGeneralFormReadWithCommaOrPoint) {
   EXPECT_EQ(IntToStrZeZerami(12345, 4) + IntToStrZeZerami(-5, 4), "12345-0005");
   EXPECT_EQ(DodajPrefiks("COM3", "COM") + DodajPrefiks("3", "COM"), "COM3COM3");
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n"), (Fields{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Fields{"a", "", "b"}));
   EXPECT_EQ(JoinLinesCrLf({"a", "b"}), "a\r\nb\r\n");
-}
-
-TEST(Numbers, GeneralFormWithFifteenDigitsAndReadingAcceptsCommaAndPoint) {
   EXPECT_EQ(FormatNumber(1.0 / 3.0, ',') + " " + FormatNumber(45419.375, '.') + " " +
                 FormatNumber(-0.25, ',') + " " + FormatNumber(1.0, ','),
             "0,333333333333333 45419.375 -0,25 1");

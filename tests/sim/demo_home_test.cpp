@@ -45,7 +45,7 @@ class DemoHome : public ::testing::Test {
   cDevList mDevices{mClock};
 };
 
-TEST_F(DemoHome, DataFilesLoadBackValidAndAreNeverReplacedUnasked) {
+TEST_F(DemoHome, DataFilesLoadBackValidAreNeverReplacedUnaskedAndTheCardsStateTheDevices) {
   ASSERT_EQ(mUsers.CountUsers(), 12);
   ASSERT_EQ(mDevices.CountDevices(), 3);
   for (int i = 0; i < mUsers.CountUsers(); ++i) {
@@ -70,13 +70,11 @@ TEST_F(DemoHome, DataFilesLoadBackValidAndAreNeverReplacedUnasked) {
   EXPECT_FALSE(WriteDemoHome(mSettings, mClock, &error));
   EXPECT_NE(error.find("users.txt"), std::string::npos);
   EXPECT_EQ(ReadWholeFile(mSettings.home + "/data/users.txt"), users);
-}
 
-TEST_F(DemoHome, CardsStateTheDevicesAndAdmitTheirAccessList) {
+  // The cards state the devices and admit their access lists.
   cSimBus bus(mClock);
   for (int i = 0; i < mDevices.CountDevices(); ++i) {
     const cUrzadzenie& device = *mDevices.GetDeviceByIndex(i);
-    std::string error;
     ASSERT_TRUE(bus.AddDevice(device.ID, Card(device.ID), &error)) << error;
     const cSimDevice& simulated = *bus.FindDevice(device.ID);
     EXPECT_EQ(simulated.Config().device_id, Utf8ToCp1250(device.Nazwa));

@@ -2,7 +2,12 @@
 #include <sys/stat.h>
 #include <time.h>
 
+#include <random>
+
 #include "common/files.h"
+#include "common/strings.h"
+#include "model/pin_table.h"
+#include "sim/event_generator.h"
 #include "tests/sim/sim_test_support.h"
 
 namespace olv::simtest {
@@ -17,9 +22,7 @@ void SetModified(const std::string& path, time_t when) {
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
-class SimBusScan : public SimBusTest {};
-
-TEST_F(SimBusScan, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) {
+TEST_F(SimBusTest, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) {
   AddDevice(2);
   AddDevice(3);
   AddDevice(9);
@@ -36,7 +39,7 @@ TEST_F(SimBusScan, ThreeDevicesAnswerInTurnWithinTheWindowAndASilentOneDoesNot) 
   }
 }
 
-TEST_F(SimBusScan, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
+TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
   const std::string ports = "port0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\n";
   const struct {
     int id;
@@ -65,7 +68,7 @@ TEST_F(SimBusScan, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
 
 // A FAT card: a name in any case is the one file; a folder holding two names
 // that differ only in case cannot stand for a card.
-TEST_F(SimBusScan, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
+TEST_F(SimBusTest, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
   ASSERT_TRUE(CreateDirectory(CardFolder(2)));
   ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.csv", "a"));
   ASSERT_TRUE(WriteFileAtomically(CardFolder(2) + "/21051110.CSV", "b"));
@@ -78,7 +81,7 @@ TEST_F(SimBusScan, CardFolderWithTwoNamesDifferingInCaseIsRefused) {
   EXPECT_EQ(mBus.FindDevice(2)->Card().Read("21051110.Csv"), "a");
 }
 
-TEST_F(SimBusScan, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
+TEST_F(SimBusTest, BusRefusesANinthDeviceAndIdsOutsideOneToNineOrTaken) {
   std::string error;
   EXPECT_FALSE(mBus.AddDevice(0, CardFolder(0), &error));
   EXPECT_FALSE(mBus.AddDevice(10, CardFolder(1), &error));
@@ -125,9 +128,7 @@ TEST_F(SimBusFileList, OnlyTheActiveDeviceListsItsPlainFilesWithSizesAndTheEndMa
   EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x00, 0x39, 0x15}));
 }
 
-class SimBusFaults : public SimBusTest {};
-
-TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
+TEST_F(SimBusTest, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   cSimDevice& device = AddDevice(2);
   Send(ActivationFrame(2));
   device.CutLineAfter(6, false);
@@ -143,7 +144,7 @@ TEST_F(SimBusFaults, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   EXPECT_TRUE(device.IsSilent());
 }
 
-TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
+TEST_F(SimBusTest, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
   AddDevice(2);
   auto run = [this](uint32_t seed) {
     mBus.SetFaultSeed(seed);
@@ -165,6 +166,44 @@ TEST_F(SimBusFaults, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
   mClock.AdvanceMs(500);
   EXPECT_TRUE(mArrivals.empty());
   EXPECT_EQ(mBus.FaultsFromHost().Dropped(), ScanFrame().size());
+}
+
+// The line's positions are checked on every line of the demo's weeks of events
+// (demo_home_test); here one line whole, and the generator.
+TEST_F(SimBusTest, EventsGoToTheFileOfTheDayWithTheReaderLabel) {
+  cSimDevice& device = AddDevice(2);
+  // The virtual clock starts at 2024-05-07 09:00.
+  mClock.AdvanceMs(61000);
+  ASSERT_TRUE(device.RecordEvent(7, 0, false));
+  ASSERT_TRUE(device.RecordEvent(0, 1, false));
+  const auto file = ReadWholeFile(CardFolder(2) + "/20240507.CSV");
+  ASSERT_TRUE(file);
+  const auto lines = SplitLines(*file);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "0007, 2024-05-07, 09:01:01,   , 0,\"wej\x9C" "cie\"");
+  EXPECT_EQ(ReadAsTheManagerDoes(lines[1]).reader, "wyj\x9C" "cie");
+  // The file is on the device's list like any other.
+  Send(ActivationFrame(2) + FileListRequest());
+  EXPECT_NE(TakeAll().find("20240507.CSV "), std::string::npos);
+}
+
+TEST_F(SimBusTest, GeneratorVisitsTheUsersADeviceKnows) {
+  std::mt19937 random(3);
+  ASSERT_TRUE(CreateDirectory(CardFolder(3)));
+  ASSERT_TRUE(WriteFileAtomically(
+      CardFolder(3) + "/USERS.TXT",
+      std::string(8, ' ') + "0042u" + Bytes({0x00}) + ScramblePin("1234", random) +
+          Bytes({0x00}) + "Ola\r\n"));
+  AddDevice(3);
+  cEventGenerator visits(mClock, mBus, 1000, 11);
+  mClock.AdvanceMs(10000);
+  const auto lines = SplitLines(ReadWholeFile(CardFolder(3) + "/20240507.CSV").value_or(""));
+  ASSERT_EQ(lines.size(), 10u);
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.substr(0, 4), "0042");
+    // No card: always by PIN.
+    EXPECT_EQ(line[29], 'p');
+  }
 }
 
 }  // namespace

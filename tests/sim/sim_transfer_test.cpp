@@ -4,29 +4,31 @@
 #include "common/files.h"
 #include "common/strings.h"
 #include "model/pin_table.h"
+#include "sim/card_users.h"
+#include "sim/host_frame_parser.h"
 #include "tests/sim/sim_test_support.h"
 
 namespace olv::simtest {
 namespace {
 
 std::string DownloadRequest(const std::string& name, const std::string& password = "427051") {
-  return Request(3, name + Bytes({0x0D}), password);
+  return Request(3, name + "\r", password);
 }
 
-std::string DeleteRequest(const std::string& name, const std::string& password = "427051") {
-  return Request(11, name + Bytes({0x0D}), password);
-}
-
-std::string UploadHeader(const std::string& name, uint32_t size,
-                         const std::string& password = "427051") {
-  std::string frame = Request(9, name + Bytes({0x00, static_cast<int>(size & 0xFF),
-                                               static_cast<int>((size >> 8) & 0xFF),
-                                               static_cast<int>((size >> 16) & 0xFF),
-                                               static_cast<int>(size >> 24)}),
-                            password);
+// Two bytes, low first: the byte sum of the frame so far.
+std::string Sum(const std::string& bytes) {
   unsigned sum = 0;
-  for (char c : frame) sum += static_cast<uint8_t>(c);
-  return frame + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+  for (char c : bytes) sum += static_cast<uint8_t>(c);
+  return Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+}
+
+std::string UploadHeader(const std::string& name, uint32_t size, const std::string& password = "427051") {
+  const std::string frame = Request(9, name + Bytes({0x00, static_cast<int>(size & 0xFF),
+                                                     static_cast<int>((size >> 8) & 0xFF),
+                                                     static_cast<int>((size >> 16) & 0xFF),
+                                                     static_cast<int>(size >> 24)}),
+                                    password);
+  return frame + Sum(frame);
 }
 
 // A data frame: number, size, header check (0x37 added on uploads), payload,
@@ -35,10 +37,8 @@ std::string UploadHeader(const std::string& name, uint32_t size,
 std::string DataFrame(int number, const std::string& payload, int check_base, bool broken = false) {
   const int low = static_cast<int>(payload.size() & 0xFF);
   const int high = static_cast<int>(payload.size() >> 8);
-  unsigned sum = 0;
-  for (char c : payload) sum += static_cast<uint8_t>(c);
   return Bytes({number, low, broken ? high + 1 : high, (number + low + high + check_base) & 0xFF}) +
-         payload + Bytes({static_cast<int>(sum & 0xFF), static_cast<int>((sum >> 8) & 0xFF)});
+         payload + Sum(payload);
 }
 
 std::string UploadFrame(int number, const std::string& payload, bool broken = false) {
@@ -94,10 +94,8 @@ TEST_F(SimTransfer, DownloadSendsHeaderAndFirstFrameThenOneFramePerAcknowledgeme
   EXPECT_EQ(TakeAll(), DownloadHeader(0, 2, 0));
 }
 
-// A header or frame with a bad sum is asked for again; frames repeated after a
-// lost acknowledgement are acknowledged again and not stored twice. The broken
-// fourth frame fails its header check at once; the rest of it (length unknown)
-// is dropped until the line has been quiet, then it is asked for again.
+// A bad sum is asked for again; a repeat after a lost '{' is stored once. The
+// broken fourth frame's rest (length unknown) is dropped until the line is quiet.
 TEST_F(SimTransfer, UploadAsksAgainForABadSumOrTheBrokenFourthFrameAndStoresRepeatsOnce) {
   const std::string data = RandomBytes(2100, 3);
   std::string header = UploadHeader("EVENTS.CSV", 2100);
@@ -138,16 +136,15 @@ TEST_F(SimTransfer, UploadOfANameThatIsNotPlainOrWithAWrongPasswordIsRefusedUnan
 
 TEST_F(SimTransfer, DeleteRemovesTheFileIgnoringCaseOnlyWithThePassword) {
   Put("21051110.CSV", "x");
-  Send(DeleteRequest("21051110.csv", "111111"));
+  Send(Request(11, "21051110.csv\r", "111111"));
   EXPECT_TRUE(FileExists(CardFolder(2) + "/21051110.CSV"));
-  Send(DeleteRequest("21051110.csv"));
+  Send(Request(11, "21051110.csv\r"));
   EXPECT_FALSE(FileExists(CardFolder(2) + "/21051110.CSV"));
   EXPECT_EQ(TakeAll(), "");
 }
 
-// konfig.txt names the device and its readers, moves it to another bus ID and
-// sets its clock, which then runs on with the host's and stamps its events.
-// Lines that cannot be taken change nothing and say why.
+// konfig.txt names the device and its readers, moves its bus ID and sets the
+// clock that stamps its events; lines that cannot be taken say why.
 TEST_F(SimTransfer, UploadedKonfigChangesTheBusIdKonfoutAndTheClockThatStampsEvents) {
   const std::string konfig =
       "DeviceID=Brama\r\nport1=Wyj\x9C" "cie\r\nport0=Wej\x9C" "cie\r\nbutton=on\r\n"
@@ -203,6 +200,63 @@ TEST_F(SimTransfer, UploadedUsersAreDecodedWithTheSharedPinTableAndABrokenFileKe
   EXPECT_EQ(TakeAll(), "{{");
   EXPECT_EQ(device.Users().size(), 2u);
   EXPECT_TRUE(LogContains("users.txt cannot be read, the users stay as they were"));
+}
+
+using eResult = cHostFrameParser::eResult;
+
+// The results of feeding bytes, one letter each result that is not kNone:
+// F for a frame, B for a broken upload header.
+std::string Feed(cHostFrameParser& parser, const std::string& bytes) {
+  std::string results;
+  for (char c : bytes) {
+    const eResult r = parser.Feed(static_cast<uint8_t>(c));
+    if (r == eResult::kFrame) results += 'F';
+    if (r == eResult::kBrokenUploadHeader) results += 'B';
+  }
+  return results;
+}
+
+TEST(HostFrameParser, StartMarkInsideAFrameStartsANewOneAndNamesOverTheirRoomAreRefused) {
+  cHostFrameParser parser;
+  EXPECT_EQ(Feed(parser, Bytes({0xFF, '4', '2'}) + FileListRequest()), "F");
+  EXPECT_EQ(parser.Frame().kind, eHostFrame::kFileList);
+  EXPECT_EQ(parser.Frame().raw, FileListRequest());
+  EXPECT_EQ(parser.TakeSkipped(), 3u);
+  // The scan's address byte is 0xFF and belongs to the frame.
+  EXPECT_EQ(Feed(parser, ScanFrame()), "F");
+  EXPECT_EQ(parser.Frame().kind, eHostFrame::kScan);
+  EXPECT_EQ(Feed(parser, Request(3, "123456789.CSV" + Bytes({0x0D}))), "");
+  EXPECT_EQ(Feed(parser, Request(11, "12345678.CSV" + Bytes({0x0D}))), "F");
+  EXPECT_EQ(parser.Frame().kind, eHostFrame::kDelete);
+  EXPECT_EQ(parser.Frame().name, "12345678.CSV");
+  // An upload header is known by its command, so a broken one is reported.
+  EXPECT_EQ(Feed(parser, Request(9, std::string(65, 'A'))), "B");
+  EXPECT_EQ(Feed(parser, Request(7, "X.TXT" + Bytes({0x0D}))), "");
+}
+
+// A table of our own: byte b stands for digit b mod 10.
+std::array<uint8_t, 256> TestTable() {
+  std::array<uint8_t, 256> table{};
+  for (int b = 0; b < 256; ++b) table[b] = static_cast<uint8_t>(b % 10);
+  return table;
+}
+
+// Whole files are read in sim_transfer_test (an uploaded USERS.txt); here the
+// refusals of broken ones.
+TEST(CardUsers, BrokenFilesAreRefusedWithThePlace) {
+  const std::string good = std::string(8, ' ') + "0007u" + Bytes({0x00, 0x00}) + "Ala\r\n";
+  std::string error;
+  EXPECT_FALSE(ReadCardUsers(good.substr(0, good.size() - 1), TestTable(), &error));
+  EXPECT_EQ(error, "record 1 broken at byte 15: name not ended by CR LF");
+  EXPECT_FALSE(ReadCardUsers(good + "x", TestTable(), &error));
+  EXPECT_EQ(error, "record 2 broken at byte 20: too short");
+  std::string bad_id = good;
+  bad_id[9] = 'x';
+  EXPECT_FALSE(ReadCardUsers(bad_id, TestTable(), &error));
+  EXPECT_FALSE(ReadCardUsers(std::string(8, ' ') + "0007u" + Bytes({0x00}) + std::string(40, '\x01'),
+                             TestTable(), &error));
+  EXPECT_EQ(error, "record 1 broken at byte 30: PIN too long");
+  EXPECT_TRUE(ReadCardUsers("", TestTable())->empty());
 }
 
 }  // namespace
