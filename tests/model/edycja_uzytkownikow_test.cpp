@@ -91,9 +91,13 @@ TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheNameEditi
       {Dane("X", "1a", "55", "0"), "ID użytkownika musi składać się wyłącznie z cyfr"},
       {Dane("X", "0000", "55", "0"), "ID użytkownika musi mieścić się w zakresie 1-9999"},
       {Dane("X", "10000", "55", "0"), "ID użytkownika musi mieścić się w zakresie 1-9999"},
+      {Dane("X", "", "55", "0"), "ID użytkownika musi składać się wyłącznie z cyfr"},
       {Dane("X", "2", "5a", "0"), "Podany PIN musi składać się wyłącznie z cyfr"},
+      {Dane("X", "2", " 123", "0"), "Podany PIN musi składać się wyłącznie z cyfr"},
+      {Dane("X", "2", "1", "0"), "PIN powinien mieć długość 2-7 cyfr"},
       {Dane("X", "2", "12345678", "0"), "PIN powinien mieć długość 2-7 cyfr"},
       {Dane("X", "2", "", "00000000000000"), "Użytkownik musi posiadać numer karty lub/i numer PIN"},
+      {Dane("X", "2", "", ""), "Użytkownik musi posiadać numer karty lub/i numer PIN"},
       {Dane("X", "2", "55", "1099511627776"), "Podany numer karty ma zły format"},
       {Dane("X", "2", "", "12x45"), "Podany numer karty ma zły format"},
       {Dane("X", "1", "55", "0"), "Wybrane ID jest już zarejestrowane"},
@@ -125,10 +129,10 @@ TEST_F(EdycjaUzytkownikowTest, AddingTellsTheFirstBrokenRuleAndTrimsTheNameEditi
   EXPECT_EQ(wynik.Unique, ala);
   EXPECT_EQ(EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "2", "1234", "0")).Komunikat,
             "Wybrane ID jest już zarejestrowane");
-  wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "77", "", "5"));
+  wynik = EdytujUzytkownikaZDialogu(users, ala, Dane("Alicja", "77", "1234567", "5"));
   EXPECT_EQ(wynik.Unique, ala);
   EXPECT_EQ(users.GetUserByUnique(ala)->ID, 77);
-  EXPECT_EQ(users.GetUserByUnique(ala)->PIN, "");
+  EXPECT_EQ(users.GetUserByUnique(ala)->PIN, "1234567");
   EXPECT_EQ(EdytujUzytkownikaZDialogu(users, 0, Dane("Nikt", "5", "55", "0")).Unique, 0);
   EXPECT_EQ(users.CountUsers(), 2);
 }
