@@ -1,12 +1,5 @@
-// data/users.txt and data/devices.txt. The fixtures in data/ were written
-// independently of the model, as a Polish Windows installation writes the
-// files: CP1250 names, times with decimal commas in quoted fields ("0,625"),
-// 15-digit fractions ("0,333333333333333"), Base64 lines, CR LF.
-// users_windows.txt holds the four users the first test reads (the third with
-// an empty working-days field, the last a short line without times);
-// users_broken.txt the first and last of them around two empty lines and one
-// that is not Base64 (tests load a copy: loading writes a ".bad" copy beside
-// it); devices_windows.txt the three devices the first test reads.
+// data/users.txt and data/devices.txt against fixtures written as a Polish
+// Windows installation writes them (CP1250, decimal commas, Base64, CR LF).
 #include "model/data_files.h"
 
 #include <gtest/gtest.h>

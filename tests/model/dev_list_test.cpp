@@ -64,7 +64,6 @@ TEST(Urzadzenie, RecordLineRoundTripsAndShortOrBadLinesTakeDefaults) {
     EXPECT_TRUE(device.ID == 0 && device.DataOstatniejAktualizacji == 1.0 &&
                 device.Polaczenie.Predkosc == 0);
   }
-  EXPECT_EQ(cCzytnik("a", 7).GetTrybJakoTekst(), "neutralny");
 }
 
 TEST_F(DevListTest, ValidationCodes) {

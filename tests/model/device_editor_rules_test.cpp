@@ -171,8 +171,7 @@ TEST_F(DeviceEditorRulesTest, ADeletedDevicesFilesGoOnlyWhenNoRemainingDeviceAns
   Add(working, "Magazyn", 5);
   EXPECT_EQ(IDUsunietychUrzadzen(list, working), std::vector<int32_t>{4});
   EXPECT_TRUE(IDUsunietychUrzadzen(list, list).empty());
-  // The files themselves go when the deletion is saved (the main window's
-  // test shows it); a device that never had files has nothing to delete.
+  // A device that never had files has nothing to delete.
   std::string error;
   EXPECT_TRUE(UsunPlikiUrzadzenia(folder.Path(), 7, &error)) << error;
 }

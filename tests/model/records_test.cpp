@@ -81,13 +81,5 @@ TEST(Uzytkownik, RecordLineRoundTripsAndAShortOrBadLineTakesDefaults) {
               user.CzasyPracy.PoczatekOd == 1.0 && user.CzasyPracy.ToString() == "");
 }
 
-TEST(Uzytkownik, PlannedMonthCountsWorkingDays) {
-  cUzytkownik user(1);  // 8 hours, Monday to Friday
-  // May 2024 has 23 weekdays.
-  EXPECT_NEAR(user.WymaganyCzasPracyWMiesiacu(EncodeDate(2024, 5, 17)), 23 * 8 * kOneHour, 1e-9);
-  user.CzasyPracy.FromString("7");  // Sundays only: 4 in May 2024
-  EXPECT_NEAR(user.WymaganyCzasPracyWMiesiacu(EncodeDate(2024, 5, 1)), 4 * 8 * kOneHour, 1e-9);
-}
-
 }  // namespace
 }  // namespace olv

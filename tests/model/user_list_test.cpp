@@ -13,21 +13,6 @@ class UserListTest : public ::testing::Test {
   cUserList list_{clock_};
 };
 
-TEST_F(UserListTest, ValidationCodes) {
-  const struct {
-    const char *id, *pin, *card;
-    int code;
-  } cases[] = {{"12", "1234", "", 0},    {"12", "", "7B3039", 0},   {"5", "1234567", "", 0},
-               {"12a", "1234", "", 1},   {"", "1234", "", 1},       {"0", "1234", "", 2},
-               {"10000", "1234", "", 2}, {"5", "12a4", "", 3},      {"5", "+123", "", 3},
-               {"5", " 123", "", 3},     {"5", "1", "", 4},         {"5", "12345678", "", 4},
-               {"5", "", "0000000000", 5}, {"5", "", "", 5},        {"5", "", "00abc", 6}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(list_.SprawdzPoprawnoscDanych(c.id, c.pin, c.card), c.code)
-        << c.id << "/" << c.pin << "/" << c.card;
-  }
-}
-
 TEST_F(UserListTest, IdsPinsAndCardsStayUniqueThroughAddingEditingAndLoading) {
   ASSERT_TRUE(list_.DodajUzytkownika("Ala", 1, "1234", "AA"));
   ASSERT_TRUE(list_.DodajUzytkownika("Ola", "2", "", "0x7B3039"));

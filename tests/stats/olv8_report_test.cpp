@@ -1,18 +1,5 @@
-// olv8-report on a hand-written program folder (data/home) whose event files
-// have the quirks of real cards: a header line, blank and cut lines, user
-// 0000, reader names with commas, quotes and Polish letters, a file present
-// twice (KOPIA.CSV), a lower-case ".csv", a last line without its line end, a
-// text file, and the folder of bus ID 5 that no device has. Its record lines:
-//   users.txt
-//     "Anna Żak",1,1234,0000000000,5001,"0,333333333333333","0,666666666666667",
-//        "0,326388888888889","0,34375","0,659722222222222","0,677083333333333",12345
-//     "Jan Kos",2,5678,0000000000,5002, and the same times
-//   devices.txt
-//     "Brama główna",2,"Wejście, przód",1,"Wyjście ""B""",2,0,"46327,5",COM1,
-//        115200,5001#5002,2002
-//     Magazyn;Żółty,3,Wejście,1,Wyjście,2,0,"46327,5",COM1,115200,5001,3003
-// The expected outputs in data/expected were worked out by hand from the
-// files, not taken from the tool.
+// olv8-report on a hand-written program folder (data/home) with the quirks of
+// real cards; the expected outputs in data/expected were worked out by hand.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -131,10 +118,8 @@ TEST_F(Olv8ReportTest, FailsWithOnePolishLineAndWritesNothing) {
   }
 }
 
-// A demo installation of a dozen users and twenty weeks of events: --all
-// gives, under one header row and in ID order, every user's own monthly rows
-// (without "Suma"), and every user's own days of one month, each after the
-// user's name and ID.
+// --all on a demo installation: under one header, in ID order, each user's
+// own rows after the user's name and ID.
 TEST_F(Olv8ReportTest, AllUsersGiveEachUsersOwnRows) {
   const std::string home = folder_.Path() + "home";
   ASSERT_EQ(std::system((OLV_BINARY_DIR "/sim/olv8-demo-home --home " + home + " --port COM1 --weeks 20 --cards " +
@@ -175,12 +160,9 @@ TEST_F(Olv8ReportTest, AllUsersGiveEachUsersOwnRows) {
   }
 }
 
-// A copy of the fixture whose user 1, device 2 and a new reader bear names a
-// spreadsheet would run as formulas, and the same folder turned hostile: device
-// 3's folder a file, a folder where an event file is expected, and (for a user
-// other than root, who reads anything) a file nobody may read. Every report of
-// the hostile folder is the report of the rest, with the faults named and
-// status 1.
+// Names a spreadsheet would run as formulas, and a hostile copy of the folder
+// (a file for a folder, a folder for a file, an unreadable file): the rest is
+// reported, the faults named, status 1.
 TEST_F(Olv8ReportTest, NamesWhatCannotBeReadAndReportsTheRestWithNamesAsText) {
   const std::string base = folder_.Path() + "base/";
   const std::string hostile = folder_.Path() + "hostile/";

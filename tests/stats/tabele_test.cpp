@@ -40,9 +40,6 @@ TEST(TabelaZdarzen, DateOncePerDayAndTheDeviceByItsUnique) {
   // A date row is shaded across; a punch row only in its own column.
   EXPECT_EQ(table.KolorTla(2, 1), table.KolorTla(0, 1));
   EXPECT_NE(table.KolorTla(2, 2), table.KolorTla(0, 2));
-  // Outside the table: empty, in the plain cell colour.
-  EXPECT_EQ(table.Tekst(5, 0), "");
-  EXPECT_EQ(table.KolorTla(0, 3), kKolorKomorki);
 }
 
 TEST(TabelaDzienna, MarksLateStartEarlyEndAndNoWorkInRed) {
