@@ -283,18 +283,38 @@ std::string FileNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix) {
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix,
+                                   std::vector<cSkippedEntry>* skipped) {
   std::vector<std::string> names;
+  const auto skip = [skipped](const std::string& name, const char* reason) {
+    if (skipped) skipped->push_back({name, reason});
+  };
   DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return names;
+  if (!dir) {
+    if (errno != ENOENT) skip("", std::strerror(errno));
+    return names;
+  }
   const std::string upper_suffix = ToUpperAscii(suffix);
   std::string base = folder;
   if (!base.empty() && base.back() != '/') base += '/';
-  while (const dirent* entry = ::readdir(dir)) {
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir);
+    if (!entry) {
+      if (errno != 0) skip("", std::strerror(errno));
+      break;
+    }
     const std::string name = entry->d_name;
-    if (name.size() < upper_suffix.size()) continue;
+    if (name == "." || name == ".." || name.size() < upper_suffix.size()) continue;
     if (ToUpperAscii(name.substr(name.size() - upper_suffix.size())) != upper_suffix) continue;
-    if (FileExists(base + name)) names.push_back(name);
+    struct stat st {};
+    if (::stat((base + name).c_str(), &st) != 0) {
+      skip(name, std::strerror(errno));
+    } else if (S_ISREG(st.st_mode)) {
+      names.push_back(name);
+    } else {
+      skip(name, "not a regular file");
+    }
   }
   ::closedir(dir);
   std::sort(names.begin(), names.end());

@@ -61,8 +61,17 @@ bool CreateDirectories(const std::string& path);
 bool DeleteFile(const std::string& path);
 // The part of path after its last '/'; the whole path when it has none.
 std::string FileNameOf(const std::string& path);
+// An entry a listing passed over: its name ("" for the folder itself, when it
+// exists but cannot be listed) and why, in the system's words.
+struct cSkippedEntry {
+  std::string name;
+  std::string reason;
+};
 // Names (not paths) of the regular files in folder whose name ends with suffix,
-// compared ignoring ASCII case; sorted by name.
-std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix = "");
+// compared ignoring ASCII case; sorted by name. A folder that does not exist
+// lists nothing. With skipped, every matching entry that is not a regular file
+// or cannot be looked at, and a folder that cannot be read, are added to it.
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix = "",
+                                   std::vector<cSkippedEntry>* skipped = nullptr);
 
 }  // namespace olv

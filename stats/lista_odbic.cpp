@@ -1,8 +1,5 @@
 #include "stats/lista_odbic.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -84,40 +81,6 @@ class cCzytnikiPliku {
 };
 
 std::string BladSystemu(int numer) { return numer != 0 ? std::strerror(numer) : "read failed"; }
-
-// The names of the "*.csv" entries of one device's mirror folder, sorted.
-// Entries that are no regular file, and the folder when it exists but cannot
-// be listed, go to nieodczytane.
-std::vector<std::string> PlikiZdarzen(const std::string& folder, int32_t id,
-                                      std::vector<cNieodczytanyPlik>& nieodczytane) {
-  std::vector<std::string> nazwy;
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) {
-    if (errno != ENOENT) nieodczytane.push_back({id, "", folder, BladSystemu(errno)});
-    return nazwy;
-  }
-  for (;;) {
-    errno = 0;
-    const dirent* wpis = ::readdir(dir);
-    if (wpis == nullptr) {
-      if (errno != 0) nieodczytane.push_back({id, "", folder, BladSystemu(errno)});
-      break;
-    }
-    const std::string nazwa = wpis->d_name;
-    if (nazwa.size() < 4 || ToUpperAscii(nazwa.substr(nazwa.size() - 4)) != ".CSV") continue;
-    struct stat st {};
-    if (::stat((folder + nazwa).c_str(), &st) != 0) {
-      nieodczytane.push_back({id, nazwa, folder + nazwa, BladSystemu(errno)});
-    } else if (!S_ISREG(st.st_mode)) {
-      nieodczytane.push_back({id, nazwa, folder + nazwa, "not a regular file"});
-    } else {
-      nazwy.push_back(nazwa);
-    }
-  }
-  ::closedir(dir);
-  std::sort(nazwy.begin(), nazwy.end());
-  return nazwy;
-}
 
 }  // namespace
 
@@ -225,8 +188,10 @@ std::vector<cNieodczytanyPlik> WczytajOdbiciaZFolderuProgramu(const std::string&
   for (int32_t id = 2; id <= 9; ++id) {
     if (urzadzenia.GetDeviceByID(id) == nullptr) continue;
     const std::string folder = FolderUrzadzenia(program_folder, id);
-    for (const std::string& nazwa : PlikiZdarzen(folder, id, nieodczytane)) {
-      lista.DodajPlik(folder + nazwa);
+    std::vector<cSkippedEntry> pominiete;
+    for (const std::string& nazwa : ListFiles(folder, ".csv", &pominiete)) lista.DodajPlik(folder + nazwa);
+    for (const cSkippedEntry& wpis : pominiete) {
+      nieodczytane.push_back({id, wpis.name, folder + wpis.name, wpis.reason});
     }
   }
   std::vector<cNieodczytanyPlik> pliki = lista.WczytajPliki(urzadzenia);

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -20,24 +19,6 @@ constexpr int kButtonHeight = 25;
 // The details box: about fifteen lines, whatever the report's length.
 constexpr int kDetailsHeight = 260;
 
-// Enter presses the focused button (a QDialog does that only for push
-// buttons); Escape closes without a choice.
-class cMessageDialog : public QDialog {
- public:
-  using QDialog::QDialog;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-      if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
-        button->click();
-        return;
-      }
-    }
-    QDialog::keyPressEvent(event);
-  }
-};
-
 bool FirstButtonDestroys(const QString& caption) {
   return caption == "Usuń" || caption == "Tak, usuń" || caption == "Resetuj zmiany";
 }
@@ -47,7 +28,8 @@ bool FirstButtonDestroys(const QString& caption) {
 int ShowMessage(QWidget* parent, const QString& title, const QString& text,
                 const std::vector<std::pair<QString, QString>>& buttons,
                 const QString& details = QString()) {
-  cMessageDialog dialog(parent);
+  // Enter presses the focused button: the image buttons take it themselves.
+  QDialog dialog(parent);
   dialog.setObjectName("FormKomunikat");
   dialog.setWindowTitle(title);
   dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
