@@ -3,10 +3,13 @@
 // register devices, start the window and read its widgets by name.
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,18 +30,13 @@ class cForm1Fixture : public ::testing::Test {
     return std::make_unique<TForm1>(clock, messages, arguments, folder, std::make_unique<TCOMSocket>());
   }
   std::string Card(int id) const { return CardFolder(folder, id); }
+  std::string Mirror(int id) const { return MirrorFolder(folder, id); }
   std::string Link() const { return folder + "ttyOLV"; }
   // olv8-sim with these bus IDs behind the link, and more options; the link,
   // empty when it did not start.
-  std::string StartSimulator(const std::vector<int>& ids = {2, 3, 4}, const std::vector<std::string>& more = {}) {
-    CreateDirectory(folder + "cards");
-    std::vector<std::string> args{"--link", Link()};
-    for (int id : ids) {
-      args.push_back("--device");
-      args.push_back(std::to_string(id) + ":" + Card(id));
-    }
-    args.insert(args.end(), more.begin(), more.end());
-    return simulator.Start(args).empty() ? "" : Link();
+  std::string StartSimulator(const std::vector<int>& ids = {2, 3, 4}, std::vector<std::string> more = {}) {
+    more.insert(more.begin(), {"--link", Link()});
+    return StartDevices(simulator, folder, ids, more).empty() ? "" : Link();
   }
   void RestartSimulator(const std::vector<int>& ids = {2, 3, 4}, const std::vector<std::string>& more = {}) {
     simulator.Stop(SIGTERM);
@@ -54,6 +52,20 @@ class cForm1Fixture : public ::testing::Test {
     form.show();
     ASSERT_TRUE(RunUntil([&] { return started; }, 20000));
   }
+  // Presses the main window's button and runs act in the window named name
+  // once it is shown modally, closing it afterwards if act left it open; true
+  // once act has run and no window stands above the main one.
+  static bool InWindow(TForm1& form, const char* button, const char* name, const std::function<void(QWidget*)>& act) {
+    bool done = false;
+    WhenModalNamed(name, [&](QWidget* window) {
+      act(window);
+      if (window->isVisible()) window->close();
+      done = true;
+    });
+    Find<QAbstractButton>(form, button)->click();
+    return RunUntil([&] { return done && !QApplication::activeModalWidget(); }, 90000);
+  }
+  static void Trigger(QWidget& window, const char* action) { Find<QAction>(window, action)->trigger(); }
   template <typename T>
   static T* Find(QWidget& window, const QString& name) {
     T* child = window.findChild<T*>(name);

@@ -1,8 +1,5 @@
 #include "app/form1.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <algorithm>
 
@@ -10,7 +7,6 @@
 #include "common/strings.h"
 #include "model/data_files.h"
 #include "tests/app/form1_fixture.h"
-#include "ui/devices/form_edytor_urzadzen.h"
 #include "ui/devices/form_pasek_postepu.h"
 #include "ui/devices/form_prosze_czekac.h"
 
@@ -29,9 +25,16 @@ TEST_F(Form1Test, DebugModeFromExactlyOneArgumentInAnyCase) {
 
 // Start-up runs once, after the first show: the folders, then the devices in
 // name order ignoring case, none answering behind a port that does not open.
-TEST_F(Form1Test, StartUpRunsOnceAndShowsTheDevicesInNameOrderIgnoringCase) {
+// Damaged or unreadable data files and log are told and never written over.
+TEST_F(Form1Test, StartUpRunsOnceShowsTheDevicesInNameOrderAndTellsWhatCouldNotBeRead) {
+  const std::string devices = folder + "data/devices.txt";
+  const std::string users = folder + "data/users.txt";
+  // Something that exists under the name but cannot be read as a file.
+  ASSERT_TRUE(CreateDirectories(users));
+  // A file where the log folder should be: told once, after the logging call.
+  ASSERT_TRUE(WriteFileAtomically(folder + "log", "a file where the folder should be"));
   auto form = Make();
-  EXPECT_TRUE(DirectoryExists(folder + "log"));
+  EXPECT_TRUE(messages.Informations().empty());
   for (int id = 1; id <= 9; ++id)
     EXPECT_TRUE(DirectoryExists(folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/sent")) << id;
   int startups = 0;
@@ -44,8 +47,16 @@ TEST_F(Form1Test, StartUpRunsOnceAndShowsTheDevicesInNameOrderIgnoringCase) {
   form->show();
   test::RunFor(30);
   EXPECT_EQ(startups, 1);
+  std::string told;
+  for (const std::string& message : messages.Informations()) told += message + "\n";
+  EXPECT_EQ(std::count_if(messages.Informations().begin(), messages.Informations().end(),
+                          [](const std::string& m) { return m.starts_with("Nie można zapisać dziennika"); }),
+            1)
+      << told;
+  EXPECT_NE(told.find("Nie można odczytać pliku users.txt."), std::string::npos) << told;
 
   WriteDevices({"Zeta", "alfa", "Brama", "magazyn", "Biuro"});
+  ASSERT_TRUE(AppendToFile(devices, "not base64 at all!\r\n"));
   auto loaded = Make();
   StartUp(*loaded);
   std::string shown;
@@ -55,86 +66,27 @@ TEST_F(Form1Test, StartUpRunsOnceAndShowsTheDevicesInNameOrderIgnoringCase) {
   EXPECT_EQ(shown, "alfa nieaktywne, Biuro nieaktywne, Brama nieaktywne, magazyn nieaktywne, Zeta nieaktywne, ");
   loaded->OdswiezUrzadzenia(true);
   EXPECT_EQ(Text(*loaded, "LabelOLV5Aktywnosc"), "aktywne");
-}
-
-TEST_F(Form1Test, DamagedOrUnreadableDataFilesAndLogAreToldAndNeverWrittenOver) {
-  WriteDevices({"Brama"});
-  const std::string devices = folder + "data/devices.txt";
-  const std::string users = folder + "data/users.txt";
-  ASSERT_TRUE(AppendToFile(devices, "not base64 at all!\r\n"));
-  // Something that exists under the name but cannot be read as a file.
-  ASSERT_TRUE(CreateDirectory(users));
-  // A file where the log folder should be: told once, after the logging call.
-  ASSERT_TRUE(WriteFileAtomically(folder + "log", "a file where the folder should be"));
-  auto form = Make();
-  EXPECT_TRUE(messages.Informations().empty());
-  StartUp(*form);
-  EXPECT_EQ(form->DevList().CountDevices(), 1);
-  std::string told;
+  told.clear();
   for (const std::string& message : messages.Informations()) told += message + "\n";
-  EXPECT_EQ(std::count_if(messages.Informations().begin(), messages.Informations().end(),
-                          [](const std::string& m) { return m.starts_with("Nie można zapisać dziennika"); }),
-            1)
-      << told;
   EXPECT_NE(told.find("jako devices.txt.bad."), std::string::npos) << told;
+  // The port is named by the devices behind it.
+  EXPECT_NE(told.find("Nie udało się przeszukać szyny:\n  Nie można otworzyć portu szeregowego (Zeta (ID 2), alfa "
+                      "(ID 3), Brama (ID 4), magazyn (ID 5), Biuro (ID 6))\nNie odpowiedziały urządzenia:\n"
+                      "  Zeta (ID 2)"),
+            std::string::npos)
+      << told;
   EXPECT_TRUE(FileExists(devices + ".bad"));
-  EXPECT_NE(told.find("Nie można odczytać pliku users.txt."), std::string::npos) << told;
   EXPECT_EQ(told.find(folder), std::string::npos) << "no path of this computer: " << told;
   std::string error;
-  EXPECT_FALSE(form->ZapiszUzytkownikow(users, &error));
+  EXPECT_FALSE(loaded->ZapiszUzytkownikow(users, &error));
   EXPECT_NE(error.find("users.txt"), std::string::npos);
   EXPECT_EQ(error.find(folder), std::string::npos) << error;
   EXPECT_TRUE(DirectoryExists(users));
   // The device list is still saved where asked.
   const std::string copy = folder + "devices-copy.txt";
-  ASSERT_TRUE(form->ZapiszUrzadzenia(copy));
-  ASSERT_TRUE(form->ZapiszUrzadzenia(devices));
+  ASSERT_TRUE(loaded->ZapiszUrzadzenia(copy));
+  ASSERT_TRUE(loaded->ZapiszUrzadzenia(devices));
   EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(devices));
-}
-
-TEST_F(Form1Test, EditorButtonsQueueTheirTaskWithNahWhileADeviceIsOff) {
-  const std::string port = StartSimulator({2, 3, 4}, {"--silent", "4"});
-  ASSERT_FALSE(port.empty());
-  WriteDevices({"Brama", "Magazyn"}, port);
-  auto form = Make();
-  StartUp(*form);
-  EXPECT_EQ(Text(*form, "LabelOLV1Nazwa") + " " + Text(*form, "LabelOLV1Aktywnosc"), "Brama aktywne");
-  EXPECT_EQ(Text(*form, "LabelOLV2Nazwa") + " " + Text(*form, "LabelOLV2Aktywnosc"), "Magazyn aktywne");
-  EXPECT_TRUE(messages.Informations().empty());
-
-  // The editors open once their task has run: read-only after "nah". Each
-  // opening gives the editor's name, " tylko do odczytu" when "MenuResetuj"
-  // is off, and which of the device editor's actions are on.
-  const auto open = [&](const char* button, const char* editor) {
-    std::string opened;
-    test::WhenModalNamed(editor, [&](QWidget* window) {
-      opened = window->objectName().toStdString() +
-               (window->findChild<QAction*>("MenuResetuj")->isEnabled() ? "" : " tylko do odczytu");
-      if (window->objectName() == "FormEdytorUrzadzen")
-        for (const char* action : {"MenuWyszukajUrzadzenie", "MenuEdytujUrzadzenie", "MenuUsunUrzadzenie",
-                                   "MenuZapisz", "MenuInformacje"})
-          opened += window->findChild<QAction*>(action)->isEnabled() ? " +" : " -";
-      window->close();
-    });
-    Find<QAbstractButton>(*form, button)->click();
-    EXPECT_TRUE(RunUntil([&] { return !opened.empty() && !QApplication::activeModalWidget(); }, 20000));
-    return opened;
-  };
-  EXPECT_EQ(open("ImageEdytorUzytkownikow", "FormEdytorUzytkownikow"), "FormEdytorUzytkownikow");
-
-  // Device 4 is registered but silent.
-  WriteDevices({"Brama", "Magazyn", "Biuro"}, port);
-  ASSERT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", form->DevList()).Wczytano);
-  EXPECT_EQ(open("Button1", "FormEdytorUzytkownikow"), "FormEdytorUzytkownikow tylko do odczytu");
-  // The device editor: only looking and the help are left.
-  EXPECT_EQ(open("ImageEdytorUrzadzen", "FormEdytorUrzadzen"), "FormEdytorUrzadzen tylko do odczytu - - - - +");
-  EXPECT_EQ(open("ImageEdytorDostepow", "FormEdytorDostepow"), "FormEdytorDostepow tylko do odczytu");
-  EXPECT_FALSE(form->FormProszeCzekac().isVisible());
-  EXPECT_EQ(messages.Informations().size(), 3u);
-
-  // In debug mode "nah" does not make them read-only.
-  Find<QCheckBox>(*form, "CheckBoxDebug")->click();
-  EXPECT_EQ(open("ImageEdytorDostepow", "FormEdytorDostepow"), "FormEdytorDostepow");
 }
 
 TEST_F(Form1Test, WaitAndProgressWindowsCloseWhenTheWorkEnds) {

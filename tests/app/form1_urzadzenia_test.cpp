@@ -1,9 +1,9 @@
 // The device windows from the main window, in real time against olv8-sim on a
 // pseudo-terminal with the message window scripted: searching all ports,
 // registering a factory-fresh device and giving it its ID, names and button
-// mode, then resetting it to the factory settings; a device that does not get
-// its settings; and the local files of a deleted device, which go only when
-// the deletion is saved.
+// mode, then resetting it to the factory settings; the local files of a
+// deleted device, which go only when the deletion is saved; a device that does
+// not get its settings; and the editors read-only while a device is off.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -34,66 +34,19 @@ namespace olv {
 namespace {
 
 using test::RunUntil;
+using test::WhenModalNamed;
 
 const char* const kID1 = "Jedno z urządzeń posiada ID 1. Przez zapisaniem zmian musisz wybrać inne ID.";
-
-// Steps run one after the other, each once its condition holds. An action runs
-// from its own zero timer, so a modal window it opens does not stop the script.
-// Past the time limit every modal window is closed, so a failing test ends.
-class cScenariusz {
- public:
-  void Krok(std::string opis, std::function<bool()> warunek, std::function<void()> akcja = [] {}) {
-    mKroki.push_back({std::move(opis), std::move(warunek), std::move(akcja)});
-  }
-  // True when every step ran (and its action returned) within limit_ms.
-  bool Wykonaj(int limit_ms) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      if (elapsed.elapsed() > limit_ms) {
-        mPrzekroczono = true;
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(0);
-        return;
-      }
-      if (mNastepny >= mKroki.size() || !mKroki[mNastepny].warunek()) return;
-      std::function<void()> akcja = mKroki[mNastepny++].akcja;
-      ++mTrwajace;
-      QTimer::singleShot(0, [this, akcja] {
-        akcja();
-        --mTrwajace;
-      });
-    });
-    poll.start(10);
-    RunUntil([&] { return (mNastepny == mKroki.size() && mTrwajace == 0) || mPrzekroczono; }, limit_ms + 60000);
-    return !mPrzekroczono && mNastepny == mKroki.size();
-  }
-  // The step that was waited for, for the failure message.
-  std::string Czekano() const { return mNastepny < mKroki.size() ? mKroki[mNastepny].opis : "(koniec)"; }
-
- private:
-  struct cKrok {
-    std::string opis;
-    std::function<bool()> warunek;
-    std::function<void()> akcja;
-  };
-  std::vector<cKrok> mKroki;
-  size_t mNastepny = 0;
-  int mTrwajace = 0;
-  bool mPrzekroczono = false;
-};
 
 class Form1UrzadzeniaTest : public test::cForm1Fixture {
  protected:
   // The link is searched with every serial port.
   void SetUp() override { setenv("OLV8_EXTRA_PORTS", Link().c_str(), 1); }
   void TearDown() override { unsetenv("OLV8_EXTRA_PORTS"); }
-  static bool Modal(const char* name) {
-    QWidget* modal = QApplication::activeModalWidget();
-    return modal && modal->objectName() == name;
+  // Waits for the work an action started in the editor to end there.
+  static bool BackIn(QWidget& editor, const std::function<bool()>& done) {
+    return RunUntil([&] { return done() && QApplication::activeModalWidget() == &editor; }, 60000);
   }
-  static bool ModalEditor() { return Modal("FormEdytorUrzadzen"); }
-  static void Trigger(QWidget& window, const char* action) { Find<QAction>(window, action)->trigger(); }
   // Selects the editor's row whose text is name.
   static void Choose(TFormEdytorUrzadzen& editor, const char* name) {
     auto* list = Find<QListWidget>(editor, "ListBoxListaUrzadzen");
@@ -115,7 +68,6 @@ class Form1UrzadzeniaTest : public test::cForm1Fixture {
   std::string KonfoutOf(int card) const {
     return Cp1250ToUtf8(ReadWholeFile(Card(card) + "/KONFOUT.TXT").value_or(""));
   }
-
 };
 
 TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsRegisteredGivenItsIdNamesAndButtonModeAndResetAgain) {
@@ -127,20 +79,23 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsRegisteredGivenItsIdNamesAndBut
   TFormWyszukaneUrzadzenia& found = editor.FormWyszukaneUrzadzenia();
   TFormEdytujUrzadzenie& edit = editor.FormEdytujUrzadzenie();
 
-  cScenariusz s;
-  s.Krok("the main window", [] { return true; }, [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
   // No device registered: the help on adding devices opens by itself.
-  s.Krok("the help on adding devices", [&] { return Modal("FormHelp"); },
-         [&] { Find<QAbstractButton>(*QApplication::activeModalWidget(), "ButtonZamknij")->click(); });
-  s.Krok("the editor", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuWyszukajUrzadzenie"); });
-  s.Krok("the found devices", [&] { return Modal("FormWyszukaneUrzadzenia"); }, [&] {
-    auto* list = Find<QListWidget>(found, "ListBox1");
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_FALSE(Find<QPushButton>(found, "Button3")->isVisible());
-    list->setCurrentRow(0);
-    Find<cImageButton>(found, "ImageZarejestruj")->click();
+  bool helped = false;
+  WhenModalNamed("FormHelp", [&](QWidget* help) {
+    Find<QAbstractButton>(*help, "ButtonZamknij")->click();
+    helped = true;
   });
-  s.Krok("the registration", [&] { return ModalEditor() && editor.RoboczaLista().CountDevices() == 1; }, [&] {
+  ASSERT_TRUE(InWindow(*form, "ImageEdytorUrzadzen", "FormEdytorUrzadzen", [&](QWidget*) {
+    ASSERT_TRUE(RunUntil([&] { return helped; }));
+    WhenModalNamed("FormWyszukaneUrzadzenia", [&](QWidget*) {
+      auto* list = Find<QListWidget>(found, "ListBox1");
+      ASSERT_EQ(list->count(), 1);
+      EXPECT_FALSE(Find<QPushButton>(found, "Button3")->isVisible());
+      list->setCurrentRow(0);
+      Find<cImageButton>(found, "ImageZarejestruj")->click();
+    });
+    Trigger(editor, "MenuWyszukajUrzadzenie");
+    ASSERT_TRUE(BackIn(editor, [&] { return editor.RoboczaLista().CountDevices() == 1; }));
     EXPECT_EQ(Text(editor, "LabelID"), "1");
     // ID 1 blocks both saving and closing.
     Trigger(editor, "MenuZapisz");
@@ -148,28 +103,25 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsRegisteredGivenItsIdNamesAndBut
     EXPECT_EQ(std::count(messages.Informations().begin(), messages.Informations().end(), kID1), 2);
     EXPECT_TRUE(editor.isVisible());
     Choose(editor, "Rejestrator OLV");
+    WhenModalNamed("FormEdytujUrzadzenie", [&](QWidget*) {
+      Find<QLineEdit>(edit, "EditID")->setText("4");
+      Find<QLineEdit>(edit, "EditNazwa")->setText("Magazyn");
+      Find<QLineEdit>(edit, "EditNazwaCzytnika0")->setText("Wejście z rampy");
+      Find<QComboBox>(edit, "ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(1);
+      Find<QLineEdit>(edit, "EditNazwaCzytnika1")->setText("Dzwonek");
+      Find<cImageButton>(edit, "ButtonEdytuj")->click();
+    });
     Trigger(editor, "MenuEdytujUrzadzenie");
-  });
-  s.Krok("the edit dialog", [&] { return Modal("FormEdytujUrzadzenie"); }, [&] {
-    Find<QLineEdit>(edit, "EditID")->setText("4");
-    Find<QLineEdit>(edit, "EditNazwa")->setText("Magazyn");
-    Find<QLineEdit>(edit, "EditNazwaCzytnika0")->setText("Wejście z rampy");
-    Find<QComboBox>(edit, "ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(1);
-    Find<QLineEdit>(edit, "EditNazwaCzytnika1")->setText("Dzwonek");
-    Find<cImageButton>(edit, "ButtonEdytuj")->click();
-  });
-  s.Krok("the editor after the edit", [&] { return ModalEditor() && !edit.isVisible(); }, [&] {
+    ASSERT_TRUE(BackIn(editor, [&] { return !edit.isVisible(); }));
     // The ID is pending: nothing is chosen until the device is clicked.
     EXPECT_EQ(Text(editor, "LabelNazwa"), "-");
     Choose(editor, "Magazyn");
     EXPECT_EQ(Text(editor, "LabelID"), "4");
     EXPECT_EQ(Text(editor, "LabelTrybPrzycisku"), "tak");
     Trigger(editor, "MenuZapisz");
-  });
-  s.Krok("the editor after saving", [&] { return ModalEditor() && form->DevList().CountDevices() == 1; },
-         [&] { Trigger(editor, "MenuZamknij"); });
-  s.Krok("the main window again", [&] { return !editor.isVisible() && !QApplication::activeModalWidget(); });
-  ASSERT_TRUE(s.Wykonaj(60000)) << s.Czekano();
+    ASSERT_TRUE(BackIn(editor, [&] { return form->DevList().CountDevices() == 1; }));
+    Trigger(editor, "MenuZamknij");
+  }));
 
   const cUrzadzenie* magazyn = form->DevList().GetDeviceByIndex(0);
   ASSERT_NE(magazyn, nullptr);
@@ -185,21 +137,19 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsRegisteredGivenItsIdNamesAndBut
   // which makes the registered device a new one at ID 1.
   Find<QCheckBox>(*form, "CheckBoxDebug")->click();
   const size_t told_before = messages.Informations().size();
-  cScenariusz reset;
-  reset.Krok("the main window", [] { return true; },
-             [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
-  reset.Krok("the editor", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuWyszukajUrzadzenie"); });
-  reset.Krok("the found devices", [&] { return Modal("FormWyszukaneUrzadzenia"); }, [&] {
-    EXPECT_FALSE(Find<cImageButton>(found, "ImageZarejestruj")->isEnabled());
-    ASSERT_TRUE(Find<QPushButton>(found, "Button3")->isVisible());
-    Find<QPushButton>(found, "Button3")->click();
-  });
-  reset.Krok("the reset",
-             [&] { return Modal("FormWyszukaneUrzadzenia") && messages.Informations().size() == told_before + 1; },
-             [&] { Find<cImageButton>(found, "ImageZamknijOkno")->click(); });
-  reset.Krok("the editor again", [&] { return ModalEditor(); }, [&] { Trigger(editor, "MenuZamknij"); });
-  reset.Krok("the main window at the end", [&] { return !QApplication::activeModalWidget(); });
-  ASSERT_TRUE(reset.Wykonaj(60000)) << reset.Czekano();
+  bool reset = false;
+  ASSERT_TRUE(InWindow(*form, "ImageEdytorUrzadzen", "FormEdytorUrzadzen", [&](QWidget*) {
+    WhenModalNamed("FormWyszukaneUrzadzenia", [&](QWidget*) {
+      EXPECT_FALSE(Find<cImageButton>(found, "ImageZarejestruj")->isEnabled());
+      ASSERT_TRUE(Find<QPushButton>(found, "Button3")->isVisible());
+      Find<QPushButton>(found, "Button3")->click();
+      reset = BackIn(found, [&] { return messages.Informations().size() == told_before + 1; });
+      Find<cImageButton>(found, "ImageZamknijOkno")->click();
+    });
+    Trigger(editor, "MenuWyszukajUrzadzenie");
+    ASSERT_TRUE(BackIn(editor, [&] { return reset; }));
+    Trigger(editor, "MenuZamknij");
+  }));
   EXPECT_EQ(KonfoutOf(1), "DeviceID=Rejestrator OLV\r\nport0=wejście\r\nport1=wyjście\r\nbutton=off\r\nRSID=1\r\n");
   // The factory file went under its own name, without an extension.
   EXPECT_TRUE(FileExists(folder + "data/extSD/00000004/sent/00000004"));
@@ -207,9 +157,17 @@ TEST_F(Form1UrzadzeniaTest, AFactoryFreshDeviceIsRegisteredGivenItsIdNamesAndBut
   EXPECT_EQ(messages.Unscripted(), 0);
 }
 
-TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNewOnePendingAndIsTold) {
-  ASSERT_FALSE(StartSimulator({2, 3}).empty());
-  WriteDevices({"Brama", "Magazyn"}, Link());
+// A deleted device's local files go only when the deletion is saved; a
+// device that does not get its settings keeps its ID with the new one pending
+// and is told, and while it is off the editors are read-only.
+TEST_F(Form1UrzadzeniaTest, ADeletionAndNewIdsAreSavedAndADeviceThatDoesNotGetItsSettingsIsTold) {
+  ASSERT_FALSE(StartSimulator().empty());
+  WriteDevices({"Brama", "Magazyn", "Biuro"}, Link());
+  for (int id : {2, 4}) {
+    ASSERT_TRUE(UtworzFolderWyslanychPlikow(folder, id));
+    ASSERT_TRUE(WriteFileAtomically(FolderUrzadzenia(folder, id) + "26110101.CSV", "events"));
+    ASSERT_TRUE(WriteFileAtomically(FolderWyslanychPlikow(folder, id) + "konfig.txt", "old"));
+  }
   auto form = Make();
   StartUp(*form);
   TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
@@ -221,6 +179,16 @@ TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNew
       edit.findChild<cImageButton*>("ButtonEdytuj")->click();
     });
     Trigger(editor, "MenuEdytujUrzadzenie");
+  };
+  const auto files_of_biuro = [&] {
+    return ListFiles(FolderUrzadzenia(folder, 4)).size() + ListFiles(FolderWyslanychPlikow(folder, 4)).size();
+  };
+  const auto delete_biuro = [&] {
+    Choose(editor, "Biuro");
+    messages.Answer(kOdpowiedzTak);
+    Trigger(editor, "MenuUsunUrzadzenie");
+    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 2);
+    EXPECT_EQ(files_of_biuro(), 2u);
   };
 
   // From the save on: how often the waiting window opens and what it says.
@@ -237,25 +205,43 @@ TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNew
     if (form->FormProszeCzekac().isVisible()) wait_texts.insert(Text(form->FormProszeCzekac(), "Label1"));
   });
 
-  cScenariusz s;
-  s.Krok("the main window", [] { return true; }, [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); });
-  s.Krok("the editor", [&] { return ModalEditor(); }, [&] {
+  ASSERT_TRUE(InWindow(*form, "ImageEdytorUrzadzen", "FormEdytorUrzadzen", [&](QWidget*) {
+    // Focus on the list chooses no device: none shown, none to delete.
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(Find<QListWidget>(editor, "ListBoxListaUrzadzen"), &focus);
+    EXPECT_EQ(Find<QLabel>(editor, "LabelNazwa")->text(), "-");
+    Trigger(editor, "MenuUsunUrzadzenie");
+    EXPECT_TRUE(messages.Questions().empty());
+    delete_biuro();
+    // Reset brings it back, files and all.
+    messages.Answer(kOdpowiedzTak);
+    Trigger(editor, "MenuResetuj");
+    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 3);
+    delete_biuro();
+    // "Anuluj" at the close prompt keeps the editor with the deletion; "Nie" drops it.
+    messages.Answer(kOdpowiedzAnuluj);
+    Trigger(editor, "MenuZamknij");
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 2);
+    messages.Answer(kOdpowiedzNie);
+    Trigger(editor, "MenuZamknij");
+  }));
+  EXPECT_EQ(form->DevList().CountDevices(), 3);
+  EXPECT_EQ(files_of_biuro(), 2u);
+  ASSERT_TRUE(InWindow(*form, "ImageEdytorUrzadzen", "FormEdytorUrzadzen", [&](QWidget*) {
+    delete_biuro();
     change_id("Brama", "5");
     change_id("Magazyn", "6");
     // Magazyn falls silent before the save.
-    RestartSimulator({2, 3}, {"--silent", "3"});
+    RestartSimulator({2, 3, 4}, {"--silent", "3"});
     form->FormProszeCzekac().installEventFilter(&pokazania);
     wait_poll.start(20);
     Trigger(editor, "MenuZapisz");
-  });
-  s.Krok("the save", [&] { return ModalEditor() && ToldStarting("Nie udało się wysłać ustawień do urządzeń:"); },
-         [&] {
-           Choose(editor, "Magazyn");
-           EXPECT_EQ(Text(editor, "LabelID"), "6");
-           Trigger(editor, "MenuZamknij");
-         });
-  s.Krok("the main window again", [&] { return !QApplication::activeModalWidget(); });
-  ASSERT_TRUE(s.Wykonaj(90000)) << s.Czekano();
+    ASSERT_TRUE(BackIn(editor, [&] { return ToldStarting("Nie udało się wysłać ustawień do urządzeń:"); }));
+    Choose(editor, "Magazyn");
+    EXPECT_EQ(Text(editor, "LabelID"), "6");
+    Trigger(editor, "MenuZamknij");
+  }));
 
   // One waiting window for the save, the send and the check after it, naming
   // the device that keeps it waiting.
@@ -275,77 +261,37 @@ TEST_F(Form1UrzadzeniaTest, ADeviceThatDoesNotGetItsSettingsKeepsItsIdWithTheNew
   EXPECT_NE(KonfoutOf(3).find("RSID=3\r\n"), std::string::npos);
   // Brama answers to its new ID; Magazyn is silent.
   EXPECT_EQ(Text(*form, "LabelOLV1Nazwa"), "Brama");
-  EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc"), "aktywne");
-  EXPECT_EQ(Text(*form, "LabelOLV2Aktywnosc"), "nieaktywne");
-}
-
-TEST_F(Form1UrzadzeniaTest, ADeletedDevicesFilesStayUntilTheDeletionIsSaved) {
-  WriteDevices({"Brama", "Biuro"});
-  for (int id : {2, 3}) {
-    ASSERT_TRUE(UtworzFolderWyslanychPlikow(folder, id));
-    ASSERT_TRUE(WriteFileAtomically(FolderUrzadzenia(folder, id) + "26110101.CSV", "events"));
-    ASSERT_TRUE(WriteFileAtomically(FolderWyslanychPlikow(folder, id) + "konfig.txt", "old"));
-  }
-  // In debug mode the editor is writable though the devices are not there.
-  auto form = Make({"DEBUG"});
-  StartUp(*form);
-  TFormEdytorUrzadzen& editor = form->FormEdytorUrzadzen();
-  const auto files_of_biuro = [&] {
-    return ListFiles(FolderUrzadzenia(folder, 3)).size() + ListFiles(FolderWyslanychPlikow(folder, 3)).size();
-  };
-  const auto delete_biuro = [&] {
-    Choose(editor, "Biuro");
-    messages.Answer(kOdpowiedzTak);
-    Trigger(editor, "MenuUsunUrzadzenie");
-    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 1);
-    EXPECT_EQ(files_of_biuro(), 2u);
-  };
-  const auto open_editor = [&] { Find<cImageButton>(*form, "ImageEdytorUrzadzen")->click(); };
-
-  cScenariusz s;
-  s.Krok("the main window", [] { return true; }, open_editor);
-  s.Krok("the editor", [&] { return ModalEditor(); }, [&] {
-    // Focus on the list chooses no device: none shown, none to delete.
-    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(Find<QListWidget>(editor, "ListBoxListaUrzadzen"), &focus);
-    EXPECT_EQ(Find<QLabel>(editor, "LabelNazwa")->text(), "-");
-    Trigger(editor, "MenuUsunUrzadzenie");
-    EXPECT_TRUE(messages.Questions().empty());
-    delete_biuro();
-    // Reset brings it back, files and all.
-    messages.Answer(kOdpowiedzTak);
-    Trigger(editor, "MenuResetuj");
-    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 2);
-    delete_biuro();
-    // "Anuluj" at the close prompt keeps the editor with the deletion; "Nie" drops it.
-    messages.Answer(kOdpowiedzAnuluj);
-    Trigger(editor, "MenuZamknij");
-    EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(editor.RoboczaLista().CountDevices(), 1);
-    messages.Answer(kOdpowiedzNie);
-    Trigger(editor, "MenuZamknij");
-  });
-  s.Krok("the main window", [&] { return !QApplication::activeModalWidget(); }, [&] {
-    EXPECT_EQ(form->DevList().CountDevices(), 2);
-    EXPECT_EQ(files_of_biuro(), 2u);
-    open_editor();
-  });
-  s.Krok("the editor again", [&] { return ModalEditor(); }, [&] {
-    delete_biuro();
-    Trigger(editor, "MenuZapisz");
-  });
-  s.Krok("the save", [&] { return ModalEditor() && form->DevList().CountDevices() == 1; },
-         [&] { Trigger(editor, "MenuZamknij"); });
-  s.Krok("the main window at the end", [&] { return !QApplication::activeModalWidget(); });
-  ASSERT_TRUE(s.Wykonaj(60000)) << s.Czekano();
-
+  EXPECT_EQ(Text(*form, "LabelOLV1Aktywnosc") + " " + Text(*form, "LabelOLV2Aktywnosc"), "aktywne nieaktywne");
   EXPECT_EQ(files_of_biuro(), 0u);
-  EXPECT_TRUE(DirectoryExists(FolderWyslanychPlikow(folder, 3)));
+  EXPECT_TRUE(DirectoryExists(FolderWyslanychPlikow(folder, 4)));
   EXPECT_EQ(ReadWholeFile(FolderUrzadzenia(folder, 2) + "26110101.CSV"), "events");
-  EXPECT_EQ(Stored(), std::vector<std::string>{"Brama 2"});
-  // Brama could not be sent its settings (no such port): it is told.
-  EXPECT_TRUE(ToldStarting("Nie udało się wysłać ustawień do urządzeń:"));
   EXPECT_EQ(messages.Unscripted(), 0);
+
+  // With Magazyn off the editors open read-only once their task has run. Each
+  // opening gives the editor's name, " tylko do odczytu" when "MenuResetuj" is
+  // off, and which of the device editor's actions are on.
+  const auto open = [&](const char* button, const char* name) {
+    std::string opened;
+    WhenModalNamed(name, [&](QWidget* window) {
+      opened = window->objectName().toStdString() +
+               (window->findChild<QAction*>("MenuResetuj")->isEnabled() ? "" : " tylko do odczytu");
+      if (window == &editor)
+        for (const char* action : {"MenuWyszukajUrzadzenie", "MenuEdytujUrzadzenie", "MenuUsunUrzadzenie",
+                                   "MenuZapisz", "MenuInformacje"})
+          opened += window->findChild<QAction*>(action)->isEnabled() ? " +" : " -";
+      window->close();
+    });
+    Find<QAbstractButton>(*form, button)->click();
+    EXPECT_TRUE(RunUntil([&] { return !opened.empty() && !QApplication::activeModalWidget(); }, 20000));
+    return opened;
+  };
+  EXPECT_EQ(open("Button1", "FormEdytorUzytkownikow"), "FormEdytorUzytkownikow tylko do odczytu");
+  EXPECT_EQ(open("ImageEdytorUrzadzen", "FormEdytorUrzadzen"), "FormEdytorUrzadzen tylko do odczytu - - - - +");
+  EXPECT_EQ(open("ImageEdytorDostepow", "FormEdytorDostepow"), "FormEdytorDostepow tylko do odczytu");
+  EXPECT_FALSE(form->FormProszeCzekac().isVisible());
+  // In debug mode they do not.
+  Find<QCheckBox>(*form, "CheckBoxDebug")->click();
+  EXPECT_EQ(open("ImageEdytorDostepow", "FormEdytorDostepow"), "FormEdytorDostepow");
 }
 
 }  // namespace

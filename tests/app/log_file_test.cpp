@@ -23,19 +23,11 @@ class LogFileTest : public ::testing::Test {
   cVirtualClock clock{EncodeDateTime(2024, 5, 6, 13, 45, 21), 123456789};
 };
 
-TEST_F(LogFileTest, LinesAreTimeSpaceTextInCp1250WithCrLfAppendedInOrder) {
+// Lines are the time, a space and the text in CP1250 with CR LF, appended in
+// order; a log that cannot be written is reported once and later lines are
+// still tried.
+TEST_F(LogFileTest, LinesAreAppendedInCp1250AndAnUnwritableLogIsReportedOnce) {
   EXPECT_EQ(LogFilePath("/opt/olv/", 4294967295u), "/opt/olv/log/log4294967295.txt");
-  const std::string path = folder + "log.txt";
-  ASSERT_TRUE(WriteFileAtomically(path, "earlier\r\n"));
-  cLogFile log(path, clock);
-  EXPECT_TRUE(log.Zapisz("Form1: Zażółć"));
-  clock.AdvanceMs(2000);
-  EXPECT_TRUE(log.Zapisz(""));
-  EXPECT_EQ(ReadWholeFile(path).value_or("?"),
-            "earlier\r\n13:45:21 Form1: Za\xBF\xF3\xB3\xE6\r\n13:45:23 \r\n");
-}
-
-TEST_F(LogFileTest, UnwritableLogIsReportedOnceAndLaterLinesAreStillTried) {
   // A folder path that runs through a regular file cannot hold a log, even for root.
   ASSERT_TRUE(WriteFileAtomically(folder + "log", "not a folder"));
   const std::string path = folder + "log/log1.txt";
@@ -48,8 +40,11 @@ TEST_F(LogFileTest, UnwritableLogIsReportedOnceAndLaterLinesAreStillTried) {
 
   ASSERT_TRUE(DeleteFile(folder + "log"));
   ASSERT_TRUE(CreateDirectory(folder + "log"));
-  EXPECT_TRUE(log.Zapisz("Form1: c"));
-  EXPECT_EQ(ReadWholeFile(path).value_or("?"), "13:45:21 Form1: c\r\n");
+  ASSERT_TRUE(WriteFileAtomically(path, "earlier\r\n"));
+  EXPECT_TRUE(log.Zapisz("Form1: Zażółć"));
+  clock.AdvanceMs(2000);
+  EXPECT_TRUE(log.Zapisz(""));
+  EXPECT_EQ(ReadWholeFile(path).value_or("?"), "earlier\r\n13:45:21 Form1: Za\xBF\xF3\xB3\xE6\r\n13:45:23 \r\n");
   EXPECT_EQ(reports.size(), 1u);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -36,30 +37,21 @@ TEST(FileListLine, NameIsTheFirstFieldAndSizeTheFourthWhateverTheBlanks) {
   EXPECT_TRUE(CzyPlikPotrzebny({"konfout.txt", 90}, 90));
 }
 
-class PlanTest : public ::testing::Test {
- protected:
-  PlanTest() {
-    std::filesystem::create_directories(root + "data/extSD/00000002");
-    std::filesystem::create_directories(root + "data/extSD/00000003");
-  }
-  ~PlanTest() override { std::filesystem::remove_all(root); }
-  void Local(const std::string& path, size_t size) {
+TEST(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
+  char pattern[] = "/tmp/olv-plan-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string root = std::string(pattern) + "/";
+  const auto local = [&](const std::string& path, size_t size) {
+    ASSERT_TRUE(CreateDirectories(root + "data/extSD/" + path.substr(0, 8)));
     ASSERT_TRUE(WriteFileAtomically(root + "data/extSD/" + path, std::string(size, 'x')));
-  }
-  std::string root = (std::filesystem::temp_directory_path() /
-                      ("olv_plan_" + std::to_string(reinterpret_cast<uintptr_t>(this))))
-                         .string() +
-                     "/";
-};
-
-TEST_F(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
-  Local("00000002/SAME.CSV", 10);
-  Local("00000002/TRAIL.CSV", 12);
-  Local("00000002/GROWN.CSV", 10);
-  Local("00000002/SHRUNK.CSV", 30);
-  Local("00000002/KONFOUT.TXT", 90);
+  };
+  local("00000002/SAME.CSV", 10);
+  local("00000002/TRAIL.CSV", 12);
+  local("00000002/GROWN.CSV", 10);
+  local("00000002/SHRUNK.CSV", 30);
+  local("00000002/KONFOUT.TXT", 90);
   // The same name under another device's folder is not that device's copy.
-  Local("00000003/NEW.CSV", 7);
+  local("00000003/NEW.CSV", 7);
   const std::vector<cListaPlikowZUrzadzenia> lists = {
       {{"SAME.CSV 1 2 10", "TRAIL.CSV  1  2  12 ", "GROWN.CSV 1 2 20", "SHRUNK.CSV 1 2 20", "KONFOUT.TXT 1 2 90", "NEW.CSV 1 2 7",
         "../../X.CSV 1 2 5", "LONGNAME1.CSV 1 2 5", "NOSIZE.CSV 1 2"},
@@ -78,9 +70,17 @@ TEST_F(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
   std::vector<std::string> refused;
   for (const auto& file : plan.Odrzucone) refused.push_back(std::to_string(file.Id) + " " + file.Nazwa);
   EXPECT_EQ(refused, (std::vector<std::string>{"2 ../../X.CSV", "2 LONGNAME1.CSV"}));
+  std::filesystem::remove_all(root);
 }
 
-TEST(SyncReport, GroupsTheFailuresByDeviceAndReason) {
+// The full list groups the files by device and reason, naming a sent file
+// by its name only; the summary counts them, its closing line saying whether
+// others came.
+TEST(SyncReport, GroupsTheFailuresByDeviceAndReasonAndSumsThemUp) {
+  for (const auto& [count, text] : std::vector<std::pair<int, std::string>>{
+           {1, "1 plik"}, {4, "4 pliki"}, {12, "12 plików"}, {22, "22 pliki"}, {25, "25 plików"}}) {
+    EXPECT_EQ(LiczbaPlikow(count), text);
+  }
   const std::vector<cNieudaneZadanie> failures = {
       {"COM1", 3, "A.CSV", "Urządzenie nie przesłało pliku mimo 3 ponowień"},
       {"COM1", 3, "B.CSV", "Urządzenie nie przesłało pliku mimo 3 ponowień"},
@@ -88,36 +88,23 @@ TEST(SyncReport, GroupsTheFailuresByDeviceAndReason) {
       {"COM1", 3, "C.CSV", "Nie można zapisać pliku: brak miejsca"},
       {"COM1", 3, "/home/olv/data/extSD/00000003/sent/USERS.txt", "Nie można zapisać pliku: brak miejsca"},
   };
-  const std::string text = TekstNiepowodzen("Nagłówek:", failures, [](const std::string& port, int id) {
+  const auto name = [](const std::string& port, int id) {
     return port == "COM1" && id == 3 ? std::string("Magazyn") : std::string();
-  });
-  EXPECT_EQ(text,
+  };
+  EXPECT_EQ(TekstNiepowodzen("Nagłówek:", failures, name),
             "Nagłówek:\n"
             "Magazyn (ID 3):\n"
             "  A.CSV, B.CSV – Urządzenie nie przesłało pliku mimo 3 ponowień\n"
             "  C.CSV, USERS.txt – Nie można zapisać pliku: brak miejsca\n"
             "urządzenie (ID 5):\n"
             "  Nie można otworzyć portu szeregowego");
-}
-
-TEST(PlanSynchronizacjiTest, SummaryCountsTheFilesOfEachDeviceAndSaysWhetherOthersWereFetched) {
-  for (const auto& [count, text] : std::vector<std::pair<int, std::string>>{
-           {1, "1 plik"}, {4, "4 pliki"}, {12, "12 plików"}, {22, "22 pliki"}, {25, "25 plików"}}) {
-    EXPECT_EQ(LiczbaPlikow(count), text);
-  }
-  const std::vector<cNieudaneZadanie> failures = {
-      {"COM1", 2, "", "Nie można otworzyć portu COM1"},
-      {"COM1", 2, "A.CSV", "Nie można otworzyć portu COM1"},
-      {"COM1", 2, "B.CSV", "Nie można otworzyć portu COM1"},
-      {"COM2", 3, "C.CSV", "Nie można zapisać pliku: brak miejsca na dysku"}};
-  const auto name = [](const std::string&, int id) { return id == 2 ? std::string("Brama") : std::string(); };
   EXPECT_EQ(PodsumowanieNiepowodzen(10, failures, name),
-            "Nie udało się pobrać 3 plików z 10:\n"
-            "Brama (ID 2): 2 pliki – Nie można otworzyć portu COM1\n"
-            "urządzenie (ID 3): 1 plik – Nie można zapisać pliku: brak miejsca na dysku\n"
+            "Nie udało się pobrać 4 plików z 10:\n"
+            "Magazyn (ID 3): 4 pliki – Urządzenie nie przesłało pliku mimo 3 ponowień; Nie można zapisać pliku: "
+            "brak miejsca\n"
+            "urządzenie (ID 5): Nie można otworzyć portu szeregowego\n"
             "Pozostałe pliki zostały pobrane.");
-  EXPECT_TRUE(PodsumowanieNiepowodzen(3, failures, name).starts_with("Nie udało się pobrać 3 plików z 3:"));
-  EXPECT_TRUE(PodsumowanieNiepowodzen(3, failures, name).ends_with("\nŻaden plik nie został pobrany."));
+  EXPECT_TRUE(PodsumowanieNiepowodzen(4, failures, name).ends_with("\nŻaden plik nie został pobrany."));
 }
 
 }  // namespace

@@ -13,9 +13,6 @@
 #include "comm/com_socket.h"
 #include "common/base64.h"
 #include "common/files.h"
-#include "common/strings.h"
-#include "common/virtual_clock.h"
-#include "model/data_files.h"
 #include "tests/app/run_program.h"
 #include "tests/app/three_devices.h"
 
@@ -31,43 +28,34 @@ class SynchronizacjaBezOknaTest : public ::testing::Test {
   }
   void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
 
-  void WriteDevices(const std::string& port) { test::WriteThreeDevices(folder, port); }
+  void WriteDevices(const std::string& port) { test::WriteDevices(folder, {"Brama", "Magazyn", "Biuro"}, port); }
   // Four event files of random bytes on each card, from a few bytes to
   // several frames long.
   void WriteCards() {
     std::mt19937 random(11);
-    ASSERT_TRUE(CreateDirectory(folder + "cards"));
     for (int id = 2; id <= 4; ++id) {
-      ASSERT_TRUE(CreateDirectory(Card(id)));
+      ASSERT_TRUE(CreateDirectories(Card(id)));
       for (int i = 0; i < 4; ++i) {
         std::string bytes(1 + random() % 3000, '\0');
         for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
-        ASSERT_TRUE(WriteFileAtomically(Card(id) + "/2611010" + std::to_string(i) + ".CSV", bytes));
+        ASSERT_TRUE(WriteFileAtomically(Card(id) + "/" + test::EventFile(i), bytes));
       }
     }
   }
-  std::string StartSimulator(std::vector<std::string> faults = {}) {
-    return test::StartThreeDevices(simulator, folder, faults);
+  std::string StartSimulator(const std::vector<std::string>& faults = {}) {
+    return test::StartDevices(simulator, folder, {2, 3, 4}, faults);
   }
   test::cProgramRun Sync() {
     return test::RunProgram({OLV_BINARY_DIR "/app/olv8-manager", "--sync"}, {{"OLV8_HOME", folder}});
   }
   std::string Card(int id) const { return test::CardFolder(folder, id); }
-  std::string Mirror(int id) const { return folder + "data/extSD/" + IntToStrZeZerami(id, 8) + "/"; }
-  std::vector<double> SyncTimes() {
-    cVirtualClock clock;
-    cDevList devices(clock);
-    EXPECT_TRUE(WczytajUrzadzenia(folder + "data/devices.txt", devices).Wczytano);
-    std::vector<double> times;
-    for (int i = 0; i < devices.CountDevices(); ++i) times.push_back(devices.GetDeviceByIndex(i)->DataOstatniejAktualizacji);
-    return times;
-  }
+  std::string Mirror(int id) const { return test::MirrorFolder(folder, id); }
 
   std::string folder;
   test::cOlv8SimProcess simulator;
 };
 
-TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowMuch) {
+TEST_F(SynchronizacjaBezOknaTest, FetchesWhatIsWantedFromTheDevicesThatAnswerAndSaysHowMuch) {
   WriteCards();
   const std::string port = StartSimulator();
   ASSERT_FALSE(port.empty());
@@ -97,14 +85,9 @@ TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowM
                                   folder + "log/" + ListFiles(folder + "log").at(0)})
     EXPECT_EQ(mode(made), S_IFREG | 0600) << made;
   int64_t bytes = 0;
-  for (int id = 2; id <= 4; ++id) {
-    for (const std::string& name : ListFiles(Card(id))) {
-      EXPECT_EQ(ReadWholeFile(Mirror(id) + name), ReadWholeFile(Card(id) + "/" + name)) << id << " " << name;
-      bytes += FileSize(Card(id) + "/" + name);
-    }
-  }
+  for (int id = 2; id <= 4; ++id) EXPECT_EQ(test::NotMirrored(folder, id, &bytes), std::vector<std::string>{}) << id;
   EXPECT_EQ(first.output, "Pobrane pliki: 15, razem " + std::to_string(bytes) + " B.\n");
-  for (const double time : SyncTimes()) EXPECT_GT(time, 0);
+  for (const double time : test::StoredSyncTimes(folder)) EXPECT_GT(time, 0);
 
   // The lock file stays behind; the ended run's lock does not. Only each
   // device's configuration is fetched again. An editor saved devices.txt
@@ -125,78 +108,36 @@ TEST_F(SynchronizacjaBezOknaTest, FetchesEveryWantedFileSavesTheTimesAndSaysHowM
                                "(pominięto: 1). Cały plik zachowano obok niego jako devices.txt.1.bad.\n");
   EXPECT_EQ(ReadWholeFile(devices + ".bad"), "older copy");
   EXPECT_EQ(ReadWholeFile(devices + ".1.bad"), edited);
-}
 
-// Biuro is switched off: the others' files are fetched and their times saved;
-// Biuro is named and keeps its time. Then the port is taken.
-TEST_F(SynchronizacjaBezOknaTest, ASilentDeviceIsNamedAndTheOthersAreFetched) {
-  WriteCards();
-  const std::string port = StartSimulator({"--silent", "4"});
-  ASSERT_FALSE(port.empty());
-  WriteDevices(port);
-
-  const test::cProgramRun run = Sync();
-  EXPECT_EQ(run.status, 1) << run.output;
-  int64_t bytes = 0;
-  for (int id = 2; id <= 3; ++id) {
-    for (const std::string& name : ListFiles(Card(id))) {
-      EXPECT_EQ(ReadWholeFile(Mirror(id) + name), ReadWholeFile(Card(id) + "/" + name)) << id << " " << name;
-      bytes += FileSize(Card(id) + "/" + name);
-    }
-  }
-  EXPECT_TRUE(ListFiles(Mirror(4)).empty());
-  EXPECT_EQ(run.output, "Pobrane pliki: 10, razem " + std::to_string(bytes) +
-                            " B.\nNie odpowiedziały urządzenia: Biuro (ID 4).\nPliki z tych urządzeń nie zostały pobrane.\n");
-  const std::vector<double> times = SyncTimes();
+  // Biuro is switched off: the others are synchronised; Biuro is named and
+  // keeps its time. Then the port is taken: nothing starts.
+  simulator.Stop(SIGTERM);
+  const std::string silent_port = StartSimulator({"--silent", "4"});
+  WriteDevices(silent_port);
+  const test::cProgramRun silent = Sync();
+  EXPECT_EQ(silent.status, 1) << silent.output;
+  EXPECT_EQ(silent.output, "Pobrane pliki: 2, razem " +
+                               std::to_string(FileSize(Card(2) + "/KONFOUT.TXT") + FileSize(Card(3) + "/KONFOUT.TXT")) +
+                               " B.\nNie odpowiedziały urządzenia: Biuro (ID 4).\nPliki z tych urządzeń nie zostały "
+                               "pobrane.\n");
+  const std::vector<double> times = test::StoredSyncTimes(folder);
   ASSERT_EQ(times.size(), 3u);
-  EXPECT_GT(times[0], 0);
-  EXPECT_GT(times[1], 0);
-  EXPECT_EQ(times[2], 0);
-
-  // With the port held by another program nothing starts.
+  EXPECT_TRUE(times[0] > 0 && times[1] > 0 && times[2] == 0) << times[0] << " " << times[1] << " " << times[2];
   TCOMSocket taken;
-  ASSERT_TRUE(taken.SetPortName(port));
+  ASSERT_TRUE(taken.SetPortName(silent_port));
   ASSERT_TRUE(taken.Open());
   const test::cProgramRun busy = Sync();
   EXPECT_EQ(busy.status, 2) << busy.output;
-  EXPECT_NE(busy.output.find("Nie można otworzyć portu szeregowego (Brama (ID 2), Magazyn (ID 3)"),
-            std::string::npos)
+  EXPECT_NE(busy.output.find("Nie można otworzyć portu szeregowego (Brama (ID 2), Magazyn (ID 3)"), std::string::npos)
       << busy.output;
-}
-
-// The window takes the same lock: while any program holds the folder a
-// second run is refused, naming the holder; once it lets go, a run goes on.
-TEST_F(SynchronizacjaBezOknaTest, TheLockRefusesASecondProgramOnTheFolder) {
-  std::string why;
-  auto lock = cBlokadaProgramu::Zajmij(folder, &why);
-  ASSERT_NE(lock, nullptr) << why;
-  EXPECT_EQ(cBlokadaProgramu::Zajmij(folder, &why), nullptr);
-  EXPECT_NE(why.find("(proces " + std::to_string(getpid()) + ")"), std::string::npos) << why;
-  EXPECT_EQ(why.find(folder), std::string::npos) << why;
-
-  const test::cProgramRun refused = Sync();
-  EXPECT_EQ(refused.status, 2);
-  EXPECT_EQ(refused.output, why + "\n");
-  EXPECT_FALSE(DirectoryExists(folder + "log"));
-
-  lock.reset();
-  const test::cProgramRun after = Sync();
-  EXPECT_EQ(after.status, 2);
-  EXPECT_EQ(after.output, "Brak zapisanych urządzeń: nie ma pliku devices.txt.\n");
-
-  // A lock file replaced by a link to a data file: refused, the file whole.
-  ASSERT_TRUE(WriteFileAtomically(folder + "victim", "keep"));
-  ASSERT_TRUE(DeleteFile(folder + "olv8-manager.lock"));
-  ASSERT_EQ(symlink((folder + "victim").c_str(), (folder + "olv8-manager.lock").c_str()), 0);
-  const test::cProgramRun linked = Sync();
-  EXPECT_EQ(linked.status, 2);
-  EXPECT_NE(linked.output.find("stoi łącze symboliczne"), std::string::npos) << linked.output;
-  EXPECT_EQ(ReadWholeFile(folder + "victim"), "keep");
 }
 
 // What needs no window runs without a display: the help, the version, and the
 // refusals that come before any window, each with its status and no abort.
-TEST_F(SynchronizacjaBezOknaTest, HelpVersionAndRefusalsNeedNoDisplay) {
+// Among them the lock, which the window takes too: while any program holds
+// the folder a second run is refused, naming the holder; once it lets go, a
+// run goes on.
+TEST_F(SynchronizacjaBezOknaTest, RefusalsBeforeAnyWindowAndTheLockNeedNoDisplay) {
   const std::map<std::string, std::optional<std::string>> no_display = {
       {"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}, {"QT_QPA_PLATFORM", std::nullopt},
       {"OLV8_HOME", folder}};
@@ -205,14 +146,30 @@ TEST_F(SynchronizacjaBezOknaTest, HelpVersionAndRefusalsNeedNoDisplay) {
     return test::RunProgram(args, no_display);
   };
   const test::cProgramRun help = run({"--help"});
+  EXPECT_NE(help.output.find("--sync"), std::string::npos) << help.output;
   EXPECT_EQ(help.status, 0);
-  for (const char* word : {"DEBUG", "--sync", "OLV8_HOME", "OLV8_EXTRA_PORTS"})
-    EXPECT_NE(help.output.find(word), std::string::npos) << word;
   EXPECT_EQ(run({"--version"}).status, 0);
   const test::cProgramRun window = run({});
   EXPECT_EQ(window.status, 2) << window.output;
   EXPECT_NE(window.output.find("sesji graficznej"), std::string::npos) << window.output;
   EXPECT_TRUE(ListFiles(folder).empty());
+
+  std::string why;
+  auto lock = cBlokadaProgramu::Zajmij(folder, &why);
+  ASSERT_NE(lock, nullptr) << why;
+  EXPECT_EQ(cBlokadaProgramu::Zajmij(folder, &why), nullptr);
+  EXPECT_NE(why.find("(proces " + std::to_string(getpid()) + ")"), std::string::npos) << why;
+  EXPECT_EQ(why.find(folder), std::string::npos) << why;
+
+  const test::cProgramRun refused = run({"--sync"});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.output, why + "\n");
+  EXPECT_FALSE(DirectoryExists(folder + "log"));
+
+  lock.reset();
+  const test::cProgramRun after = run({"--sync"});
+  EXPECT_EQ(after.status, 2);
+  EXPECT_EQ(after.output, "Brak zapisanych urządzeń: nie ma pliku devices.txt.\n");
 
   const test::cProgramRun missing =
       test::RunProgram({OLV_BINARY_DIR "/app/olv8-manager", "--sync"}, {{"OLV8_HOME", folder + "brak"}});
