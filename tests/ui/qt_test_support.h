@@ -8,16 +8,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "gtest/gtest.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv::test {
 
@@ -117,27 +115,7 @@ inline void WhenModalNamed(const QString& name, std::function<void(QWidget*)> ac
   WhenModal(std::move(act), name, limit_ms);
 }
 
-// The colour of one pixel of the widget as drawn.
-inline QColor PixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
-
 // A fresh empty folder, removed with everything in it at the end of the test.
-class cTemporaryFolder {
- public:
-  cTemporaryFolder() {
-    char pattern[] = "/tmp/olv-ui-XXXXXX";
-    if (const char* made = mkdtemp(pattern)) mPath = std::string(made) + "/";
-  }
-  ~cTemporaryFolder() {
-    if (!mPath.empty()) std::filesystem::remove_all(mPath);
-  }
-  cTemporaryFolder(const cTemporaryFolder&) = delete;
-  cTemporaryFolder& operator=(const cTemporaryFolder&) = delete;
-
-  // Ends with "/".
-  const std::string& Path() const { return mPath; }
-
- private:
-  std::string mPath;
-};
+using cTemporaryFolder = cTempFolder;
 
 }  // namespace olv::test
