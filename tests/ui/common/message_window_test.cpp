@@ -1,9 +1,13 @@
+// The message window and the image buttons it answers with.
 #include <QAbstractButton>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
+#include "ui/common/image_button.h"
+#include "ui/common/pictures.h"
 #include "ui/common/qt_message_window.h"
 
 namespace olv {
@@ -82,6 +86,37 @@ TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
   EXPECT_LE(size.height(), 700);
   EXPECT_LE(size.width(), 1000);
   EXPECT_LE(ok.bottom(), size.height());
+}
+
+TEST(ImageButtonTest, HighlightFollowsTheMouseAndItClicksLikeAPlainButton) {
+  cImageButton button("Statystyka", Picture(ePicture::kStatystyka));
+  button.resize(193, 25);
+  button.show();
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(&button, &enter);
+  EXPECT_TRUE(button.IsHighlighted());
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&button, &leave);
+  EXPECT_FALSE(button.IsHighlighted());
+
+  int clicks = 0;
+  QObject::connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
+  const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, k, modifiers);
+      QApplication::sendEvent(&button, &event);
+    }
+  };
+  button.click();
+  key(Qt::Key_Return);
+  key(Qt::Key_Enter, Qt::KeypadModifier);
+  key(Qt::Key_Space);
+  key(Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(clicks, 4);
+  button.setEnabled(false);
+  button.click();
+  key(Qt::Key_Return);
+  EXPECT_EQ(clicks, 4);
 }
 
 }  // namespace

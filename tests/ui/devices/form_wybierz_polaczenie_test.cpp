@@ -23,7 +23,7 @@ class FormWybierzPolaczenieTest : public ::testing::Test {
   TFormWybierzPolaczenie form;
 };
 
-TEST_F(FormWybierzPolaczenieTest, OpensOnTheGivenPortAndGivesTheChosenOne) {
+TEST_F(FormWybierzPolaczenieTest, OpensOnTheGivenPortAndGivesTheChosenOneOrNoneWhenCancelled) {
   // A port not listed opens typed by hand; another case is another port.
   form.Przygotuj("com1", 57600, {"COM1", "COM4"});
   EXPECT_TRUE(Recznie()->isChecked() && EditPort()->isEnabled() && !Auto()->isEnabled());
@@ -45,9 +45,8 @@ TEST_F(FormWybierzPolaczenieTest, OpensOnTheGivenPortAndGivesTheChosenOne) {
   ZListy()->setChecked(true);
   Click("ButtonWybierz");
   EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"", 57600}));
-}
 
-TEST_F(FormWybierzPolaczenieTest, CancelOrCloseGivesAnEmptyPortAndSpeedZero) {
+  // "Anuluj" or the close box: an empty port and speed zero.
   form.Przygotuj("COM3", 57600, {"COM3"});
   Click("ButtonAnuluj");
   EXPECT_TRUE(form.Anulowano());

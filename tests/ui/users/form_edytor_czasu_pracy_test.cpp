@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QTest>
 
 #include "common/dates.h"
 #include "gtest/gtest.h"
@@ -23,15 +24,6 @@ class FormEdytorCzasuPracyTest : public ::testing::Test {
           zapisane_czasy.push_back(uzytkownik.CzasyPracy);
           return zapis_udany;
         }) {
-    uzytkownik.Nazwa = "Anna Nowak";
-    cCzasyUzytkownika& c = uzytkownik.CzasyPracy;
-    c.PoczatekPracy = 8 * kOneHour;
-    c.KoniecPracy = 16 * kOneHour;
-    c.PoczatekOd = 7.5 * kOneHour;
-    c.PoczatekDo = 8.5 * kOneHour;
-    c.KoniecOd = 15.5 * kOneHour;
-    c.KoniecDo = 16.5 * kOneHour;
-    c.FromString("12345");
     form.UstawUzytkownika(&uzytkownik);
     form.Wczytaj();
     form.show();
@@ -52,38 +44,41 @@ class FormEdytorCzasuPracyTest : public ::testing::Test {
   TFormEdytorCzasuPracy form;
 };
 
-TEST_F(FormEdytorCzasuPracyTest, ShowsTheWorkedExampleAndSavesTheEditedSettings) {
-  // The durations themselves are computed (and tested) in the model.
+TEST_F(FormEdytorCzasuPracyTest, TheValuesFollowTheControlsAndZapiszSavesThemOrTellsWhyNot) {
+  // Saturday added and the end moved: the values follow at once. The
+  // durations themselves are computed (and tested) in the model.
   EXPECT_FALSE(Czerwona("LabelKoniecOd"));
-
-  // Saturday added and the end moved: the values follow at once.
   form.findChild<QCheckBox*>("CheckBox6")->click();
   Combo("ComboBoxKoniecCzasGodzina")->setCurrentIndex(15);
   Combo("ComboBoxKoniecCzasMinuta")->setCurrentIndex(45);
-  EXPECT_EQ(Tekst("LabelCzasPracy"), "07:45");
-  EXPECT_EQ(Tekst("LabelDomyslnyTydzien"), "46:30");
-
-  Kliknij("ButtonZapisz");
-  EXPECT_FALSE(form.isVisible());
-  ASSERT_EQ(zapisane, std::vector<std::string>{"/home/data/users.txt"});
-  EXPECT_EQ(zapisane_czasy[0].ToString(), "123456");
-  EXPECT_EQ(FormatDuration(zapisane_czasy[0].KoniecPracy, false), "15:45");
-  EXPECT_TRUE(komunikaty.Questions().empty());
-}
-
-TEST_F(FormEdytorCzasuPracyTest, BrokenOrderOnlyColoursAndNoDayMakesTheWeeksZeroInRed) {
-  for (int dzien = 1; dzien <= 5; ++dzien)
+  EXPECT_EQ(Tekst("LabelCzasPracy") + " " + Tekst("LabelDomyslnyTydzien"), "07:45 46:30");
+  // A broken order only colours: the end now lies before its window.
+  Combo("ComboBoxKoniecCzasGodzina")->setCurrentIndex(8);
+  EXPECT_TRUE(Czerwona("LabelKoniecOd"));
+  // No working day makes the week's zero red.
+  for (int dzien = 1; dzien <= 6; ++dzien)
     form.findChild<QCheckBox*>(("CheckBox" + std::to_string(dzien)).c_str())->click();
   EXPECT_EQ(Tekst("LabelDomyslnyTydzien"), "00:00");
   EXPECT_TRUE(Czerwona("LabelDomyslnyTydzien"));
-  Combo("ComboBoxKoniecCzasGodzina")->setCurrentIndex(8);
-  // The end now lies before its window.
-  EXPECT_TRUE(Czerwona("LabelKoniecOd"));
 
+  // A failed save is told without a path of this computer; the user keeps
+  // what the file holds and the editor stays open with the operator's values.
+  zapis_udany = false;
   Kliknij("ButtonZapisz");
-  ASSERT_EQ(zapisane_czasy.size(), 1u);
-  EXPECT_EQ(zapisane_czasy[0].ToString(), "");
-  EXPECT_EQ(FormatDuration(zapisane_czasy[0].KoniecPracy, false), "08:00");
+  EXPECT_TRUE(form.isVisible());
+  ASSERT_EQ(komunikaty.Informations().size(), 1u);
+  EXPECT_EQ(komunikaty.Informations()[0].find('/'), std::string::npos);
+  EXPECT_EQ(uzytkownik.CzasyPracy.ToString(), "12345");
+  EXPECT_EQ(Combo("ComboBoxKoniecCzasGodzina")->currentIndex(), 8);
+
+  zapis_udany = true;
+  Kliknij("ButtonZapisz");
+  EXPECT_FALSE(form.isVisible());
+  ASSERT_EQ(zapisane, std::vector<std::string>(2, "/home/data/users.txt"));
+  // What the file received: the edited settings.
+  EXPECT_EQ(zapisane_czasy[1].ToString(), "");
+  EXPECT_EQ(FormatDuration(zapisane_czasy[1].KoniecPracy, false), "08:45");
+  EXPECT_TRUE(komunikaty.Questions().empty());
 }
 
 TEST_F(FormEdytorCzasuPracyTest, TheCloseBoxAsksEvenWhenNothingChanged) {
@@ -101,36 +96,19 @@ TEST_F(FormEdytorCzasuPracyTest, TheCloseBoxAsksEvenWhenNothingChanged) {
   EXPECT_EQ(komunikaty.Questions().size(), 1u);
   EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "08:00");
 
-  // "Anuluj" at the question keeps the editor and its values; "Zapisz" saves.
+  // "Anuluj" at Escape's question keeps the editor and its values; "Zapisz" saves.
   form.Wczytaj();
   form.show();
   Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
   komunikaty.Answer(kOdpowiedzAnuluj);
-  form.close();
+  QTest::keyClick(&form, Qt::Key_Escape);
   EXPECT_TRUE(form.isVisible());
-  EXPECT_TRUE(zapisane.empty());
   EXPECT_EQ(Combo("ComboBoxPoczatekCzasGodzina")->currentIndex(), 9);
   komunikaty.Answer(kOdpowiedzTak);
   form.close();
   EXPECT_EQ(zapisane.size(), 1u);
   EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "09:00");
   EXPECT_EQ(komunikaty.Unscripted(), 0);
-}
-
-TEST_F(FormEdytorCzasuPracyTest, AFailedSaveIsToldKeepsTheUserAsTheFileHasItAndStaysOpen) {
-  zapis_udany = false;
-  Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
-  Kliknij("ButtonZapisz");
-  EXPECT_TRUE(form.isVisible());
-  ASSERT_EQ(komunikaty.Informations().size(), 1u);
-  EXPECT_EQ(komunikaty.Informations()[0].find('/'), std::string::npos);  // no path of this computer
-  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "08:00");
-  EXPECT_EQ(Combo("ComboBoxPoczatekCzasGodzina")->currentIndex(), 9);
-
-  zapis_udany = true;
-  Kliknij("ButtonZapisz");
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "09:00");
 }
 
 }  // namespace

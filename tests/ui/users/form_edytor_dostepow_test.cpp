@@ -13,6 +13,8 @@
 namespace olv {
 namespace {
 
+constexpr int kMagazyn = 2, kBrama = 3;
+
 class FormEdytorDostepowTest : public ::testing::Test {
  protected:
   FormEdytorDostepowTest() {
@@ -21,10 +23,9 @@ class FormEdytorDostepowTest : public ::testing::Test {
       ++id;
       EXPECT_TRUE(users.DodajUzytkownika(name, id, "", "1" + std::to_string(id)));
     }
-    int bus = 2;
-    for (const char* name : {"Magazyn", "Brama"})
-      EXPECT_TRUE(devices.DodajUrzadzenie(name, bus++, cCzytnik("We", 1), cCzytnik("Wy", 2), false, {"COM1", 115200}));
-    Device("Brama")->ListaDostepow.Dodaj(User("Zofia"));
+    EXPECT_TRUE(devices.DodajUrzadzenie("Magazyn", kMagazyn, cCzytnik("We", 1), cCzytnik("Wy", 2), false, {}));
+    EXPECT_TRUE(devices.DodajUrzadzenie("Brama", kBrama, cCzytnik("We", 1), cCzytnik("Wy", 2), false, {}));
+    Dostepy(devices, kBrama).Dodaj(User(1));
   }
   void Open(bool read_only) {
     form.UstawTrybTylkoDoOdczytu(read_only);
@@ -32,17 +33,8 @@ class FormEdytorDostepowTest : public ::testing::Test {
     form.Odswiez();
     form.PokazListeDostepu(0);
   }
-  cUrzadzenie* Device(const std::string& name, cDevList* list = nullptr) {
-    cDevList& l = list ? *list : devices;
-    for (int i = 0; i < l.CountDevices(); ++i)
-      if (l.GetDeviceByIndex(i)->Nazwa == name) return l.GetDeviceByIndex(i);
-    return nullptr;
-  }
-  int32_t User(const std::string& name) {
-    for (int i = 0; i < users.CountUsers(); ++i)
-      if (users.GetUserByIndex(i)->Nazwa == name) return users.GetUserByIndex(i)->Unique;
-    return 0;
-  }
+  static cListaDostepow& Dostepy(const cDevList& list, int id) { return list.GetDeviceByID(id)->ListaDostepow; }
+  int32_t User(int id) { return users.GetUserByID(id)->Unique; }
   QListWidget* Devices() { return form.findChild<QListWidget*>("ListBoxListaUrzadzen"); }
   QListWidget* Checks() { return form.findChild<QListWidget*>("CheckListBox1"); }
   QAction* Action(const char* name) { return form.findChild<QAction*>(name); }
@@ -68,7 +60,7 @@ class FormEdytorDostepowTest : public ::testing::Test {
                            [this](const std::vector<int32_t>& keys) { saved.push_back(keys); }};
 };
 
-TEST_F(FormEdytorDostepowTest, ChecksRebuildTheSelectedDevicesAccessList) {
+TEST_F(FormEdytorDostepowTest, ChecksRebuildTheSelectedDevicesAccessListAndSavingTakesTheCopy) {
   Open(false);
   form.show();
   ASSERT_EQ(Devices()->count(), 2);
@@ -80,34 +72,32 @@ TEST_F(FormEdytorDostepowTest, ChecksRebuildTheSelectedDevicesAccessList) {
   ClickCheck(0);
   ClickCheck(1);
   EXPECT_EQ(Checked(), "Ala+ bartek+ Zofia+ ");
-  cUrzadzenie* brama = Device("Brama", &form.KopiaRobocza());
-  EXPECT_EQ(brama->ListaDostepow.ToString(),
-            std::to_string(User("Ala")) + "#" + std::to_string(User("bartek")) + "#" + std::to_string(User("Zofia")));
+  const cListaDostepow& brama = Dostepy(form.KopiaRobocza(), kBrama);
+  EXPECT_EQ(brama.ToString(), std::to_string(User(3)) + "#" + std::to_string(User(2)) + "#" + std::to_string(User(1)));
   // The keyboard: space on the current item.
   Checks()->setCurrentRow(2);
   QTest::keyClick(Checks(), Qt::Key_Space);
   EXPECT_EQ(Checked(), "Ala+ bartek+ Zofia- ");
   ClickCheck(0);
   ClickCheck(1);
-  EXPECT_EQ(brama->ListaDostepow.Count(), 0);
-  EXPECT_EQ(Device("Brama")->ListaDostepow.Count(), 1);  // the main list waits for the save
+  EXPECT_EQ(brama.Count(), 0);
+  EXPECT_EQ(Dostepy(devices, kBrama).Count(), 1);  // the main list waits for the save
 
   Devices()->setCurrentRow(1);
   ClickCheck(1);
-  EXPECT_EQ(Device("Magazyn", &form.KopiaRobocza())->ListaDostepow.ToString(), std::to_string(User("bartek")));
-
   // Saving: the main list takes the copy; the devices go in row order.
   Action("MenuZapiszISynchronizuj")->trigger();
   ASSERT_EQ(saved.size(), 1u);
-  EXPECT_EQ(saved[0], (std::vector<int32_t>{Device("Brama")->Unique, Device("Magazyn")->Unique}));
-  EXPECT_EQ(Device("Brama")->ListaDostepow.Count(), 0);
-  EXPECT_EQ(Device("Magazyn")->ListaDostepow.ToString(), std::to_string(User("bartek")));
+  EXPECT_EQ(saved[0], (std::vector<int32_t>{devices.GetDeviceByID(kBrama)->Unique,
+                                            devices.GetDeviceByID(kMagazyn)->Unique}));
+  EXPECT_EQ(Dostepy(devices, kBrama).Count(), 0);
+  EXPECT_EQ(Dostepy(devices, kMagazyn).ToString(), std::to_string(User(2)));
   form.reject();
   EXPECT_TRUE(messages.Questions().empty());
   EXPECT_EQ(messages.Unscripted(), 0);
 }
 
-TEST_F(FormEdytorDostepowTest, ResetAndTheClosePrompt) {
+TEST_F(FormEdytorDostepowTest, ResetTheClosePromptAndReadOnly) {
   Open(false);
   Devices()->setCurrentRow(0);
   Checks()->item(0)->setCheckState(Qt::Checked);
@@ -116,6 +106,7 @@ TEST_F(FormEdytorDostepowTest, ResetAndTheClosePrompt) {
   EXPECT_EQ(Checks()->count(), 0);
   EXPECT_TRUE(form.KopiaRobocza().RownaLiscie(devices));
 
+  // "Anuluj" at the close question keeps the editor and its edits, "Nie" drops them, "Tak" saves.
   Devices()->setCurrentRow(1);
   Checks()->item(2)->setCheckState(Qt::Checked);
   form.show();
@@ -126,32 +117,26 @@ TEST_F(FormEdytorDostepowTest, ResetAndTheClosePrompt) {
   messages.Answer(kOdpowiedzNie);
   form.reject();
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(messages.Questions().size(), 3u);
   EXPECT_TRUE(saved.empty());
-  EXPECT_FALSE(Device("Magazyn")->ListaDostepow.Zawiera(User("Zofia")));
-
+  EXPECT_FALSE(Dostepy(devices, kMagazyn).Zawiera(User(1)));
   Open(false);
   Devices()->setCurrentRow(1);
   Checks()->item(2)->setCheckState(Qt::Checked);
   messages.Answer(kOdpowiedzTak);
   form.reject();
   EXPECT_EQ(saved.size(), 1u);
-  EXPECT_TRUE(Device("Magazyn")->ListaDostepow.Zawiera(User("Zofia")));
+  EXPECT_TRUE(Dostepy(devices, kMagazyn).Zawiera(User(1)));
+  EXPECT_EQ(messages.Questions().size(), 4u);
   EXPECT_EQ(messages.Unscripted(), 0);
-}
 
-TEST_F(FormEdytorDostepowTest, ReadOnlyWhenDevicesExist) {
   Open(true);
   ASSERT_EQ(messages.Informations().size(), 1u);
   EXPECT_FALSE(Checks()->isEnabled() || Action("MenuZapiszISynchronizuj")->isEnabled() ||
                Action("MenuResetuj")->isEnabled());
-
   // With no device there is nothing to be read-only about: no message.
   devices.Wyczysc();
   Open(true);
   EXPECT_EQ(messages.Informations().size(), 1u);
-  Open(false);
-  EXPECT_TRUE(Checks()->isEnabled());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "common/virtual_clock.h"
@@ -158,6 +159,34 @@ TEST_F(FormEdytorUzytkownikowTest, DeletingAsksKeepsASensibleRowAndTheCloseQuest
   QTest::keyClick(List(), Qt::Key_Return);
   EXPECT_EQ(messages.Questions().size(), 10u);
   EXPECT_EQ(form.KopiaRobocza().CountUsers(), 2);
+}
+
+// The help window: the list follows the topic asked for and the text the
+// list; shown, it stays modal until "Zamknij".
+TEST_F(FormEdytorUzytkownikowTest, HelpOpensOnItsTopicAndItsTextFollowsTheList) {
+  const auto tekst = [](int topic) {
+    QStringList lines;
+    for (const std::string& line : TekstPomocy(topic)) lines << QString::fromStdString(line);
+    return lines.join('\n');
+  };
+  auto* list = help.findChild<QListWidget*>("ListBox1");
+  auto* memo = help.findChild<QPlainTextEdit*>("Memo1");
+  help.UstawTemat(kPomocDostepy);
+  EXPECT_EQ(list->currentRow(), 3);
+  EXPECT_EQ(memo->toPlainText(), tekst(3));
+  list->setCurrentRow(1);
+  EXPECT_EQ(memo->toPlainText(), tekst(1));
+  help.UstawTemat(7);
+  EXPECT_EQ(memo->toPlainText(), "");
+  // The editor's "Informacje" opens it on the users' topic.
+  QString shown;
+  test::WhenModal([&](QWidget* modal) {
+    shown = memo->toPlainText();
+    modal->findChild<QAbstractButton*>("ButtonZamknij")->click();
+  });
+  Action("MenuInformacje")->trigger();
+  EXPECT_EQ(shown, tekst(kPomocUzytkownicy));
+  EXPECT_FALSE(help.isVisible());
 }
 
 }  // namespace
