@@ -1,6 +1,5 @@
 // The message window and the image buttons it answers with.
 #include <QAbstractButton>
-#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
@@ -13,57 +12,46 @@
 namespace olv {
 namespace {
 
-using test::WhenModal;
-
-QAbstractButton* Button(QWidget* window, const char* name) {
-  return window->findChild<QAbstractButton*>(name);
-}
+using tAct = std::function<void(QWidget*)>;
 
 void Press(QWidget* modal, Qt::Key key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QApplication::sendEvent(modal->focusWidget() ? modal->focusWidget() : modal, &press);
 }
-
-TEST(QtMessageWindowTest, QuestionReturns6ForTheFirstButtonAndEscapeRefuses) {
-  cQtMessageWindow window;
-  WhenModal([&](QWidget* modal) { Button(modal, "ButtonPierwszy")->click(); });
-  EXPECT_EQ(window.Question("Usuwanie", "Czy usunąć?", "Tak, usuń", "Nie"), 6);
-  WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Escape); });
-  EXPECT_EQ(window.Question("", "Czy zapisać?", "Zapisz", "Nie"), 7);
-  // With "Anuluj": Escape and the close box go back, the others answer.
-  WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Escape); });
-  EXPECT_EQ(window.QuestionOrCancel("", "Czy chcesz zapisać zmiany?", "Tak", "Nie"), kOdpowiedzAnuluj);
-  WhenModal([](QWidget* modal) { modal->close(); });
-  EXPECT_EQ(window.QuestionOrCancel("", "?", "Tak", "Nie"), kOdpowiedzAnuluj);
-  WhenModal([](QWidget* modal) { Button(modal, "ButtonDrugi")->click(); });
-  EXPECT_EQ(window.QuestionOrCancel("", "?", "Tak", "Nie"), kOdpowiedzNie);
-  WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Return); });
-  EXPECT_EQ(window.QuestionOrCancel("", "?", "Tak", "Nie"), kOdpowiedzTak);
+tAct Keys(std::vector<Qt::Key> keys) {
+  return [keys](QWidget* modal) {
+    for (Qt::Key key : keys) Press(modal, key);
+  };
+}
+tAct Click(const char* name) {
+  return [name](QWidget* modal) { modal->findChild<QAbstractButton*>(name)->click(); };
 }
 
-// Enter presses the focused button; focus starts on the first button, but on
-// "Nie" when the first one deletes or resets; Escape closes an information.
-TEST(QtMessageWindowTest, KeyboardAloneAnswersAndNeverDeletesByEnter) {
+// The answer act gives to a question whose first button is first, with
+// "Anuluj" when cancel.
+int Ask(const tAct& act, bool cancel = false, const std::string& first = "Tak") {
   cQtMessageWindow window;
+  test::WhenModal(act);
+  return cancel ? window.QuestionOrCancel("", "?", first, "Nie") : window.Question("", "?", first, "Nie");
+}
+
+TEST(QtMessageWindowTest, ButtonsKeysAndTheCloseBoxAnswerAndEnterNeverDeletes) {
+  EXPECT_EQ(Ask(Click("ButtonPierwszy")), kOdpowiedzTak);
+  EXPECT_EQ(Ask(Keys({Qt::Key_Escape})), kOdpowiedzNie);
+  // With "Anuluj": Escape and the close box go back, the others answer.
+  EXPECT_EQ(Ask(Keys({Qt::Key_Escape}), true), kOdpowiedzAnuluj);
+  EXPECT_EQ(Ask([](QWidget* modal) { modal->close(); }, true), kOdpowiedzAnuluj);
+  EXPECT_EQ(Ask(Click("ButtonDrugi"), true), kOdpowiedzNie);
+  EXPECT_EQ(Ask(Keys({Qt::Key_Return}), true), kOdpowiedzTak);
+  // Enter presses the focused button; focus starts on the first button, but
+  // on "Nie" when the first one deletes or resets; Tab reaches the other one.
   const std::vector<std::pair<std::string, int>> cases = {
       {"Tak", 6}, {"Zapisz", 6}, {"Usuń", 7}, {"Tak, usuń", 7}, {"Resetuj zmiany", 7}};
-  for (const auto& [first, answer] : cases) {
-    std::string focused;
-    WhenModal([&](QWidget* modal) {
-      focused = modal->focusWidget() ? modal->focusWidget()->objectName().toStdString() : "";
-      Press(modal, Qt::Key_Return);
-    });
-    EXPECT_EQ(window.Question("", "?", first, "Nie"), answer) << first;
-    EXPECT_EQ(focused, answer == 6 ? "ButtonPierwszy" : "ButtonDrugi") << first;
-  }
-  WhenModal([](QWidget* modal) {
-    Press(modal, Qt::Key_Tab);
-    Press(modal, Qt::Key_Enter);
-  });
-  EXPECT_EQ(window.Question("", "?", "Usuń", "Nie"), 6) << "Tab reaches the other button";
+  for (const auto& [first, answer] : cases) EXPECT_EQ(Ask(Keys({Qt::Key_Return}), false, first), answer) << first;
+  EXPECT_EQ(Ask(Keys({Qt::Key_Tab, Qt::Key_Enter}), false, "Usuń"), kOdpowiedzTak);
   // Escape closes an information.
-  WhenModal([](QWidget* modal) { Press(modal, Qt::Key_Escape); });
-  window.Information("Zapisano.");
+  test::WhenModal(Keys({Qt::Key_Escape}));
+  cQtMessageWindow().Information("Zapisano.");
 }
 
 // A report of hundreds of lines: its summary stays short, the list scrolls,
@@ -75,9 +63,9 @@ TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
   QSize size;
   QRect ok;
   std::string shown;
-  WhenModal([&](QWidget* modal) {
+  test::WhenModal([&](QWidget* modal) {
     size = modal->size();
-    ok = Button(modal, "ButtonOK")->geometry();
+    ok = modal->findChild<QAbstractButton*>("ButtonOK")->geometry();
     shown = modal->findChild<QPlainTextEdit*>("MemoSzczegoly")->toPlainText().toStdString();
     Press(modal, Qt::Key_Return);
   });
@@ -88,17 +76,8 @@ TEST(QtMessageWindowTest, LongDetailsScrollAndOkStaysOnTheScreen) {
   EXPECT_LE(ok.bottom(), size.height());
 }
 
-TEST(ImageButtonTest, HighlightFollowsTheMouseAndItClicksLikeAPlainButton) {
+TEST(ImageButtonTest, ClicksLikeAPlainButtonByEnterAndSpaceUnlessDisabled) {
   cImageButton button("Statystyka", Picture(ePicture::kStatystyka));
-  button.resize(193, 25);
-  button.show();
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(&button, &enter);
-  EXPECT_TRUE(button.IsHighlighted());
-  QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(&button, &leave);
-  EXPECT_FALSE(button.IsHighlighted());
-
   int clicks = 0;
   QObject::connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
   const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
