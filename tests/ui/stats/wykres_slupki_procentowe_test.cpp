@@ -1,8 +1,8 @@
 // The bar chart as drawn: a bar's top edge and the scroll bar in the strip.
 #include "ui/stats/wykres_slupki_procentowe.h"
 
-#include <QKeyEvent>
 #include <QScrollBar>
+#include <QTest>
 
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
@@ -49,8 +49,7 @@ TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {
   EXPECT_EQ(pasek->maximum(), 70 * 30 + 10 - 360);
   // The keys move the bars as the bar's own keys do.
   const auto klawisz = [&](Qt::Key key) {
-    QKeyEvent zdarzenie(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&wykres, &zdarzenie);
+    QTest::keyClick(&wykres, key);
     return pasek->value();
   };
   EXPECT_TRUE(wykres.focusPolicy() & Qt::TabFocus);
