@@ -1,10 +1,12 @@
 // The edit-device dialog: loading a device into its controls, the checks with
 // their messages in order, the pending new ID, and the connection settings.
 #include "ui/devices/form_edytuj_urzadzenie.h"
+#include "ui/devices/form_wybierz_polaczenie.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <array>
 #include <cstdlib>
@@ -152,6 +154,47 @@ TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldChecksTheIdAndTheNamesAndKeepsAN
   form.Wczytaj(list, u);
   QTest::keyClick(&form, Qt::Key_Escape);
   EXPECT_EQ(form.Wynik(), 0);
+}
+
+// The connection dialog it opens.
+TEST(FormWybierzPolaczenieTest, OpensOnTheGivenPortAndGivesTheChosenOneOrNoneWhenCancelled) {
+  TFormWybierzPolaczenie form;
+  auto* lista = form.findChild<QComboBox*>("ComboBoxAuto");
+  auto* predkosc = form.findChild<QComboBox*>("ComboBoxPredkosc");
+  auto* port = form.findChild<QLineEdit*>("EditPort");
+  auto* z_listy = form.findChild<QRadioButton*>("RadioButtonZListy");
+  const auto wybierz = [&] {
+    form.findChild<QAbstractButton*>("ButtonWybierz")->click();
+    return form.Wynik();
+  };
+  // A port not listed opens typed by hand; another case is another port.
+  form.Przygotuj("com1", 57600, {"COM1", "COM4"});
+  EXPECT_TRUE(!z_listy->isChecked() && port->isEnabled() && !lista->isEnabled());
+  EXPECT_EQ(port->text(), "com1");
+  port->setText("  /dev/ttyUSB0 ");
+  EXPECT_EQ(wybierz(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
+
+  // An unknown speed opens on 115200.
+  form.Przygotuj("COM1", 300, {"COM1", "/dev/pts/7"});
+  EXPECT_EQ(predkosc->currentText(), "115200 b/s");
+  lista->setCurrentIndex(1);
+  predkosc->setCurrentIndex(4);
+  EXPECT_EQ(wybierz(), (cWlasciwosciPolaczenia{"/dev/pts/7", 9600}));
+
+  // A list of no ports chosen from gives an empty port.
+  form.Przygotuj("COM3", 57600, {});
+  z_listy->setChecked(true);
+  EXPECT_EQ(wybierz(), (cWlasciwosciPolaczenia{"", 57600}));
+
+  // "Anuluj", Escape or the close box: an empty port and speed zero.
+  form.Przygotuj("COM3", 57600, {"COM3"});
+  form.findChild<QAbstractButton*>("ButtonAnuluj")->click();
+  EXPECT_TRUE(form.Anulowano());
+  EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"", 0}));
+  form.Przygotuj("COM3", 57600, {"COM3"});
+  EXPECT_TRUE(z_listy->isChecked() && lista->currentText() == "COM3");
+  QTest::keyClick(&form, Qt::Key_Escape);
+  EXPECT_EQ(form.Wynik().Port, "");
 }
 
 }  // namespace

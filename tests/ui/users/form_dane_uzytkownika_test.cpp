@@ -1,4 +1,6 @@
+// The user data dialogs (adding, editing) and the PIN dialog they open.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include "ui/common/window_look.h"
 #include "ui/users/form_dodaj_uzytkownika.h"
 #include "ui/users/form_edytuj_uzytkownika.h"
+#include "ui/users/form_wprowadz_pin.h"
 
 namespace olv {
 namespace {
@@ -29,17 +32,32 @@ class FormDaneUzytkownikaTest : public ::testing::Test {
     return Edit(w, name)->palette().color(QPalette::Base) == WindowLook().invalidInput;
   }
   static void Click(QWidget* w, const char* name) { w->findChild<QAbstractButton*>(name)->click(); }
+  static QLineEdit* Pin1(QWidget* w) { return w->findChild<QLineEdit*>("EditPIN1"); }
+  static QLineEdit* Pin2(QWidget* w) { return w->findChild<QLineEdit*>("EditPIN2"); }
+  static QCheckBox* Pokaz(QWidget* w) { return w->findChild<QCheckBox*>("CheckBoxPokazPin"); }
+  // Opens the PIN dialog, types pin and repeat, then act; returns what Pokaz gave.
+  std::string Enter(const QString& pin, const QString& repeat, std::function<void(QWidget*)> act) {
+    test::WhenModal([&, act](QWidget* modal) {
+      opened_empty = Pin1(modal)->text().isEmpty() && Pin2(modal)->text().isEmpty() &&
+                     Pin1(modal)->echoMode() == QLineEdit::Password && Pin2(modal)->isEnabled();
+      QTest::keyClicks(Pin1(modal), pin);
+      QTest::keyClicks(Pin2(modal), repeat);
+      act(modal);
+    });
+    return pin_form.Pokaz();
+  }
 
   cVirtualClock clock{45419.375, 5000};
   cUserList users{clock};
   cScriptedMessageWindow messages;
-  std::vector<std::string> pins;  // what the PIN dialog gives, in turn
+  std::vector<std::string> pins;  // what the PIN dialog gives, from the back
   std::function<std::string()> pin_dialog = [this] {
-    if (pins.empty()) return std::string();
-    std::string pin = pins.front();
-    pins.erase(pins.begin());
+    const std::string pin = pins.empty() ? "" : pins.back();
+    if (!pins.empty()) pins.pop_back();
     return pin;
   };
+  TFormWprowadzPin pin_form{messages};
+  bool opened_empty = false;
 };
 
 TEST_F(FormDaneUzytkownikaTest, AddingHighlightsWhatIsInvalidSavesOnlyWhatPassesAndEnterSaves) {
@@ -78,7 +96,7 @@ TEST_F(FormDaneUzytkownikaTest, AddingHighlightsWhatIsInvalidSavesOnlyWhatPasses
   EXPECT_EQ(messages.Informations(), std::vector<std::string>{"Użytkownik musi posiadać numer karty lub/i numer PIN"});
   EXPECT_EQ(users.CountUsers(), 3);
 
-  pins = {"", "1234"};
+  pins = {"1234", ""};
   Click(&form, "ButtonUstawPin");  // cancelled: still no PIN
   EXPECT_FALSE(form.findChild<QPushButton*>("ButtonCzyscPin")->isEnabled());
   Click(&form, "ButtonUstawPin");
@@ -126,8 +144,6 @@ TEST_F(FormDaneUzytkownikaTest, EditingChangesTheLoadedUserOnly) {
   EXPECT_EQ(messages.Informations().size(), 1u);
   Click(&form, "ButtonID");  // "przywróć obecne"
   EXPECT_EQ(Text(&form, "EditID"), "0002");
-  Type(&form, "EditID", "12345");  // no length limit here
-  EXPECT_EQ(Text(&form, "EditID"), "12345");
   Type(&form, "EditID", "9999");
   Type(&form, "EditKartaLast2Bytes", "1");
   Click(&form, "ButtonCzyscPin");
@@ -141,11 +157,75 @@ TEST_F(FormDaneUzytkownikaTest, EditingChangesTheLoadedUserOnly) {
   // A key no user has: the defaults, and saving changes nobody.
   form.Wczytaj(424242);
   EXPECT_EQ(form.EdytowanyUnique(), 0);
-  pins = {"55"};
-  Click(&form, "ButtonUstawPin");
   Click(&form, "ButtonZapisz");
   EXPECT_EQ(form.Wynik(), 0);
   EXPECT_EQ(users.CountUsers(), 3);
+}
+
+TEST_F(FormDaneUzytkownikaTest, ThePinDialogAcceptsTwoToSevenDigitsAndTellsTheFirstBrokenRule) {
+  // Each refusal keeps the dialog open: the test then cancels it.
+  const struct {
+    const char *pin, *repeat, *message;
+  } refused[] = {{"1", "1", "PIN powinien mieć długość 2 - 7 cyfr"},
+                 {"12345678", "12345678", "PIN powinien mieć długość 2 - 7 cyfr"},
+                 {"12a", "12a", "PIN powinien składać się wyłącznie z cyfr"},
+                 {"", "", "PIN powinien mieć długość 2 - 7 cyfr"},
+                 {"12", "13", "Podane PINy różnią się"},
+                 // Different entries are told before what is wrong with the first.
+                 {"12a", "12", "Podane PINy różnią się"}};
+  for (const auto& r : refused) {
+    bool stayed_open = false;
+    const std::string pin = Enter(r.pin, r.repeat, [&](QWidget* modal) {
+      Click(modal, "ButtonZatwierdz");
+      stayed_open = modal->isVisible();
+      Click(modal, "ButtonAnuluj");
+    });
+    EXPECT_TRUE(opened_empty && stayed_open) << r.pin;
+    EXPECT_EQ(pin, "") << r.pin;
+    EXPECT_EQ(messages.Informations().empty() ? "" : messages.Informations().back(), r.message) << r.pin;
+  }
+  const size_t told = messages.Informations().size();
+  EXPECT_EQ(Enter("12", "12", [&](QWidget* modal) { Click(modal, "ButtonZatwierdz"); }), "12");
+  EXPECT_TRUE(opened_empty);
+  // Enter confirms too.
+  EXPECT_EQ(Enter("1234567", "1234567", [&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }),
+            "1234567");
+  EXPECT_EQ(messages.Informations().size(), told);
+}
+
+TEST_F(FormDaneUzytkownikaTest, AShownPinIgnoresTheRepeatAndEveryCancelOfThePinDialogGivesNone) {
+  bool shown_plain = false;
+  const std::string pin = Enter("4321", "99x", [&](QWidget* modal) {
+    EXPECT_TRUE(Highlighted(modal, "EditPIN2"));
+    EXPECT_FALSE(Highlighted(modal, "EditPIN1"));
+    Pokaz(modal)->click();
+    shown_plain = !Pin2(modal)->isEnabled() && Pin1(modal)->echoMode() == QLineEdit::Normal;
+    Click(modal, "ButtonZatwierdz");
+  });
+  EXPECT_TRUE(shown_plain);
+  EXPECT_EQ(pin, "4321");
+  EXPECT_TRUE(messages.Informations().empty());
+  // The next opening is masked again, with both fields empty.
+  EXPECT_EQ(Enter("", "", [&](QWidget* modal) { modal->close(); }), "");
+  EXPECT_TRUE(opened_empty);
+  EXPECT_FALSE(Pokaz(&pin_form)->isChecked());
+
+  // The close box, Escape or Enter on "Anuluj" give an empty PIN after a valid one.
+  EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { modal->close(); }), "");
+  EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }), "");
+  // Enter on the focused "Anuluj" cancels rather than confirms.
+  EXPECT_EQ(Enter("55", "55",
+                  [&](QWidget* modal) {
+                    auto* anuluj = modal->findChild<QWidget*>("ButtonAnuluj");
+                    anuluj->setFocus();
+                    QTest::keyClick(anuluj, Qt::Key_Return);
+                  }),
+            "");
+  // Unchecking "pokaż PIN" re-evaluates the repeat field.
+  Pin2(&pin_form)->setText("7a");
+  Pokaz(&pin_form)->setChecked(true);
+  Pokaz(&pin_form)->setChecked(false);
+  EXPECT_TRUE(Highlighted(&pin_form, "EditPIN2"));
 }
 
 }  // namespace
