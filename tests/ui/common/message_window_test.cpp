@@ -86,21 +86,15 @@ TEST(ImageButtonTest, ClicksLikeAPlainButtonByEnterAndSpaceUnlessDisabled) {
   cImageButton button("Statystyka", Picture(ePicture::kStatystyka));
   int clicks = 0;
   QObject::connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
-  const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-      QKeyEvent event(type, k, modifiers);
-      QApplication::sendEvent(&button, &event);
-    }
-  };
   button.click();
-  key(Qt::Key_Return);
-  key(Qt::Key_Enter, Qt::KeypadModifier);
-  key(Qt::Key_Space);
-  key(Qt::Key_Return, Qt::ControlModifier);
+  QTest::keyClick(&button, Qt::Key_Return);
+  QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(&button, Qt::Key_Space);
+  QTest::keyClick(&button, Qt::Key_Return, Qt::ControlModifier);
   EXPECT_EQ(clicks, 4);
   button.setEnabled(false);
   button.click();
-  key(Qt::Key_Return);
+  QTest::keyClick(&button, Qt::Key_Return);
   EXPECT_EQ(clicks, 4);
 }
 

@@ -75,11 +75,9 @@ TEST(QtClockTest, HandlerMayDestroyItsOwnTimerAndAnotherAndATimerMayOutliveItsCl
 TEST(QtClockTest, NowIsTheLocalTimeAndTheTickCountAdvances) {
   cQtClock clock;
   const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  const QTime time = now.time();
   EXPECT_NEAR(clock.Now(),
-              EncodeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(),
-                             time.second(), time.msec()),
+              EncodeDateTime(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                             now.time().minute(), now.time().second()),
               2 * kOneSecond);
   const uint32_t before = clock.GetTickCount();
   clock.Sleep(20);

