@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "gtest/gtest.h"
@@ -21,19 +22,14 @@ namespace olv::test {
 
 class cQtEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "olv-ui-test";
-    static char* argv[] = {name, nullptr};
-    mApplication = new QApplication(argc, argv);
-  }
-  void TearDown() override {
-    delete mApplication;
-    mApplication = nullptr;
-  }
+  void SetUp() override { mApplication = std::make_unique<QApplication>(mArgc, mArgv); }
+  void TearDown() override { mApplication.reset(); }
 
  private:
-  QApplication* mApplication = nullptr;
+  int mArgc = 1;
+  char mName[12] = "olv-ui-test";
+  char* mArgv[2] = {mName, nullptr};
+  std::unique_ptr<QApplication> mApplication;
 };
 
 inline ::testing::Environment* const kQtEnvironment =

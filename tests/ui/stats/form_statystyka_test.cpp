@@ -31,8 +31,6 @@
 namespace olv {
 namespace {
 
-using test::WhenModal;
-
 class FormStatystykaTest : public ::testing::Test {
  protected:
   FormStatystykaTest()
@@ -119,7 +117,7 @@ TEST_F(FormStatystykaTest, KeysChooseTheUserAndThePanelsTablesModeAndWorkTimesFo
   EXPECT_NE(Komorka("TabelaDzienna", 4, 0), wejscie_wyjscie);
 
   // The work-time editor opens for the selected user and the day is recomputed.
-  WhenModal([](QWidget* edytor) {
+  test::WhenModal([](QWidget* edytor) {
     edytor->findChild<QComboBox*>("ComboBoxPoczatekDoGodzina")->setCurrentIndex(7);
     edytor->findChild<QAbstractButton*>("ButtonZapisz")->click();
   });
@@ -182,7 +180,7 @@ TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOld
   form.UstawWyborPliku({});
   Menu("MenuZdarzenia");
   QString otwarty;
-  WhenModal([&](QWidget* okno) {
+  test::WhenModal([&](QWidget* okno) {
     auto* dialog = qobject_cast<QFileDialog*>(okno);
     ASSERT_NE(dialog, nullptr);
     otwarty = dialog->selectedFiles().value(0) + "/";

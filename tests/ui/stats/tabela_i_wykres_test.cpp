@@ -1,4 +1,4 @@
-// The table: its grid, the filler, the pressed and pointed rows, scrolling;
+// The table: the filler, the pressed and pointed rows, scrolling;
 // and the bar chart.
 #include "ui/stats/tabela.h"
 #include "ui/stats/wykres_slupki_procentowe.h"
@@ -34,24 +34,6 @@ void Mysz(cTabela& tabela, QEvent::Type typ, Qt::MouseButton przycisk, int y) {
   QMouseEvent zdarzenie(typ, QPointF(50, y), QPointF(50, y), przycisk,
                         typ == QEvent::MouseMove ? Qt::NoButton : przycisk, Qt::NoModifier);
   QApplication::sendEvent(&tabela, &zdarzenie);
-}
-
-TEST(Tabela, AnInsertedColumnKeepsEveryOtherCellInItsRow) {
-  cTabela tabela;
-  tabela.DodajWiersz();
-  tabela.Resetuj();
-  for (int i = 0; i < 3; ++i) tabela.DodajKolumne();
-  tabela.DodajWiersz();
-  EXPECT_EQ(tabela.LiczbaKolumn() * 10 + tabela.LiczbaWierszy(), 42);
-  tabela.Komorka(0, 0)->Tekst = "a";
-  tabela.Komorka(3, 0)->Tekst = "d";
-  tabela.Komorka(3, 1)->Tekst = "h";
-  tabela.WstawKolumne(1);
-  EXPECT_EQ(tabela.Komorka(0, 0)->Tekst + tabela.Komorka(1, 0)->Tekst + tabela.Komorka(4, 0)->Tekst +
-                tabela.Komorka(4, 1)->Tekst,
-            "adh");
-  EXPECT_EQ(tabela.Komorka(5, 0), nullptr);
-  EXPECT_EQ(tabela.Komorka(0, 2), nullptr);
 }
 
 TEST(Tabela, TheFillerTakesTheRestAndRowColoursCoverIt) {
