@@ -85,7 +85,7 @@ class FormEdytoryTest : public ::testing::Test {
                              [this](const std::vector<int32_t>& keys) { saved.push_back(keys); }};
 };
 
-TEST_F(FormEdytoryTest, RowsFollowTheNamesAndShowTheirUsersDetails) {
+TEST_F(FormEdytoryTest, RowsFollowTheNamesAndShowTheirUsersDetailsAndTheHelp) {
   Open(false);
   EXPECT_EQ(Rows(), (QStringList{"adam", "Ćma", "Zenon"}));
   EXPECT_EQ(Label("LabelNazwa") + Label("LabelID") + Label("LabelPIN") + Label("LabelKarta"), "----");
@@ -117,6 +117,21 @@ TEST_F(FormEdytoryTest, RowsFollowTheNamesAndShowTheirUsersDetails) {
   EXPECT_EQ(nazwa->toolTip(), dluga);
   EXPECT_EQ(List()->currentItem()->toolTip(), dluga);
   EXPECT_EQ(messages.Unscripted(), 0);
+
+  // "Informacje" shows the help window on the users' topic until "Zamknij";
+  // its text follows its list.
+  auto* list = help.findChild<QListWidget*>("ListBox1");
+  auto* memo = help.findChild<QPlainTextEdit*>("Memo1");
+  QString shown;
+  test::WhenModal([&](QWidget* modal) {
+    shown = memo->toPlainText().section('\n', 0, 0);
+    list->setCurrentRow(kPomocDostepy);
+    shown += "|" + memo->toPlainText().section('\n', 0, 0);
+    modal->findChild<QAbstractButton*>("ButtonZamknij")->click();
+  });
+  Action("MenuInformacje")->trigger();
+  EXPECT_EQ(shown.toStdString(), TekstPomocy(kPomocUzytkownicy)[0] + "|" + TekstPomocy(kPomocDostepy)[0]);
+  EXPECT_FALSE(help.isVisible());
 }
 
 TEST_F(FormEdytoryTest, DeletingAsksKeepsASensibleRowAndTheCloseQuestionDecidesTheEdits) {
@@ -180,22 +195,6 @@ TEST_F(FormEdytoryTest, DeletingAsksKeepsASensibleRowAndTheCloseQuestionDecidesT
   QTest::keyClick(List(), Qt::Key_Return);
   EXPECT_EQ(messages.Questions().size(), 10u);
   EXPECT_EQ(form.KopiaRobocza().CountUsers(), 2);
-}
-
-// "Informacje" shows the help window on the users' topic until "Zamknij".
-TEST_F(FormEdytoryTest, InformacjeShowsTheHelpOnItsTopicAndTheTextFollowsTheList) {
-  auto* list = help.findChild<QListWidget*>("ListBox1");
-  auto* memo = help.findChild<QPlainTextEdit*>("Memo1");
-  QString shown;
-  test::WhenModal([&](QWidget* modal) {
-    shown = memo->toPlainText().section('\n', 0, 0);
-    list->setCurrentRow(kPomocDostepy);
-    shown += "|" + memo->toPlainText().section('\n', 0, 0);
-    modal->findChild<QAbstractButton*>("ButtonZamknij")->click();
-  });
-  Action("MenuInformacje")->trigger();
-  EXPECT_EQ(shown.toStdString(), TekstPomocy(kPomocUzytkownicy)[0] + "|" + TekstPomocy(kPomocDostepy)[0]);
-  EXPECT_FALSE(help.isVisible());
 }
 
 TEST_F(FormEdytoryTest, ChecksRebuildTheSelectedDevicesAccessListAndSavingTakesTheCopy) {
