@@ -106,36 +106,25 @@ TEST(PortNameTest, ComNamesDevicePathsAndTheOrderByClosingNumber) {
   EXPECT_EQ(ClosingNumber("tty99999999999999"), 2147483647);
 }
 
-class PortListTest : public ::testing::Test {
- protected:
-  PortListTest() {
-    root = fs::temp_directory_path() /
-           ("olv_ports_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            std::to_string(reinterpret_cast<uintptr_t>(this)));
-    fs::create_directories(root);
-  }
-  ~PortListTest() override { fs::remove_all(root); }
-
-  void AddTty(const std::string& name, bool with_device, const char* type = nullptr) {
-    fs::create_directories(root / name);
-    if (with_device) fs::create_directories(root / name / "device");
+TEST(PortListTest, DevicesWithHardwareBehindThemPlusExtrasAndNoneGiveAnEmptyList) {
+  char pattern[] = "/tmp/olv_ports_XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const fs::path root = pattern;
+  auto add_tty = [&](const std::string& name, bool with_device, const char* type = nullptr) {
+    fs::create_directories(root / name / (with_device ? "device" : ""));
     if (type) std::ofstream(root / name / "type") << type << "\n";
-  }
-
-  fs::path root;
-};
-
-TEST_F(PortListTest, DevicesWithHardwareBehindThemPlusExtrasAndNoneGiveAnEmptyList) {
+  };
   EXPECT_TRUE(ListSerialPorts((root / "missing").string(), "").empty());
-  AddTty("tty1", false);
+  add_tty("tty1", false);
   EXPECT_TRUE(ListSerialPorts(root.string(), "").empty());
-  AddTty("ttyS0", true, "4");
-  AddTty("ttyS1", true, "0");  // a placeholder without a UART
-  AddTty("ttyUSB10", true);
-  AddTty("ttyUSB2", true);
+  add_tty("ttyS0", true, "4");
+  add_tty("ttyS1", true, "0");  // a placeholder without a UART
+  add_tty("ttyUSB10", true);
+  add_tty("ttyUSB2", true);
   const auto ports = ListSerialPorts(root.string(), "/dev/pts/7::/dev/ttyUSB2: /tmp/olv-sim ");
   EXPECT_EQ(ports, (std::vector<std::string>{"/dev/ttyS0", "/tmp/olv-sim", "/dev/ttyUSB2",
                                              "/dev/pts/7", "/dev/ttyUSB10"}));
+  fs::remove_all(root);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -19,28 +20,21 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes FileHeader(uint32_t size, uint8_t id = 2, uint8_t flag = 1) {
-  Bytes bytes{0xFF};
-  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(size >> shift));
-  bytes.push_back(id);
-  bytes.push_back(flag);
-  uint8_t check = 0x37;
-  for (size_t i = 1; i < bytes.size(); ++i) check = static_cast<uint8_t>(check + bytes[i]);
-  bytes.push_back(check);
+// The header of device 2's download: start mark, size (low first), ID, the
+// password flag, check (0x37 added).
+Bytes FileHeader(uint32_t size) {
+  Bytes bytes{0xFF, uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24), 2, 1};
+  bytes.push_back(std::accumulate(bytes.begin() + 1, bytes.end(), uint8_t{0x37}));
   return bytes;
 }
 
+// Number, size (low first), header check, payload, payload sum (low first).
 Bytes DataFrame(uint8_t number, const std::string& payload) {
-  const auto size = static_cast<uint16_t>(payload.size());
-  Bytes bytes{number, static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8)};
-  bytes.push_back(static_cast<uint8_t>(bytes[0] + bytes[1] + bytes[2]));
-  uint16_t sum = 0;
-  for (const char c : payload) {
-    bytes.push_back(static_cast<uint8_t>(c));
-    sum = static_cast<uint16_t>(sum + static_cast<uint8_t>(c));
-  }
-  bytes.push_back(static_cast<uint8_t>(sum));
-  bytes.push_back(static_cast<uint8_t>(sum >> 8));
+  const size_t size = payload.size();
+  Bytes bytes{number, uint8_t(size), uint8_t(size >> 8), uint8_t(number + size + (size >> 8))};
+  bytes.insert(bytes.end(), payload.begin(), payload.end());
+  const auto sum = std::accumulate(bytes.begin() + 4, bytes.end(), uint16_t{0});
+  bytes.insert(bytes.end(), {uint8_t(sum), uint8_t(sum >> 8)});
   return bytes;
 }
 
@@ -201,22 +195,15 @@ TEST_F(WppTransferTest, UploadSendsTheHeaderAndTheLastFrameAgainWhenAskedAndNoth
   rmdir(folder);
 }
 
-class MemoryLinkTest : public ::testing::Test {
- protected:
-  MemoryLinkTest() {
-    link.SetPorts({"COM1", "/dev/pts/4"});
-    EXPECT_TRUE(link.SetPortName("COM1"));
-    EXPECT_TRUE(link.Open());
-    link.LineSettings().BaudRate = 115200;
-    EXPECT_TRUE(link.SetState());
-  }
-  cVirtualClock clock;
-  cMemoryLink link{clock};
-};
-
 // Bytes take 10 bit times each way (86.8 us at 115 200 baud); bytes that
 // arrive while the link is closed are lost.
-TEST_F(MemoryLinkTest, BytesCrossAtTheLineRateAndAreLostWhileClosed) {
+TEST(MemoryLinkTest, BytesCrossAtTheLineRateAndAreLostWhileClosed) {
+  cVirtualClock clock;
+  cMemoryLink link{clock};
+  link.SetPorts({"COM1", "/dev/pts/4"});
+  ASSERT_TRUE(link.SetPortName("COM1") && link.Open());
+  link.LineSettings().BaudRate = 115200;
+  ASSERT_TRUE(link.SetState());
   std::vector<uint64_t> arrivals;
   link.SetDeviceReceiver([&](const uint8_t*, size_t n) {
     ASSERT_EQ(n, 1u);
@@ -230,10 +217,8 @@ TEST_F(MemoryLinkTest, BytesCrossAtTheLineRateAndAreLostWhileClosed) {
   EXPECT_EQ(link.BytesAvailable(), 2u);
   clock.AdvanceMicros(300);
   EXPECT_EQ(arrivals, (std::vector<uint64_t>{87, 174, 261}));
-  ASSERT_EQ(link.BytesAvailable(), 5u);
   uint8_t got[8] = {};
   EXPECT_EQ(link.Read(got, 3), 3u);
-  EXPECT_EQ(link.Read(nullptr, 3) + link.Read(got, 0), 0u);
   EXPECT_EQ(link.Read(got + 3, 8), 2u);
   EXPECT_EQ(std::vector<uint8_t>(got, got + 5), std::vector<uint8_t>(bytes, bytes + 5));
 
@@ -268,28 +253,24 @@ class ReplyReceiverTest : public ::testing::Test {
   int end_events = 0;
 };
 
-TEST_F(ReplyReceiverTest, BackToBackScanAnswersLoseTheirFirstCharacterAndNoiseDoesNotShiftThem) {
+TEST_F(ReplyReceiverTest, BackToBackRepliesLoseTheFirstCharacterOfTheTextAndNeitherNoiseNorACutShiftThem) {
   Bytes all{0x00, 0x13, 'z'};
   for (uint8_t id : {2, 5, 9}) {
     const Bytes one = ScanAnswer(id, id == 9 ? "" : "xdev" + std::to_string(id));
     all.insert(all.end(), one.begin(), one.end());
   }
   Feed(all);
-  EXPECT_EQ(receiver.FoundDeviceLines(), (std::vector<std::string>{"2:dev2", "5:dev5", "9:"}));
   EXPECT_EQ(headers.size(), 3u);
-}
-
-TEST_F(ReplyReceiverTest, StartMarkInsideDataStartsANewReplyAndKeepsEarlierLines) {
   // Device 2's list is cut in the middle of its second line by device 3's scan
   // answer; the first line stays, the fragment is not glued to anything.
   Feed({0xFF, 0x02, 0x01, 0x3A, 'O', 'N', 'E', 0x0D, 0x0A, 'T', 'W'});
   Feed(ScanAnswer(3, "xthree"));
+  EXPECT_EQ(receiver.FoundDeviceLines(), (std::vector<std::string>{"2:dev2", "5:dev5", "9:", "3:three"}));
   EXPECT_EQ(receiver.FileListLines(), std::vector<std::string>{"ONE"});
-  EXPECT_EQ(receiver.FoundDeviceLines(), std::vector<std::string>{"3:three"});
   EXPECT_EQ(receiver.LineCount(), 1u) << "the line count is not reset by a reply inside a reply";
 }
 
-TEST_F(ReplyReceiverTest, LongLinesAreCutABadHeaderCheckIsOnlyNotReportedAndZerujForgetsAHalfReadReply) {
+TEST_F(ReplyReceiverTest, LongLinesAreCutABadHeaderCheckIsOnlyNotReportedAndNothingRunsUnbounded) {
   Bytes reply{0xFF, 0x02, 0x01, 0x3A};
   reply.insert(reply.end(), 300, 'a');
   reply.insert(reply.end(), {0x0D, 0x0A, 'B', 0x0D, 0x0A, 0x15});
@@ -304,11 +285,10 @@ TEST_F(ReplyReceiverTest, LongLinesAreCutABadHeaderCheckIsOnlyNotReportedAndZeru
   receiver.Zeruj();
   Feed({0xFF, 0x02, 0x01, 0x3A, 'B', 0x0D, 0x0A});
   EXPECT_EQ(receiver.FileListLines().back(), "B");
-}
-
-TEST_F(ReplyReceiverTest, StormsAndEndlessRepliesStayBounded) {
+  // Storms and endless replies stay bounded.
+  receiver.Zeruj();
   Feed(Bytes(100000, 0xFF));
-  EXPECT_TRUE(receiver.FileListLines().empty() && receiver.FoundDeviceLines().empty());
+  EXPECT_TRUE(receiver.FileListLines().size() == 4 && receiver.FoundDeviceLines().empty());
   receiver.Zeruj();
   Bytes endless{0xFF, 0x02, 0x0A, 0x43};
   endless.insert(endless.end(), 1000000, 'q');

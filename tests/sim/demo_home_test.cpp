@@ -45,7 +45,7 @@ class DemoHome : public ::testing::Test {
   cDevList mDevices{mClock};
 };
 
-TEST_F(DemoHome, DataFilesLoadBackValidAreNeverReplacedUnaskedAndTheCardsStateTheDevices) {
+TEST_F(DemoHome, DataFilesLoadBackValidAreNeverReplacedUnaskedAndTheCardsStateTheDevicesAndTheirEvents) {
   ASSERT_EQ(mUsers.CountUsers(), 12);
   ASSERT_EQ(mDevices.CountDevices(), 3);
   for (int i = 0; i < mUsers.CountUsers(); ++i) {
@@ -53,8 +53,19 @@ TEST_F(DemoHome, DataFilesLoadBackValidAreNeverReplacedUnaskedAndTheCardsStateTh
     const std::string id = std::to_string(user.ID);
     EXPECT_EQ(mUsers.SprawdzPoprawnoscDanych(id, user.PIN, user.Karta.GetHex()), 0) << user.Nazwa;
   }
+  const std::string users = ReadWholeFile(mSettings.home + "/data/users.txt").value();
+  std::string error;
+  EXPECT_FALSE(WriteDemoHome(mSettings, mClock, &error));
+  EXPECT_NE(error.find("users.txt"), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(mSettings.home + "/data/users.txt"), users);
+
+  // The cards state the devices and admit their access lists, and every event
+  // line stands where the manager reads it, naming a reader of devices.txt.
+  cSimBus bus(mClock);
+  int files = 0, lines = 0;
   for (int i = 0; i < mDevices.CountDevices(); ++i) {
     const cUrzadzenie& device = *mDevices.GetDeviceByIndex(i);
+    SCOPED_TRACE(device.Nazwa);
     EXPECT_EQ(device.Polaczenie, (cWlasciwosciPolaczenia{mSettings.port, 115200}));
     EXPECT_EQ(mDevices.SprawdzPoprawnoscDanych(device.Nazwa, device.GetIDString(), device.Czytnik0,
                                                device.Czytnik1, false, {}),
@@ -63,18 +74,6 @@ TEST_F(DemoHome, DataFilesLoadBackValidAreNeverReplacedUnaskedAndTheCardsStateTh
       const int32_t unique = ParseInt(device.ListaDostepow.GetWpis(e)).value_or(0);
       EXPECT_NE(mUsers.GetUserByUnique(unique), nullptr);
     }
-  }
-
-  const std::string users = ReadWholeFile(mSettings.home + "/data/users.txt").value();
-  std::string error;
-  EXPECT_FALSE(WriteDemoHome(mSettings, mClock, &error));
-  EXPECT_NE(error.find("users.txt"), std::string::npos);
-  EXPECT_EQ(ReadWholeFile(mSettings.home + "/data/users.txt"), users);
-
-  // The cards state the devices and admit their access lists.
-  cSimBus bus(mClock);
-  for (int i = 0; i < mDevices.CountDevices(); ++i) {
-    const cUrzadzenie& device = *mDevices.GetDeviceByIndex(i);
     ASSERT_TRUE(bus.AddDevice(device.ID, Card(device.ID), &error)) << error;
     const cSimDevice& simulated = *bus.FindDevice(device.ID);
     EXPECT_EQ(simulated.Config().device_id, Utf8ToCp1250(device.Nazwa));
@@ -87,22 +86,13 @@ TEST_F(DemoHome, DataFilesLoadBackValidAreNeverReplacedUnaskedAndTheCardsStateTh
       EXPECT_TRUE(device.ListaDostepow.Zawiera(user->Unique));
       EXPECT_EQ(admitted.pin, user->PIN);
     }
-  }
-}
-
-TEST_F(DemoHome, EventLinesStandWhereTheManagerReadsThemWithTheReadersOfDevicesTxt) {
-  int files = 0, lines = 0;
-  for (int i = 0; i < mDevices.CountDevices(); ++i) {
-    const cUrzadzenie& device = *mDevices.GetDeviceByIndex(i);
     for (const std::string& name : ListFiles(Card(device.ID), ".CSV")) {
       ++files;
       // YYYYMMDD.CSV holds the events of that day.
-      const std::string date =
-          name.substr(0, 4) + "-" + name.substr(4, 2) + "-" + name.substr(6, 2);
-      const std::string file = ReadWholeFile(Card(device.ID) + "/" + name).value();
-      for (const std::string& line : SplitLines(file)) {
+      const std::string date = name.substr(0, 4) + "-" + name.substr(4, 2) + "-" + name.substr(6, 2);
+      for (const std::string& line : SplitLines(ReadWholeFile(Card(device.ID) + "/" + name).value())) {
         ++lines;
-        SCOPED_TRACE(device.Nazwa + ": " + line);
+        SCOPED_TRACE(line);
         const sEventRead read = ReadAsTheManagerDoes(line);
         std::string shape = read.id + " " + read.time;
         for (char& c : shape) c = c >= '0' && c <= '9' ? '9' : c;

@@ -91,7 +91,9 @@ TEST_F(SimProcess, DriverDownloadsAFileIntoTheMirrorAtTheLineRate) {
   EXPECT_EQ(ReadWholeFile(mRoot + "/home/data/extSD/00000002/21051110.CSV"), contents);
 }
 
-TEST_F(SimProcess, StopsOnSigintAndRemovesItsTemporaryCards) {
+TEST_F(SimProcess, RefusesBadArgumentsWithItsUsageAndStopsOnSigintRemovingItsTemporaryCards) {
+  EXPECT_EQ(mSimulator.Start({"--device", "12:/tmp/x"}), "");
+  EXPECT_EQ(mSimulator.Stop(0), 2);
   const std::string port = mSimulator.Start({"--devices", "1", "--log", mRoot + "/sim.log"});
   ASSERT_EQ(port.rfind("/dev/pts/", 0), 0u) << port;
   EXPECT_EQ(mSimulator.Stop(SIGINT), 0);
@@ -102,14 +104,9 @@ TEST_F(SimProcess, StopsOnSigintAndRemovesItsTemporaryCards) {
   EXPECT_FALSE(DirectoryExists(card)) << card;
 }
 
-TEST_F(SimProcess, RefusesBadArgumentsWithItsUsage) {
-  EXPECT_EQ(mSimulator.Start({"--device", "12:/tmp/x"}), "");
-  EXPECT_EQ(mSimulator.Stop(0), 2);
-}
-
-// The devices, cards, link, log and pacing are taken in olv8_sim_test; here
-// the fault knobs.
-TEST(SimOptions, FaultKnobsAreTaken) {
+// The devices, cards, link, log and pacing are taken in the runs above; here
+// the fault knobs, and bad values refused with the reason.
+TEST(SimOptions, FaultKnobsAreTakenAndBadValuesRefused) {
   std::string error;
   const auto options =
       ParseSimOptions({"--devices", "3", "--verbose", "--silent", "3", "--late", "2:600", "--cut",
@@ -123,10 +120,7 @@ TEST(SimOptions, FaultKnobsAreTaken) {
   EXPECT_EQ(options->fall_silent, (std::vector<std::pair<int, uint64_t>>{{5, 2000}}));
   EXPECT_DOUBLE_EQ(options->drop, 0.001);
   EXPECT_DOUBLE_EQ(options->garble, 0.0002);
-}
 
-TEST(SimOptions, BadValuesAreRefusedWithTheReason) {
-  std::string error;
   EXPECT_FALSE(ParseSimOptions({}, &error));
   EXPECT_EQ(error, "no devices: give --device, --devices or --cards");
   for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
