@@ -154,11 +154,6 @@ TEST(LinePacer, LetsBytesOutAtTheLineRate) {
     EXPECT_LE(total, 1 + ms * 11520 / 1000);
   }
   EXPECT_EQ(total, 1153u);
-
-  cLinePacer direct(clock, 0, [&](std::string_view bytes) { out.emplace_back(0, bytes.size()); });
-  out.clear();
-  direct.Push("abc");
-  EXPECT_EQ(out, (std::vector<std::pair<uint64_t, size_t>>{{0, 3}}));
 }
 
 }  // namespace
