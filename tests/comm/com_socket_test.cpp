@@ -1,9 +1,7 @@
-// TCOMSocket over a pseudo-terminal pair (the test holds the master side), and
-// port names. Bytes both ways, untranslated, are shown against olv8-sim
-// (olv8_sim_test).
+// TCOMSocket over a pseudo-terminal pair, and port names. Bytes both ways,
+// untranslated, are shown against olv8-sim (olv8_sim_test).
 #include <gtest/gtest.h>
 #include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,48 +14,20 @@
 namespace olv {
 namespace {
 
-class PtyPair {
- public:
-  PtyPair() {
-    int slave = -1;
-    char name[256] = {};
-    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) return;
-    path = name;
-    termios raw{};
-    tcgetattr(master, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(master, TCSANOW, &raw);
-    // Only the socket under test keeps the device side open.
-    ::close(slave);
-  }
-  ~PtyPair() { ::close(master); }
-  int master = -1;
-  std::string path;
-};
-
-class ComSocketTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_GE(pty.master, 0);
-    ASSERT_TRUE(socket.SetPortName(pty.path));
-    ASSERT_TRUE(socket.Open());
-  }
-  PtyPair pty;
-  TCOMSocket socket;
-};
-
-TEST_F(ComSocketTest, OpeningIsExclusive) {
-  TCOMSocket second;
-  ASSERT_TRUE(second.SetPortName(pty.path));
+// The test holds the master side of a pseudo-terminal; only the socket under
+// test keeps the device side open.
+TEST(ComSocketTest, OpeningIsExclusiveLineSettingsRoundTripAndAWriteNobodyTakesEndsAtItsTimeout) {
+  int master = -1, slave = -1;
+  char name[256] = {};
+  ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+  ::close(slave);
+  TCOMSocket socket, second;
+  ASSERT_TRUE(socket.SetPortName(name) && socket.Open());
+  ASSERT_TRUE(second.SetPortName(name));
   EXPECT_FALSE(second.Open());
   EXPECT_FALSE(socket.SetPortName("COM3")) << "no renaming while open";
-  EXPECT_EQ(socket.DevicePath(), pty.path);
-  EXPECT_TRUE(socket.Close());
-  EXPECT_TRUE(socket.Close());
-  EXPECT_TRUE(second.Open());
-}
+  EXPECT_EQ(socket.DevicePath(), name);
 
-TEST_F(ComSocketTest, LineSettingsRoundTripAndAWriteNobodyTakesEndsAtItsTimeout) {
   ASSERT_TRUE(socket.GetState());
   // (A pseudo-terminal keeps the speed; it forces 8 bits without parity.)
   socket.LineSettings().BaudRate = 115200;
@@ -68,11 +38,14 @@ TEST_F(ComSocketTest, LineSettingsRoundTripAndAWriteNobodyTakesEndsAtItsTimeout)
   socket.LineSettings().BaudRate = 12345;
   EXPECT_FALSE(socket.SetState()) << "no such line speed";
   EXPECT_TRUE(socket.SetTimeouts() && socket.SetupBuffers());
-  // A write nobody takes ends at its time-out.
   socket.Timeouts().WriteTotalTimeoutMultiplier = 0;
   socket.Timeouts().WriteTotalTimeoutConstant = 50;
   const std::vector<uint8_t> lots(4 << 20, 0x55);
   EXPECT_LT(socket.Write(lots.data(), static_cast<uint32_t>(lots.size())), lots.size());
+
+  EXPECT_TRUE(socket.Close() && socket.Close());
+  EXPECT_TRUE(second.Open());
+  ::close(master);
 }
 
 TEST(ComSocketClosedTest, EverythingFailsQuietlyWhileClosed) {

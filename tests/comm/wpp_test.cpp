@@ -65,8 +65,7 @@ TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
   ASSERT_TRUE(wpp->RozglosSkanowanie());
   clock.AdvanceMs(501);
   ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(found[1].size(), 4u);
-  EXPECT_EQ(found[1].back(), "6:Rejestrator OLV");
+  EXPECT_TRUE(found[1].size() == 4 && found[1].back() == "6:Rejestrator OLV");
 }
 
 // File lists are read in sterownik_wpp_test and against olv8-sim.
@@ -76,6 +75,8 @@ TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndCompletionsComeOnALaterTu
   wpp->OnConnectionLost = [&] { ++lost; };
   EXPECT_FALSE(wpp->AktywujUrzadzenie(2));
   EXPECT_FALSE(wpp->SciagnijListePlikowZUrzadzenia());
+  ASSERT_TRUE(WriteFileAtomically(root + "/x.txt", "abc"));
+  EXPECT_FALSE(wpp->WyslijPlik(root + "/x.txt"));
   const uint8_t bytes[] = {1, 2};
   EXPECT_EQ(wpp->WyslijDane(bytes, 2), 0u);
   EXPECT_EQ(lost, 0);

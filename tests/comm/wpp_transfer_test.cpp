@@ -1,8 +1,6 @@
 // The engine's file transfer, the in-memory link and the reply receiver in
 // virtual time, with the device's side scripted byte by byte.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <memory>
 #include <numeric>
@@ -12,7 +10,6 @@
 #include "comm/memory_link.h"
 #include "comm/wpp.h"
 #include "comm/wpp_reply_receiver.h"
-#include "common/files.h"
 #include "common/virtual_clock.h"
 
 namespace olv {
@@ -159,42 +156,6 @@ TEST_F(WppTransferTest, NameFieldsRefusedNamesAndTheDeleteFrame) {
   EXPECT_EQ(std::string(sent.begin(), sent.end()), std::string("\xFF" "427051") + '\0' + "\x0B" "konfig.txt\r");
 }
 
-// Uploads are tested against the simulated device, which checks every frame
-// (sterownik_wpp_test.cpp); here the repeats that device never asks for, and
-// what never reaches the line.
-TEST_F(WppTransferTest, UploadSendsTheHeaderAndTheLastFrameAgainWhenAskedAndNothingOnAClosedPort) {
-  char folder[] = "/tmp/olv_upload_XXXXXX";
-  ASSERT_NE(mkdtemp(folder), nullptr);
-  const std::string path = std::string(folder) + "/x.txt";
-  ASSERT_TRUE(WriteFileAtomically(path, "abc"));
-  int files_sent = 0;
-  wpp->OnFileSent = [&] { ++files_sent; };
-  EXPECT_FALSE(wpp->WyslijPlik(std::string(folder) + "/missing.txt"));
-  ASSERT_TRUE(wpp->WyslijPlik(path));
-  // The header, 'd', the header again, '{', frame 0, 'd', frame 0 again, '{'.
-  const std::string answers = "d{d{";
-  Bytes last;
-  for (size_t i = 0; i < answers.size(); ++i) {
-    ASSERT_TRUE(WaitForSent(i < 2 ? 21 : 9));
-    if (i % 2 == 1) {
-      EXPECT_EQ(sent, last) << "sent again after 'd'";
-    }
-    last = sent;
-    sent.clear();
-    FromDevice({static_cast<uint8_t>(answers[i])});
-  }
-  EXPECT_EQ(std::string(last.begin() + 4, last.end() - 2), "abc");
-  EXPECT_TRUE(clock.RunUntil([&] { return files_sent == 1; }, 500));
-  // Nor does an upload go out on a closed port.
-  sent.clear();
-  wpp->ZamknijPort();
-  EXPECT_FALSE(wpp->WyslijPlik(path));
-  clock.AdvanceMs(200);
-  EXPECT_TRUE(sent.empty());
-  DeleteFile(path);
-  rmdir(folder);
-}
-
 // Bytes take 10 bit times each way (86.8 us at 115 200 baud); bytes that
 // arrive while the link is closed are lost.
 TEST(MemoryLinkTest, BytesCrossAtTheLineRateAndAreLostWhileClosed) {
@@ -242,15 +203,11 @@ class ReplyReceiverTest : public ::testing::Test {
  protected:
   ReplyReceiverTest() {
     receiver.OnHeaderChecked = [this](uint32_t id, uint8_t flag) { headers.push_back({id, flag}); };
-    receiver.OnFileListLine = [this] { ++line_events; };
-    receiver.OnFileListEnd = [this] { ++end_events; };
   }
   void Feed(const Bytes& bytes) { receiver.Odbierz(bytes.data(), bytes.size()); }
 
   cWppReplyReceiver receiver;
   std::vector<std::pair<uint32_t, uint8_t>> headers;
-  int line_events = 0;
-  int end_events = 0;
 };
 
 TEST_F(ReplyReceiverTest, BackToBackRepliesLoseTheFirstCharacterOfTheTextAndNeitherNoiseNorACutShiftThem) {
@@ -275,9 +232,7 @@ TEST_F(ReplyReceiverTest, LongLinesAreCutABadHeaderCheckIsOnlyNotReportedAndNoth
   reply.insert(reply.end(), 300, 'a');
   reply.insert(reply.end(), {0x0D, 0x0A, 'B', 0x0D, 0x0A, 0x15});
   Feed(reply);
-  ASSERT_EQ(receiver.FileListLines().size(), 2u);
-  EXPECT_EQ(receiver.FileListLines()[0], std::string(238, 'a'));
-  EXPECT_EQ(receiver.FileListLines()[1], "B");
+  EXPECT_EQ(receiver.FileListLines(), (std::vector<std::string>{std::string(238, 'a'), "B"}));
   Feed({0xFF, 0x02, 0x01, 0x00, 'X', 0x0D, 0x0A, 0x15});
   EXPECT_EQ(headers.size(), 1u) << "a bad header check is not reported";
   EXPECT_EQ(receiver.FileListLines().back(), "X");
@@ -295,8 +250,7 @@ TEST_F(ReplyReceiverTest, LongLinesAreCutABadHeaderCheckIsOnlyNotReportedAndNoth
   Feed(endless);
   EXPECT_LE(receiver.FramePosition(), 4);
   Feed({0x00});
-  ASSERT_EQ(receiver.FoundDeviceLines().size(), 1u);
-  EXPECT_EQ(receiver.FoundDeviceLines()[0], "2:" + std::string(239, 'q'));
+  EXPECT_EQ(receiver.FoundDeviceLines(), std::vector<std::string>{"2:" + std::string(239, 'q')});
 }
 
 }  // namespace
