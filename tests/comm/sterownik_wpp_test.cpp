@@ -83,8 +83,8 @@ TEST_F(SterownikTest, SearchesFindTheDevicesAndTheirAnswerTextsOnAllPortsOrTheNa
   // One simulated line behind both names: each port finds both devices.
   EXPECT_EQ(Found(), (std::vector<std::string>{"COM1 2 Rejestrator OLV", "COM1 7 Rejestrator OLV",
                                              "COM3 2 Rejestrator OLV", "COM3 7 Rejestrator OLV"}));
-  EXPECT_TRUE(driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 7));
-  EXPECT_FALSE(driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 3));
+  EXPECT_TRUE(driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 7) &&
+              !driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 3));
   EXPECT_TRUE(!driver->FunkcjaPoWyszukaniuUrzadzen && driver->Niepowodzenia().empty());
 
   // A named port that does not open fails the search and costs no scan.

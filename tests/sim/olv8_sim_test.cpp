@@ -121,18 +121,12 @@ TEST(SimOptions, FaultKnobsAreTakenAndBadValuesRefused) {
   EXPECT_DOUBLE_EQ(options->drop, 0.001);
   EXPECT_DOUBLE_EQ(options->garble, 0.0002);
 
-  EXPECT_FALSE(ParseSimOptions({}, &error));
-  EXPECT_EQ(error, "no devices: give --device, --devices or --cards");
   for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-           {"--device", "10:x"}, {"--device", "2:"}, {"--devices", "9"},
-           {"--devices", "2", "--garble", "1.5"}, {"--devices", "2", "--late", "2"},
+           {}, {"--devices"}, {"--devices", "2", "--fast"}, {"--device", "10:x"}, {"--device", "2:"},
+           {"--devices", "9"}, {"--devices", "2", "--garble", "1.5"}, {"--devices", "2", "--late", "2"},
            {"--devices", "2", "--fall-silent", "2:-1"}}) {
-    EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad.back();
+    EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad.size() << " arguments, " << error;
   }
-  EXPECT_FALSE(ParseSimOptions({"--devices"}, &error));
-  EXPECT_EQ(error, "missing value after --devices");
-  EXPECT_FALSE(ParseSimOptions({"--devices", "2", "--fast"}, &error));
-  EXPECT_EQ(error, "unknown option --fast");
   EXPECT_TRUE(ParseSimOptions({"--help"}, &error));
 }
 

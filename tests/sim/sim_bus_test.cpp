@@ -9,7 +9,7 @@
 namespace olv::simtest {
 namespace {
 
-TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
+TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswerAndOnlyTheActiveDeviceAnswers) {
   const std::string ports = "port0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\n";
   const struct {
     int id;
@@ -34,6 +34,20 @@ TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
   Send(ScanFrame());
   mClock.AdvanceMs(500);
   EXPECT_NE(TakeAll().find(Bytes({0xFF, 5, 0x0A, 0x46, '#'}) + "Brama?A" + Bytes({0x00})), std::string::npos);
+
+  // The lines of a file list are read by the driver (sterownik_wpp_test); here
+  // who answers, and the refused flag.
+  Send(ActivationFrame(2) + FileListRequest());
+  const std::string reply = TakeAll();
+  EXPECT_EQ(reply.substr(0, 4) + reply.back(), Bytes({0xFF, 0x02, 0x01, 0x3A, 0x15}));
+  Send(ActivationFrame(9) + FileListRequest());
+  EXPECT_EQ(TakeAll(), "");
+  Send(ActivationFrame(3) + FileListRequest());
+  EXPECT_EQ(TakeAll().substr(0, 4), Bytes({0xFF, 0x03, 0x01, 0x3B}));
+  Send(ActivationFrame(4) + FileListRequest());  // nobody has ID 4
+  EXPECT_EQ(TakeAll(), "");
+  Send(ActivationFrame(2) + FileListRequest("427052"));
+  EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x00, 0x39, 0x15}));
 }
 
 // A FAT card: a name in any case is the one file; a folder holding two names
@@ -58,25 +72,7 @@ TEST_F(SimBusTest, BusRefusesACardWithTwoNamesDifferingInCaseANinthDeviceAndIdsO
   EXPECT_EQ(mBus.DeviceCount(), 8u);
 }
 
-// The lines of a file list are read by the driver (sterownik_wpp_test); here
-// who answers, and the refused flag.
-TEST_F(SimBusTest, OnlyTheActiveDeviceListsItsFilesAndAWrongPasswordGetsTheRefusedFlag) {
-  AddDevice(2);
-  AddDevice(3);
-  Send(ActivationFrame(2) + FileListRequest());
-  const std::string reply = TakeAll();
-  EXPECT_EQ(reply.substr(0, 4) + reply.back(), Bytes({0xFF, 0x02, 0x01, 0x3A, 0x15}));
-  Send(ActivationFrame(9) + FileListRequest());
-  EXPECT_EQ(TakeAll(), "");
-  Send(ActivationFrame(3) + FileListRequest());
-  EXPECT_EQ(TakeAll().substr(0, 4), Bytes({0xFF, 0x03, 0x01, 0x3B}));
-  Send(ActivationFrame(4) + FileListRequest());  // nobody has ID 4
-  EXPECT_EQ(TakeAll(), "");
-  Send(ActivationFrame(2) + FileListRequest("427052"));
-  EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x00, 0x39, 0x15}));
-}
-
-TEST_F(SimBusTest, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
+TEST_F(SimBusTest, CutAndDamagedLinesLoseWhatTheySayAndDamageIsReplayedBySeed) {
   cSimDevice& device = AddDevice(2);
   Send(ActivationFrame(2));
   device.CutLineAfter(6, false);
@@ -90,10 +86,9 @@ TEST_F(SimBusTest, CutLineLosesTheRestOfOneReplyOrEverythingAfter) {
   Send(FileListRequest());
   EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x01}));
   EXPECT_TRUE(device.IsSilent());
-}
 
-TEST_F(SimBusTest, LineDamageIsReplayedBySeedAndCountedInBothDirections) {
-  AddDevice(2);
+  // Line damage is replayed by seed and counted in both directions.
+  device.SetSilent(false);
   auto run = [this](uint32_t seed) {
     mBus.SetFaultSeed(seed);
     mBus.SetFaultsToHost({0.05, 0.05});
