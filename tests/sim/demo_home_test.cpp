@@ -38,8 +38,7 @@ TEST(DemoHome, DataFilesLoadBackValidAreNeverReplacedUnaskedAndTheCardsStateTheD
   ASSERT_EQ(devices.CountDevices(), 3);
   for (int i = 0; i < users.CountUsers(); ++i) {
     const cUzytkownik& user = *users.GetUserByIndex(i);
-    const std::string id = std::to_string(user.ID);
-    EXPECT_EQ(users.SprawdzPoprawnoscDanych(id, user.PIN, user.Karta.GetHex()), 0) << user.Nazwa;
+    EXPECT_EQ(users.SprawdzPoprawnoscDanych(std::to_string(user.ID), user.PIN, user.Karta.GetHex()), 0) << user.Nazwa;
   }
   const std::string users_file = ReadWholeFile(settings.home + "/data/users.txt").value();
   EXPECT_FALSE(WriteDemoHome(settings, clock, &error));

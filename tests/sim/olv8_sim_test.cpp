@@ -40,13 +40,16 @@ class SimProcess : public ::testing::Test {
   cLoopClock mClock;
 };
 
-TEST_F(SimProcess, EngineFindsTheDevicesAndReadsAFileListThenTheSimulatorStopsCleanlyOnSigterm) {
+// The engine scans and reads a file list, the driver downloads a file into
+// the mirror at the line rate, and the simulator stops cleanly on SIGTERM.
+TEST_F(SimProcess, EngineAndDriverFindListAndFetchFromTheSimulatorThenItStopsCleanlyOnSigterm) {
   const std::string link = mRoot + "/ttyOLV";
   const std::string cards = mRoot + "/cards";
+  const std::string contents = Bytes({0x00, 0xFF, 0x15, 0x0D, 0x0A}) + std::string(2995, 'y');
   ASSERT_TRUE(CreateDirectory(cards) && CreateDirectory(cards + "/00000002"));
-  ASSERT_TRUE(WriteFileAtomically(cards + "/00000002/21051110.CSV", std::string(3000, 'x')));
-  const std::string port = mSimulator.Start({"--cards", cards, "--devices", "3", "--silent", "3",
-                                             "--link", link, "--log", mRoot + "/sim.log"});
+  ASSERT_TRUE(WriteFileAtomically(cards + "/00000002/21051110.CSV", contents));
+  const std::string port = mSimulator.Start({"--cards", cards, "--devices", "3", "--silent", "3", "--link",
+                                             link, "--log", mRoot + "/sim.log", "--pace"});
   ASSERT_EQ(port.rfind("/dev/pts/", 0), 0u) << port;
   ASSERT_EQ(std::filesystem::read_symlink(link), port);
 
@@ -66,20 +69,6 @@ TEST_F(SimProcess, EngineFindsTheDevicesAndReadsAFileListThenTheSimulatorStopsCl
   }));
   EXPECT_TRUE(wpp.ZamknijPort());
 
-  EXPECT_EQ(mSimulator.Stop(SIGTERM), 0);
-  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
-  EXPECT_TRUE(FileExists(cards + "/00000003/KONFOUT.TXT"));
-  EXPECT_NE(ReadWholeFile(mRoot + "/sim.log").value_or("").find("SIM 2: -> FF 02 01 3A"), std::string::npos);
-}
-
-TEST_F(SimProcess, DriverDownloadsAFileIntoTheMirrorAtTheLineRate) {
-  const std::string card = mRoot + "/card2";
-  const std::string contents = Bytes({0x00, 0xFF, 0x15, 0x0D, 0x0A}) + std::string(3000, 'y');
-  ASSERT_TRUE(CreateDirectory(card));
-  ASSERT_TRUE(WriteFileAtomically(card + "/21051110.CSV", contents));
-  const std::string port = mSimulator.Start({"--device", "2:" + card, "--pace"});
-  ASSERT_FALSE(port.empty());
-
   std::filesystem::create_directories(mRoot + "/home/data/extSD/00000002");
   cSterownikWPP driver(mClock, std::make_unique<TCOMSocket>(), mRoot + "/home/");
   bool done = false;
@@ -89,6 +78,11 @@ TEST_F(SimProcess, DriverDownloadsAFileIntoTheMirrorAtTheLineRate) {
   ASSERT_TRUE(mClock.RunUntil([&] { return done; }, 20000));
   EXPECT_TRUE(driver.Niepowodzenia().empty());
   EXPECT_EQ(ReadWholeFile(mRoot + "/home/data/extSD/00000002/21051110.CSV"), contents);
+
+  EXPECT_EQ(mSimulator.Stop(SIGTERM), 0);
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+  EXPECT_TRUE(FileExists(cards + "/00000003/KONFOUT.TXT"));
+  EXPECT_NE(ReadWholeFile(mRoot + "/sim.log").value_or("").find("SIM 2: -> FF 02 01 3A"), std::string::npos);
 }
 
 TEST_F(SimProcess, RefusesBadArgumentsWithItsUsageAndStopsOnSigintRemovingItsTemporaryCards) {

@@ -1,4 +1,3 @@
-#include "common/dates.h"
 #include "common/files.h"
 #include "common/strings.h"
 #include "sim/card_users.h"
@@ -46,8 +45,9 @@ class SimTransfer : public SimBusTest {
 // (sterownik_wpp_test); here what only the card's side shows.
 
 // Uploads of a name that is not plain or with a wrong password are refused
-// unanswered; a delete ignores case and needs the password.
-TEST_F(SimTransfer, UploadsAndDeletesAreRefusedWithoutThePasswordOrAPlainName) {
+// unanswered; a delete ignores case and needs the password. (Uploaded users
+// are decoded in the users editor's scenario against olv8-sim.)
+TEST_F(SimTransfer, UploadsAndDeletesNeedThePasswordAndAPlainNameAndABrokenUsersFileLeavesTheUsers) {
   Send(UploadHeader("../EVIL.TXT", 1));
   Send(UploadHeader("a/b.txt", 1));
   Send(UploadHeader("OK.TXT", 1, "000000"));
@@ -59,11 +59,22 @@ TEST_F(SimTransfer, UploadsAndDeletesAreRefusedWithoutThePasswordOrAPlainName) {
   Send(Request(11, "21051110.csv\r"));
   EXPECT_FALSE(FileExists(CardFolder(2) + "/21051110.CSV"));
   EXPECT_EQ(TakeAll(), "");
+
+  // A users file that breaks the layout replaces the one of the same name in
+  // any case on the card, and the users stay.
+  const std::string users = std::string(8, ' ') + "0007u" + Bytes({0x00, 0x00}) + "Ala\r\n";
+  Send(UploadHeader("USERS.txt", static_cast<uint32_t>(users.size())) + UploadFrame(0, users));
+  const cSimDevice& device = *mBus.FindDevice(2);
+  ASSERT_EQ(device.Users().size(), 1u);
+  Send(UploadHeader("users.txt", 3) + UploadFrame(0, "bad"));
+  EXPECT_EQ(TakeAll(), "{{{{");
+  EXPECT_EQ(device.Users().size(), 1u);
+  EXPECT_EQ(ListFiles(CardFolder(2)), (std::vector<std::string>{"KONFOUT.TXT", "users.txt"}));
 }
 
 // konfig.txt moves the bus ID and sets the clock that stamps the events (what
 // it makes of KONFOUT.TXT is read by the device editor's test against
-// olv8-sim); values that cannot be taken are left.
+// olv8-sim).
 TEST_F(SimTransfer, UploadedKonfigChangesTheBusIdKonfoutAndTheClockThatStampsEvents) {
   const std::string konfig =
       "DeviceID=Brama\r\nport1=Wyj\x9C" "cie\r\nport0=Wej\x9C" "cie\r\nbutton=on\r\n"
@@ -78,31 +89,9 @@ TEST_F(SimTransfer, UploadedKonfigChangesTheBusIdKonfoutAndTheClockThatStampsEve
   ASSERT_TRUE(device.RecordEvent(7, 0, false));
   const auto lines = SplitLines(ReadWholeFile(CardFolder(2) + "/20260101.CSV").value_or(""));
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(ReadAsTheManagerDoes(lines[0]).date + " " + ReadAsTheManagerDoes(lines[0]).time, "2026-01-01 00:00:10");
+  const sEventRead read = ReadAsTheManagerDoes(lines[0]);
+  EXPECT_EQ(read.date + " " + read.time, "2026-01-01 00:00:10");
   EXPECT_EQ(mBus.FindDevice(3)->Now(), mClock.Now()) << "the other device keeps the host's clock";
-
-  // The factory file (the main window's test sends it to olv8-sim) works the same way.
-  const std::string bad = "DeviceID=X\r\ndata:2025.2.30\r\ntime:25.0.0\r\nRSID=12\r\n";
-  Send(ActivationFrame(5) + UploadHeader("KONFIG.TXT", static_cast<uint32_t>(bad.size())) +
-       UploadFrame(0, bad));
-  EXPECT_EQ(TakeAll(), "{{");
-  ASSERT_EQ(mBus.FindDevice(5), &device);
-  EXPECT_EQ(device.Config().device_id, "X");
-  EXPECT_TRUE(TimesEqual(device.Now(), EncodeDateTime(2026, 1, 1, 0, 0, 10), 1.0 / 86400));
-}
-
-// Uploaded users are decoded by the device editor's test against olv8-sim;
-// here a file that breaks the layout: it replaces the one of the same name in
-// any case on the card, and the users stay.
-TEST_F(SimTransfer, AnUploadedUsersFileThatBreaksTheLayoutIsKeptAndTheUsersStay) {
-  const std::string users = std::string(8, ' ') + "0007u" + Bytes({0x00, 0x00}) + "Ala\r\n";
-  Send(UploadHeader("USERS.txt", static_cast<uint32_t>(users.size())) + UploadFrame(0, users));
-  const cSimDevice& device = *mBus.FindDevice(2);
-  ASSERT_EQ(device.Users().size(), 1u);
-  Send(UploadHeader("users.txt", 3) + UploadFrame(0, "bad"));
-  EXPECT_EQ(TakeAll(), "{{{{");
-  EXPECT_EQ(device.Users().size(), 1u);
-  EXPECT_EQ(ListFiles(CardFolder(2)), (std::vector<std::string>{"KONFOUT.TXT", "users.txt"}));
 }
 
 using eResult = cHostFrameParser::eResult;
