@@ -107,11 +107,6 @@ TEST_F(DevListTest, AddingEditingAndConflictsLookAtCurrentIds) {
   EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(3, a->Unique), 0);
   EXPECT_EQ(list_.SprawdzKonfliktZUzytkownikiemNaLiscieExclude(3, b->Unique), 1);
 
-  // A new Unique waits while the tick is taken.
-  auto device = std::make_unique<cUrzadzenie>(static_cast<int32_t>(clock_.GetTickCount()));
-  const int32_t held = device->Unique;
-  list_.DodajUrzadzenie(std::move(device));
-  EXPECT_NE(list_.GetNewUnique(), held);
 }
 
 TEST_F(DevListTest, UsedPortsSortingRemovalsAndAccessEntriesThatNameNoUser) {
