@@ -1,8 +1,6 @@
 // konfig.txt, USERS.txt and the PIN table.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/virtual_clock.h"
@@ -21,10 +19,7 @@ std::string Bytes(std::initializer_list<int> values) {
   return out;
 }
 
-TEST(PinTable, EveryDigitOwnsManyEntriesAndScrambledDigitsDecodeNeverUsingByteZero) {
-  std::array<int, 10> count{};
-  for (int b = 1; b < 256; ++b) ++count[PinTable()[static_cast<size_t>(b)]];
-  for (int digit = 0; digit < 10; ++digit) EXPECT_GE(count[static_cast<size_t>(digit)], 25);
+TEST(PinTable, ScrambledDigitsDecodeNeverUsingByteZero) {
   std::mt19937 random(1);
   for (int round = 0; round < 200; ++round) {
     for (int digit = 0; digit < 10; ++digit) {
@@ -56,11 +51,10 @@ TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTime
             std::string(8, ' ') + "0007" + Bytes({0x75, 0x00, 0x00}) + "Ala\r\n");
   const cUzytkownik user("Łęcki", 123, "0459", "7B3039", 1);
   const std::string record = UtworzRekordUsers(user, random).value();
-  ASSERT_EQ(record.size(), 8u + 4 + 2 + 4 + 1 + 5 + 2);
-  EXPECT_EQ(record.substr(0, 8), Bytes({0x39, 0x30, 0x7B, 0x20, 0x20, 0x20, 0x20, 0x20}));
-  EXPECT_EQ(record.substr(8, 6), std::string("0123u") + '\0');
+  // Card, ID, "u", the PIN of four scrambled bytes between two zero bytes, name.
+  EXPECT_EQ(record.substr(0, 14) + record.substr(18),
+            Bytes({0x39, 0x30, 0x7B, 0x20, 0x20, 0x20, 0x20, 0x20}) + "0123u" + Bytes({0, 0}) + "\xA3\xEA" "cki\r\n");
   EXPECT_EQ(DecodePin(record.substr(14, 4)), "0459");
-  EXPECT_EQ(record.substr(18), std::string(1, '\0') + "\xA3\xEA" "cki\r\n");
   const std::string again = UtworzRekordUsers(user, random).value();
   EXPECT_NE(again, record);
   EXPECT_EQ(OdczytajUsers(again).value()[0].PIN, "0459");

@@ -48,12 +48,8 @@ class Olv8ReportTest : public ::testing::Test {
 };
 
 TEST_F(Olv8ReportTest, WritesEveryReportOfTheFolderByteForByte) {
-  struct cCase {
-    std::string args;
-    const char* expected;
-  };
   const std::string common = "--home " + kHome + " --as-of '2026-12-01 10:00:00' ";
-  const cCase cases[] = {
+  const std::pair<std::string, const char*> cases[] = {
       {common + "--user 1 zdarzenia", "zdarzenia.csv"},
       {common + "--user 5001 --mode entry-exit dzienne", "dzienne.csv"},
       {common + "--user 1 miesieczne", "miesieczne.csv"},
@@ -64,12 +60,12 @@ TEST_F(Olv8ReportTest, WritesEveryReportOfTheFolderByteForByte) {
       {common + "--user 1 srednie", "srednie.csv"},
       {common + "odbicia", "odbicia.txt"},
   };
-  for (const cCase& c : cases) {
-    SCOPED_TRACE(c.args);
-    const cRun run = Run(c.args);
+  for (const auto& [args, expected] : cases) {
+    SCOPED_TRACE(args);
+    const cRun run = Run(args);
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, ReadWholeFile(kData + "expected/" + c.expected));
+    EXPECT_EQ(run.out, ReadWholeFile(kData + "expected/" + expected));
   }
 
   // The program folder from OLV8_HOME, a tab separator, and a file.
