@@ -43,9 +43,7 @@ class DataFilesTest : public ::testing::Test {
 
 TEST_F(DataFilesTest, LoadsWhatAPolishWindowsInstallationWritesAndSavesItBackEqual) {
   const cWynikWczytania result = WczytajUzytkownikow(Fixture("users_windows.txt"), users_);
-  EXPECT_TRUE(result.Wczytano);
-  EXPECT_EQ(result.PominieteLinie, 0);
-  EXPECT_EQ(result.KopiaPliku, "");
+  EXPECT_TRUE(result.Wczytano && result.PominieteLinie == 0 && result.KopiaPliku.empty());
   // Decimal commas in quoted fields; a short line keeps the default times.
   const std::string defaults = "0.333333333333333,0.666666666666667,0.326388888888889,0.34375,"
                                "0.659722222222222,0.677083333333333,12345";
@@ -98,9 +96,8 @@ TEST_F(DataFilesTest, EmptyAndNonBase64LinesAreSkippedLoggedAndKeptInACopy) {
   const std::string broken = ReadWholeFile(Fixture("users_broken.txt")).value();
   ASSERT_TRUE(WriteFileAtomically(path, broken));
   const cWynikWczytania result = WczytajUzytkownikow(path, users_);
-  EXPECT_EQ(result.Rekordy, 2);
-  EXPECT_EQ(result.PominieteLinie, 3);
-  EXPECT_EQ(result.KopiaPliku, path + ".bad");
+  EXPECT_EQ(std::tuple(result.Rekordy, result.PominieteLinie, result.KopiaPliku),
+            std::tuple(2, 3, path + ".bad"));
   EXPECT_EQ(ReadWholeFile(path + ".bad").value(), broken);
   ASSERT_EQ(users_.CountUsers(), 2);
   EXPECT_EQ(users_.GetUserByIndex(0)->Nazwa, "Zbigniew Łęcki");

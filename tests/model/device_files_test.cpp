@@ -1,4 +1,4 @@
-// konfig.txt, USERS.txt and the PIN table.
+// konfig.txt, USERS.txt and its scrambled PINs.
 #include <gtest/gtest.h>
 
 #include "common/dates.h"
@@ -19,18 +19,6 @@ std::string Bytes(std::initializer_list<int> values) {
   return out;
 }
 
-TEST(PinTable, ScrambledDigitsDecodeNeverUsingByteZero) {
-  std::mt19937 random(1);
-  for (int round = 0; round < 200; ++round) {
-    for (int digit = 0; digit < 10; ++digit) {
-      const uint8_t byte = ScramblePinDigit(digit, random);
-      EXPECT_NE(byte, 0);
-      EXPECT_EQ(DecodePinByte(byte), digit);
-    }
-  }
-  EXPECT_EQ(DecodePin(ScramblePin("7a", random)), "70");
-}
-
 TEST(UsersFile, CardFieldTakesThePairsLastFirstWithoutZeroBytes) {
   const std::pair<const char*, std::string> cases[] = {
       {"000B0C0D0E", Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x20, 0x20, 0x20, 0x20})},
@@ -45,7 +33,7 @@ TEST(UsersFile, CardFieldTakesThePairsLastFirstWithoutZeroBytes) {
   }
 }
 
-TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTimeOrRefused) {
+TEST(UsersFile, RecordsWithAndWithoutCardAndPinTheScrambledPinDiffersEachTimeAndDecodesOrIsRefused) {
   std::mt19937 random(7);
   EXPECT_EQ(UtworzRekordUsers(cUzytkownik("Ala", 7, "", "", 1), random).value(),
             std::string(8, ' ') + "0007" + Bytes({0x75, 0x00, 0x00}) + "Ala\r\n");
@@ -65,6 +53,16 @@ TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTime
   EXPECT_NE(error.find("0005"), std::string::npos) << error;
   EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("A\r\nB", 5, "12", "", 1), random));
   EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("A", 10000, "12", "", 1), random));
+
+  // Each scrambled digit decodes back and is never byte 0.
+  for (int round = 0; round < 200; ++round) {
+    for (int digit = 0; digit < 10; ++digit) {
+      const uint8_t byte = ScramblePinDigit(digit, random);
+      EXPECT_NE(byte, 0);
+      EXPECT_EQ(DecodePinByte(byte), digit);
+    }
+  }
+  EXPECT_EQ(DecodePin(ScramblePin("7a", random)), "70");
 }
 
 TEST(KonfigFile, LinesForADevice) {

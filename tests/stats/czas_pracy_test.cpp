@@ -65,9 +65,7 @@ TEST(DzienPracy, BothCountingModes) {
       SCOPED_TRACE(c.punches.front() + " .. " + c.punches.back() + " mode " +
                    std::to_string(static_cast<int>(mode)));
       test::cPunches punches;
-      for (const std::string& p : c.punches) {
-        punches.Add(std::string(c.date) + " " + p.substr(0, 5), p[5]);
-      }
+      for (const std::string& p : c.punches) punches.Add(std::string(c.date) + " " + p.substr(0, 5), p[5]);
       const auto days = ObliczDniPracy(punches.View(), settings, mode);
       ASSERT_EQ(days.size(), 1u);
       EXPECT_EQ(days[0].Data, test::Moment(std::string(c.date) + " 00:00"));

@@ -32,10 +32,8 @@ TEST(GeometriaWykresu, BarsStandOnTheScrollStripAndScrollWhenTooMany) {
   info.Maksimum = 1.4 * 8 * 3600;
   // Usable height 400 - 40 - 16 = 344; an 8-hour bar is 5/7 of it.
   const cProstokatSlupka bar = ProstokatSlupka(info, 400, 2, 8 * 3600, 0);
-  EXPECT_EQ(bar.Wysokosc, 245);
-  EXPECT_EQ(bar.Gora, 400 - 20 - 16 - 245);
-  EXPECT_EQ(bar.Lewo, 20 + 20 + 70 * 2);
-  EXPECT_EQ(bar.Szerokosc, 50);
+  EXPECT_EQ((std::vector<int>{bar.Lewo, bar.Gora, bar.Szerokosc, bar.Wysokosc}),
+            (std::vector<int>{20 + 20 + 70 * 2, 400 - 20 - 16 - 245, 50, 245}));
   EXPECT_EQ(ProstokatSlupka(info, 400, 2, 8 * 3600, 30).Lewo, 150);
   // Above the maximum the bar reaches above the usable height.
   EXPECT_GT(ProstokatSlupka(info, 400, 0, 2 * info.Maksimum, 0).Wysokosc, 344);

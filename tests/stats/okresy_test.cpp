@@ -100,9 +100,8 @@ TEST(WykresySredniegoCzasu, TheScaleIsOnePointFourPlannedDaysAndEveryWeekdayHasI
   punches.Add("2026-11-03 08:00", 'E').Add("2026-11-03 16:00", 'X');
   const cWykresySredniegoCzasu charts =
       ObliczWykresySredniegoCzasu(punches.View(), &user, eTrybZliczania::WejscieWyjscie);
-  for (const cZawartoscWykresu* chart : {&charts.Tygodniowy, &charts.Miesieczny, &charts.DniTygodnia}) {
+  for (const cZawartoscWykresu* chart : {&charts.Tygodniowy, &charts.Miesieczny, &charts.DniTygodnia})
     EXPECT_EQ(chart->Maksimum, 1.4 * 9 * 3600) << chart->Tytul;
-  }
   ASSERT_EQ(charts.DniTygodnia.Slupki.size(), 7u);
   EXPECT_EQ(charts.DniTygodnia.Slupki[2].Wartosc, 28800);
   // An hour short of the planned nine.

@@ -37,9 +37,8 @@ TEST(TabelaDzienna, MarksLateStartEarlyEndAndNoWorkInRed) {
 TEST(CSV, QuotesOnlyWhereACellWouldOtherwiseBreakItsRow) {
   cCSV csv;
   for (const char* cell : {"Pon", "08:15:00", "2021-05-11", "dwa słowa", "cal \"x\"", "a;b", "a,b",
-                           "a\tb", "wiersz\r\ndrugi", ""}) {
+                           "a\tb", "wiersz\r\ndrugi", ""})
     csv.DodajKomorke(cell);
-  }
   csv.ZakonczWiersz();
   csv.ZakonczWiersz();
   csv.DodajKomorke("Żółć");
