@@ -1,5 +1,4 @@
-// The daily table's red marks, the events table's mark of a deleted device, and
-// the CSV the tables are exported as.
+// The events and daily tables, and the CSV they are exported as.
 #include <gtest/gtest.h>
 
 #include "common/cp1250.h"
@@ -12,6 +11,34 @@
 
 namespace olv {
 namespace {
+
+std::vector<std::string> Row(const cZawartoscTabeli& table, int row) {
+  std::vector<std::string> texts;
+  for (int column = 0; column < table.GetLiczbaKolumn(); ++column) {
+    texts.push_back(table.Tekst(column, row));
+  }
+  return texts;
+}
+
+TEST(TabelaZdarzen, DateOncePerDayAndTheDeviceByItsUnique) {
+  cVirtualClock clock;
+  cDevList devices(clock);
+  devices.DodajUrzadzenie(std::make_unique<cUrzadzenie>("Brama", 2, cCzytnik(), cCzytnik(), false,
+                                                        cWlasciwosciPolaczenia{}, 100));
+  test::cPunches punches;
+  punches.Add("2026-11-02 16:10", 'X', 200).Add("2026-11-03 09:00", 'N', 100);
+  punches.Add("2026-11-02 07:50", 'E', 100);
+  const cZawartoscTabeli table = ObliczTabeleZdarzen(punches.View(), devices);
+
+  ASSERT_EQ(table.GetLiczbaWierszy(), 3);
+  EXPECT_EQ(Row(table, 0), (std::vector<std::string>{"2026-11-03", "", "", "09:00:00", "Brama"}));
+  EXPECT_EQ(Row(table, 1), (std::vector<std::string>{"2026-11-02", "07:50:00", "", "", "Brama"}));
+  // Device 200 has been deleted since.
+  EXPECT_EQ(Row(table, 2), (std::vector<std::string>{"", "", "16:10:00", "", "."}));
+  // A date row is shaded across; a punch row only in its own column.
+  EXPECT_EQ(table.KolorTla(2, 1), table.KolorTla(0, 1));
+  EXPECT_NE(table.KolorTla(2, 2), table.KolorTla(0, 2));
+}
 
 TEST(TabelaDzienna, MarksLateStartEarlyEndAndNoWorkInRed) {
   test::cPunches punches;
@@ -84,14 +111,6 @@ TEST(CSV, QuotesOnlyWhereACellWouldOtherwiseBreakItsRow) {
   EXPECT_FALSE(with_filler.ZapiszDoPliku(folder.Path() + "brak/t.csv", cCSV::kSrednik, &error, &system_error));
   EXPECT_EQ(error, "folder docelowy nie istnieje lub nie jest folderem");
   EXPECT_NE(system_error.find("brak/t.csv"), std::string::npos);
-}
-
-// A punch of a device deleted since keeps its row, with a dot for the device.
-TEST(TabelaZdarzen, APunchOfADeletedDeviceShowsADot) {
-  test::cPunches punches;
-  punches.Add("2026-11-02 08:00", 'E', 999);
-  cVirtualClock clock;
-  EXPECT_EQ(ObliczTabeleZdarzen(punches.View(), cDevList(clock)).Tekst(4, 0), ".");
 }
 
 }  // namespace
