@@ -1,9 +1,7 @@
-// TCOMSocket over a pseudo-terminal pair (the test holds the master side), and
-// port names. Bytes both ways, untranslated, are shown against olv8-sim
-// (olv8_sim_test).
+// TCOMSocket over a pseudo-terminal pair, and port names. Bytes both ways,
+// untranslated, are shown against olv8-sim (olv8_sim_test).
 #include <gtest/gtest.h>
 #include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,48 +14,20 @@
 namespace olv {
 namespace {
 
-class PtyPair {
- public:
-  PtyPair() {
-    int slave = -1;
-    char name[256] = {};
-    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) return;
-    path = name;
-    termios raw{};
-    tcgetattr(master, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(master, TCSANOW, &raw);
-    // Only the socket under test keeps the device side open.
-    ::close(slave);
-  }
-  ~PtyPair() { ::close(master); }
-  int master = -1;
-  std::string path;
-};
-
-class ComSocketTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_GE(pty.master, 0);
-    ASSERT_TRUE(socket.SetPortName(pty.path));
-    ASSERT_TRUE(socket.Open());
-  }
-  PtyPair pty;
-  TCOMSocket socket;
-};
-
-TEST_F(ComSocketTest, OpeningIsExclusive) {
-  TCOMSocket second;
-  ASSERT_TRUE(second.SetPortName(pty.path));
+// The test holds the master side of a pseudo-terminal; only the socket under
+// test keeps the device side open.
+TEST(ComSocketTest, OpeningIsExclusiveLineSettingsRoundTripAndAWriteNobodyTakesEndsAtItsTimeout) {
+  int master = -1, slave = -1;
+  char name[256] = {};
+  ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+  ::close(slave);
+  TCOMSocket socket, second;
+  ASSERT_TRUE(socket.SetPortName(name) && socket.Open());
+  ASSERT_TRUE(second.SetPortName(name));
   EXPECT_FALSE(second.Open());
   EXPECT_FALSE(socket.SetPortName("COM3")) << "no renaming while open";
-  EXPECT_EQ(socket.DevicePath(), pty.path);
-  EXPECT_TRUE(socket.Close());
-  EXPECT_TRUE(socket.Close());
-  EXPECT_TRUE(second.Open());
-}
+  EXPECT_EQ(socket.DevicePath(), name);
 
-TEST_F(ComSocketTest, LineSettingsRoundTripAndAWriteNobodyTakesEndsAtItsTimeout) {
   ASSERT_TRUE(socket.GetState());
   // (A pseudo-terminal keeps the speed; it forces 8 bits without parity.)
   socket.LineSettings().BaudRate = 115200;
@@ -68,11 +38,14 @@ TEST_F(ComSocketTest, LineSettingsRoundTripAndAWriteNobodyTakesEndsAtItsTimeout)
   socket.LineSettings().BaudRate = 12345;
   EXPECT_FALSE(socket.SetState()) << "no such line speed";
   EXPECT_TRUE(socket.SetTimeouts() && socket.SetupBuffers());
-  // A write nobody takes ends at its time-out.
   socket.Timeouts().WriteTotalTimeoutMultiplier = 0;
   socket.Timeouts().WriteTotalTimeoutConstant = 50;
   const std::vector<uint8_t> lots(4 << 20, 0x55);
   EXPECT_LT(socket.Write(lots.data(), static_cast<uint32_t>(lots.size())), lots.size());
+
+  EXPECT_TRUE(socket.Close() && socket.Close());
+  EXPECT_TRUE(second.Open());
+  ::close(master);
 }
 
 TEST(ComSocketClosedTest, EverythingFailsQuietlyWhileClosed) {
@@ -106,36 +79,25 @@ TEST(PortNameTest, ComNamesDevicePathsAndTheOrderByClosingNumber) {
   EXPECT_EQ(ClosingNumber("tty99999999999999"), 2147483647);
 }
 
-class PortListTest : public ::testing::Test {
- protected:
-  PortListTest() {
-    root = fs::temp_directory_path() /
-           ("olv_ports_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            std::to_string(reinterpret_cast<uintptr_t>(this)));
-    fs::create_directories(root);
-  }
-  ~PortListTest() override { fs::remove_all(root); }
-
-  void AddTty(const std::string& name, bool with_device, const char* type = nullptr) {
-    fs::create_directories(root / name);
-    if (with_device) fs::create_directories(root / name / "device");
+TEST(PortListTest, DevicesWithHardwareBehindThemPlusExtrasAndNoneGiveAnEmptyList) {
+  char pattern[] = "/tmp/olv_ports_XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const fs::path root = pattern;
+  auto add_tty = [&](const std::string& name, bool with_device, const char* type = nullptr) {
+    fs::create_directories(root / name / (with_device ? "device" : ""));
     if (type) std::ofstream(root / name / "type") << type << "\n";
-  }
-
-  fs::path root;
-};
-
-TEST_F(PortListTest, DevicesWithHardwareBehindThemPlusExtrasAndNoneGiveAnEmptyList) {
+  };
   EXPECT_TRUE(ListSerialPorts((root / "missing").string(), "").empty());
-  AddTty("tty1", false);
+  add_tty("tty1", false);
   EXPECT_TRUE(ListSerialPorts(root.string(), "").empty());
-  AddTty("ttyS0", true, "4");
-  AddTty("ttyS1", true, "0");  // a placeholder without a UART
-  AddTty("ttyUSB10", true);
-  AddTty("ttyUSB2", true);
+  add_tty("ttyS0", true, "4");
+  add_tty("ttyS1", true, "0");  // a placeholder without a UART
+  add_tty("ttyUSB10", true);
+  add_tty("ttyUSB2", true);
   const auto ports = ListSerialPorts(root.string(), "/dev/pts/7::/dev/ttyUSB2: /tmp/olv-sim ");
   EXPECT_EQ(ports, (std::vector<std::string>{"/dev/ttyS0", "/tmp/olv-sim", "/dev/ttyUSB2",
                                              "/dev/pts/7", "/dev/ttyUSB10"}));
+  fs::remove_all(root);
 }
 
 }  // namespace

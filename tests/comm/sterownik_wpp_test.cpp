@@ -30,20 +30,23 @@ class SterownikTest : public test::SimLineTest {
     clock.AdvanceMs(5);
     return ended;
   }
-  // Downloads files of device 2 with their listed sizes (-1: unknown).
-  bool Download(const std::vector<std::string>& names, const std::vector<int64_t>& sizes = {}) {
+  // Downloads files of a device with their listed sizes (-1: unknown).
+  bool Download(const std::vector<std::string>& names, const std::vector<int64_t>& sizes = {}, int id = 2) {
     bool done = false;
     driver->FunkcjaPoSciagnieciuPlikow = [&] { done = true; };
     for (size_t i = 0; i < names.size(); ++i) {
-      driver->DodajPlikDoSciagniecia("COM1", 2, i < sizes.size() ? sizes[i] : -1, names[i]);
+      driver->DodajPlikDoSciagniecia("COM1", id, i < sizes.size() ? sizes[i] : -1, names[i]);
     }
     driver->SciagnijPliki();
     return RunJob(done);
   }
-  std::vector<std::string> FailedFiles() const {
-    std::vector<std::string> files;
-    for (const auto& f : driver->Niepowodzenia()) files.push_back(f.Plik);
-    return files;
+  // Each device found as "port id answer text".
+  std::vector<std::string> Found() const {
+    std::vector<std::string> found;
+    for (const auto& f : driver->ZnalezioneUrzadzenia()) {
+      found.push_back(f.Port + " " + std::to_string(f.Id) + " " + f.TekstOdpowiedzi);
+    }
+    return found;
   }
   // Each failure as "port id "file" reason".
   std::vector<std::string> Failures() const {
@@ -53,26 +56,18 @@ class SterownikTest : public test::SimLineTest {
     }
     return failures;
   }
-  // File lists of devices on COM1 (0: ID 5 behind COM9, which does not open).
-  bool FetchLists(const std::vector<int>& ids, uint64_t limit_ms = 600000) {
-    bool done = false;
-    driver->FunkcjaPoSciagnieciuList = [&] { done = true; };
-    for (int id : ids) driver->DodajUrzadzenieDoSciagnieciaListyPlikow(id ? "COM1" : "COM9", id ? id : 5);
-    driver->SciagnijListyPlikowZUrzadzen();
-    return RunJob(done, limit_ms);
-  }
-  // How many times a download was restarted after it timed out.
-  long Restarts() const {
-    return std::count(log.begin(), log.end(),
-                      "SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA PLIKU - "
-                      "WYMUSZONA RETRANSMISJA");
-  }
   bool Upload(const std::vector<std::string>& paths) {
     bool done = false;
     driver->FunkcjaPoWyslaniuPlikow = [&] { done = true; };
     for (const auto& path : paths) driver->DodajPlikDoWyslania(path, "COM1", 2);
     driver->WyslijPliki();
     return RunJob(done);
+  }
+  // How many times a download was restarted after it timed out.
+  long Restarts() const {
+    return std::count(log.begin(), log.end(),
+                      "SterownikWPP: TimerTimeoutSciaganiaPlikuTimer *********** BŁĄD ŚCIĄGANIA PLIKU - "
+                      "WYMUSZONA RETRANSMISJA");
   }
 
   std::unique_ptr<cSterownikWPP> driver = std::make_unique<cSterownikWPP>(clock, Link(), Home());
@@ -86,16 +81,11 @@ TEST_F(SterownikTest, SearchesFindTheDevicesAndTheirAnswerTextsOnAllPortsOrTheNa
   driver->SzukajUrzadzen();
   ASSERT_TRUE(RunJob(done));
   // One simulated line behind both names: each port finds both devices.
-  std::vector<std::string> found;
-  for (const auto& f : driver->ZnalezioneUrzadzenia()) {
-    found.push_back(f.Port + " " + std::to_string(f.Id) + " " + f.TekstOdpowiedzi);
-  }
-  EXPECT_EQ(found, (std::vector<std::string>{"COM1 2 Rejestrator OLV", "COM1 7 Rejestrator OLV",
+  EXPECT_EQ(Found(), (std::vector<std::string>{"COM1 2 Rejestrator OLV", "COM1 7 Rejestrator OLV",
                                              "COM3 2 Rejestrator OLV", "COM3 7 Rejestrator OLV"}));
-  EXPECT_TRUE(driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 7));
-  EXPECT_FALSE(driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 3));
-  EXPECT_FALSE(driver->FunkcjaPoWyszukaniuUrzadzen) << "the search-done handler is unset";
-  EXPECT_TRUE(driver->Niepowodzenia().empty()) << "a search reports no failures";
+  EXPECT_TRUE(driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 7) &&
+              !driver->CzyUrzadzenieJestNaLiscieZnalezionych("COM3", 3));
+  EXPECT_TRUE(!driver->FunkcjaPoWyszukaniuUrzadzen && driver->Niepowodzenia().empty());
 
   // A named port that does not open fails the search and costs no scan.
   done = false;
@@ -103,32 +93,40 @@ TEST_F(SterownikTest, SearchesFindTheDevicesAndTheirAnswerTextsOnAllPortsOrTheNa
   const uint64_t start = clock.NowMicros();
   driver->SzukajUrzadzen("COM7,\"COM3\",COM8");
   ASSERT_TRUE(RunJob(done));
-  ASSERT_EQ(driver->ZnalezioneUrzadzenia().size(), 2u);
-  EXPECT_EQ(driver->ZnalezioneUrzadzenia()[0].Port, "COM3");
+  EXPECT_EQ(Found(), (std::vector<std::string>{"COM3 2 Rejestrator OLV", "COM3 7 Rejestrator OLV"}));
   EXPECT_LT(clock.NowMicros() - start, 1000000u) << "one 500 ms answer window, for COM3 alone";
   EXPECT_EQ(Failures(), (std::vector<std::string>{"COM7 0 \"\" Nie można otworzyć portu szeregowego",
                                                   "COM8 0 \"\" Nie można otworzyć portu szeregowego"}));
   EXPECT_TRUE(driver->CzyKolejkaZadanPusta());
 }
 
-TEST_F(SterownikTest, FileListsOfSeveralDevicesWithASilentOneAndAPortThatDoesNotOpenReported) {
+// A port that does not open, a silent device and one repeating its list for
+// ever, never ended (no new line, no progress), are each given up.
+TEST_F(SterownikTest, FileListsOfSeveralDevicesWithTheOnesThatGiveNoListReported) {
   PutOnCard(2, "A.CSV", "10");
   PutOnCard(2, "B.CSV", "20");
+  PutOnCard(2, "a_long_name.text", "not 8.3: not on the card's list");
+  std::filesystem::create_directories(Card(2) + "/SUB.DIR");
+  PutOnCard(6, "A.CSV", "1");
   AddDevice(2);
   AddDevice(3).SetSilent(true);
   AddDevice(4);
-  ASSERT_TRUE(FetchLists({0, 2, 3, 4}));
+  AddDevice(6).SetEndlessFileList(true);
+  bool done = false;
+  driver->FunkcjaPoSciagnieciuList = [&] { done = true; };
+  driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM9", 5);
+  for (int id : {2, 3, 6, 4}) driver->DodajUrzadzenieDoSciagnieciaListyPlikow("COM1", id);
+  driver->SciagnijListyPlikowZUrzadzen();
+  ASSERT_TRUE(RunJob(done, cSterownikWPP::kLimitCzasuListyMs));
   const auto& lists = driver->ListyPlikow();
   ASSERT_EQ(lists.size(), 2u);
-  EXPECT_EQ(lists[0].Id, 2);
-  EXPECT_EQ(lists[0].Port, "COM1");
+  EXPECT_EQ(lists[0].Port + " " + std::to_string(lists[0].Id) + " " + std::to_string(lists[1].Id), "COM1 2 4");
   std::vector<std::string> names;
   for (const std::string& line : lists[0].Linie) names.push_back(line.substr(0, line.find(' ')));
   EXPECT_EQ(names, (std::vector<std::string>{"A.CSV", "B.CSV", "KONFOUT.TXT"}));
-  EXPECT_EQ(lists[1].Id, 4);
-  // The port that does not open costs no waiting; the silent device is given up.
   EXPECT_EQ(Failures(), (std::vector<std::string>{"COM9 5 \"\" Nie można otworzyć portu szeregowego",
-                                                  "COM1 3 \"\" Urządzenie nie przesłało listy plików"}));
+                                                  "COM1 3 \"\" Urządzenie nie przesłało listy plików",
+                                                  "COM1 6 \"\" Urządzenie nie przesłało listy plików"}));
   EXPECT_FALSE(mLink->IsOpen()) << "the silent device's port was closed";
   EXPECT_TRUE(driver->CzyKolejkaZadanPusta());
 }
@@ -157,12 +155,6 @@ TEST_F(SterownikTest, FilesOfEverySizeGoUpAndComeBackByteIdentical) {
     EXPECT_EQ(ReadWholeFile(Mirror(2, names[i])), Pattern(sizes[i], static_cast<unsigned>(sizes[i])));
   }
   EXPECT_TRUE(driver->Niepowodzenia().empty());
-  // An uploaded users file reads back the same.
-  const std::string users = "1234567890,0001,1234,Kowalski Jan\r\n,0002,,Nowak\r\n";
-  ASSERT_TRUE(WriteFileAtomically(root + "/USERS.txt", users));
-  ASSERT_TRUE(Upload({root + "/USERS.txt"}));
-  ASSERT_TRUE(Download({"USERS.TXT"}));
-  EXPECT_EQ(ReadWholeFile(Mirror(2, "USERS.TXT")), users);
 }
 
 // A frame sent again after a lost '{' is kept once, at every frame: also where a
@@ -189,139 +181,88 @@ TEST_F(SterownikTest, LostAcknowledgementAtAnyFrameKeepsEachFrameOnce) {
 }
 
 // The checks cannot see every damage (two errors may cancel out), yet no file
-// may be stored other than the card holds it: stored whole or reported.
-TEST_F(SterownikTest, GarbledLineNeverStoresAFileThatDiffersFromTheCard) {
+// may be stored other than it was sent: each goes up to the card and comes
+// back into the mirror whole, or its failure is reported.
+TEST_F(SterownikTest, GarbledLineNeverStoresAFileThatDiffersFromTheOneSent) {
   AddDevice(2);
-  const std::vector<size_t> sizes = {0, 1, 511, 512, 513, 1024, 5120, 10240};
-  std::vector<std::string> names;
+  const std::vector<size_t> sizes = {0, 1, 511, 512, 513, 2100, 5120};
+  std::vector<std::string> names, paths;
   std::vector<int64_t> listed;
   for (size_t i = 0; i < sizes.size(); ++i) {
     names.push_back("G" + std::to_string(sizes[i]) + ".BIN");
+    paths.push_back(root + "/" + names[i]);
     listed.push_back(static_cast<int64_t>(sizes[i]));
-    PutOnCard(2, names[i], Pattern(sizes[i], static_cast<unsigned>(i)));
+    ASSERT_TRUE(WriteFileAtomically(paths[i], Pattern(sizes[i], static_cast<unsigned>(i))));
   }
   bus.SetFaultsFromHost({0, 1.0 / 5000});
   bus.SetFaultsToHost({0, 1.0 / 5000});
   size_t stored = 0;
+  bool upload_failed = false;
   for (uint32_t seed = 1; seed <= 40; ++seed) {
     bus.SetFaultSeed(seed);
+    // Every fourth round sends the files up again (each upload lasts its 1.2 s
+    // wait, whatever its size). A device that failed one upload skips the
+    // rest: it is named, not each file.
+    if (seed % 4 == 1) {
+      for (const auto& name : names) DeleteFile(Card(2) + "/" + name);
+      driver->WyczyscNiepowodzenia();
+      ASSERT_TRUE(Upload(paths)) << "seed " << seed;
+      upload_failed = !driver->Niepowodzenia().empty();
+    }
     for (const auto& name : names) DeleteFile(Mirror(2, name));
     driver->WyczyscNiepowodzenia();
     ASSERT_TRUE(Download(names, listed)) << "seed " << seed;
-    const std::vector<std::string> failed = FailedFiles();
+    const std::vector<std::string> failed = Failures();
     for (size_t i = 0; i < names.size(); ++i) {
+      const std::string sent = Pattern(sizes[i], static_cast<unsigned>(i));
+      const auto card = ReadWholeFile(Card(2) + "/" + names[i]);
+      EXPECT_TRUE(card ? *card == sent : upload_failed) << names[i] << ", seed " << seed;
       const auto mirror = ReadWholeFile(Mirror(2, names[i]));
-      const bool reported = std::find(failed.begin(), failed.end(), names[i]) != failed.end();
+      const bool reported = std::any_of(failed.begin(), failed.end(), [&](const std::string& f) {
+        return f.find('"' + names[i] + '"') != std::string::npos;
+      });
       if (mirror) ++stored;
-      EXPECT_TRUE(mirror ? *mirror == Pattern(sizes[i], static_cast<unsigned>(i)) && !reported
-                         : reported)
-          << names[i] << ", seed " << seed;
+      EXPECT_TRUE(mirror ? *mirror == sent && !reported : reported) << names[i] << ", seed " << seed;
     }
   }
-  EXPECT_GT(stored, names.size() * 30) << "most downloads still succeed";
+  EXPECT_GT(stored, names.size() * 30) << "most transfers still succeed";
 }
 
 // A header announcing another size than the list gave is asked again, then
-// reported; so is a file that cannot be stored (the system's words to the log).
-TEST_F(SterownikTest, AFalseSizeOrAFileThatCannotBeStoredIsReportedNotStored) {
+// reported; so is a file that cannot be stored, and one of frames that bring
+// nothing, ended within its bound (the device's next file skipped for the same
+// reason); a name that is not plain is refused.
+TEST_F(SterownikTest, AFalseSizeAFileThatCannotBeStoredEmptyFramesOrABadNameAreReportedNotStored) {
   AddDevice(2);
+  AddDevice(3).SetEmptyFrames(true);
   PutOnCard(2, "EMPTY.CSV", "");
   PutOnCard(2, "DIR.CSV", "1");
+  PutOnCard(3, "EMPTYFR.BIN", Pattern(5120));
   std::filesystem::create_directories(Mirror(2, "DIR.CSV"));
   // One at a time: a device that gives up on a file skips the rest of the job.
   ASSERT_TRUE(Download({"EMPTY.CSV"}, {1024}));
   ASSERT_TRUE(Download({"DIR.CSV"}, {1}));
-  EXPECT_FALSE(ReadWholeFile(Mirror(2, "EMPTY.CSV")));
+  EXPECT_EQ(Restarts(), cSterownikWPP::kMaksPonowienSciagania + 1);
+  const uint64_t start = clock.NowMicros();
+  ASSERT_TRUE(Download({"EMPTYFR.BIN", "NEXT.BIN"}, {5120, 1}, 3));
+  EXPECT_LE(clock.NowMicros() - start, uint64_t{cSterownikWPP::LimitCzasuPobieraniaMs(5120)} * 1000 + 500000);
+  ASSERT_TRUE(Download({"../../etc.CSV"}, {300}, 4));
+  EXPECT_FALSE(ReadWholeFile(Mirror(2, "EMPTY.CSV")) || ReadWholeFile(Mirror(3, "EMPTYFR.BIN")));
   EXPECT_EQ(Failures(), (std::vector<std::string>{
                             "COM1 2 \"EMPTY.CSV\" Urządzenie przesyła plik o innym rozmiarze niż podany "
                             "na liście plików",
                             "COM1 2 \"DIR.CSV\" Nie można zapisać pliku: plik jest używany lub w jego "
-                            "miejscu stoi folder"}));
-  EXPECT_EQ(Restarts(), cSterownikWPP::kMaksPonowienSciagania + 1);
-  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
-    return line.find("Is a directory") != std::string::npos;
-  }));
+                            "miejscu stoi folder",
+                            "COM1 3 \"EMPTYFR.BIN\" Urządzenie nie przesłało pliku mimo 3 ponowień",
+                            "COM1 3 \"NEXT.BIN\" Urządzenie nie przesłało pliku mimo 3 ponowień",
+                            "COM1 4 \"../../etc.CSV\" Niedozwolona nazwa pliku"}));
 }
 
-// Devices that keep a task busy without bringing anything: each is ended
-// within its bound and reported, and the job goes on.
-TEST_F(SterownikTest, DevicesThatBringNothingNewAreEndedWithinTheBoundAndReported) {
-  AddDevice(2).SetEmptyFrames(true);
-  PutOnCard(2, "EMPTYFR.BIN", Pattern(5120));
-  const uint64_t start = clock.NowMicros();
-  ASSERT_TRUE(Download({"EMPTYFR.BIN"}, {5120}));
-  EXPECT_LE(clock.NowMicros() - start, uint64_t{cSterownikWPP::LimitCzasuPobieraniaMs(5120)} * 1000 + 500000);
-  EXPECT_EQ(FailedFiles(), std::vector<std::string>{"EMPTYFR.BIN"});
-  EXPECT_FALSE(ReadWholeFile(Mirror(2, "EMPTYFR.BIN")));
-
-  // A file list repeated for ever, never ended.
-  PutOnCard(3, "A.CSV", "1");
-  AddDevice(3).SetEndlessFileList(true);
-  driver->WyczyscNiepowodzenia();
-  ASSERT_TRUE(FetchLists({3, 2}, cSterownikWPP::kLimitCzasuListyMs + 5000));
-  ASSERT_EQ(driver->Niepowodzenia().size(), 1u);
-  EXPECT_EQ(driver->Niepowodzenia()[0].Id, 3);
-  ASSERT_EQ(driver->ListyPlikow().size(), 1u);
-  EXPECT_EQ(driver->ListyPlikow()[0].Id, 2);
-}
-
-TEST_F(SterownikTest, DownloadJobQueuesProgressAndGivesUpOnASilentDeviceAfterThreeRestarts) {
-  AddDevice(2);  // without the files, which it leaves unanswered
-  bool done = false;
-  std::vector<int> progress;
-  driver->FunkcjaPoSciagnieciuPlikow = [&] { done = true; };
-  driver->DodajPlikDoSciagniecia("COM1", 2, 100, "21051110.CSV");
-  driver->DodajPlikDoSciagniecia("COM1", 2, 200, "21051111.CSV");
-  driver->DodajPlikDoSciagniecia("COM1", 3, 300, "../../etc.CSV");
-  EXPECT_EQ(driver->SumujRozmiarPlikowNaLiscieDoSciagniecia(), 600);
-  EXPECT_EQ(driver->ZwrocIloscPlikowNaLiscieDoSciagniecia(), 3);
-  driver->SciagnijPliki();
-  EXPECT_EQ(driver->ZwrocIloscPlikowNaLiscieDoSciagniecia(), 0);
-  ASSERT_TRUE(clock.RunUntil([&] { progress.push_back(driver->Postep()); return done; }, 120000));
-  clock.AdvanceMs(5);
-  // The first try and three restarts; the device's next file is skipped for the
-  // same reason; the third name is refused.
-  EXPECT_EQ(Restarts(), 4);
-  EXPECT_EQ(Failures(),
-            (std::vector<std::string>{
-                "COM1 2 \"21051110.CSV\" Urządzenie nie przesłało pliku mimo 3 ponowień",
-                "COM1 2 \"21051111.CSV\" Urządzenie nie przesłało pliku mimo 3 ponowień",
-                "COM1 3 \"../../etc.CSV\" Niedozwolona nazwa pliku"}));
-  EXPECT_TRUE(std::find(progress.begin(), progress.end(), 100) != progress.end());
-  EXPECT_EQ(driver->Postep(), 0);
-  EXPECT_TRUE(driver->CzyKolejkaZadanPusta());
-  EXPECT_FALSE(mLink->IsOpen());
-  EXPECT_TRUE(std::filesystem::is_empty(Mirror(2)));
-}
-
-TEST_F(SterownikTest, ConfigurationIsHandedToItsHandlerAndSoIsItsAbsence) {
-  AddDevice(1);
-  AddDevice(2).SetSilent(true);
-  std::vector<std::optional<std::string>> data;
-  driver->UstawFunkcjeObslugujacaKonfiguracje(
-      [&](const std::string& name, const std::optional<std::string>& d) {
-        EXPECT_EQ(name, "KONFOUT.TXT");
-        data.push_back(d);
-      });
-  driver->UstawUrzadzenieKonfiguracji("COM1", 1);
-  driver->PobierzKonfiguracje();
-  ASSERT_TRUE(clock.RunUntil([&] { return data.size() == 1; }, 10000));
-  EXPECT_EQ(data[0], ReadWholeFile(Card(1) + "/KONFOUT.TXT"));
-  ASSERT_TRUE(clock.RunUntil([&] { return driver->CzyKolejkaZadanPusta(); }, 1000));
-
-  // A silent device is given up; behind a port that does not open the handler hears at once.
-  driver->UstawUrzadzenieKonfiguracji("COM1", 2);
-  driver->PobierzKonfiguracje();
-  ASSERT_TRUE(
-      clock.RunUntil([&] { return data.size() == 2 && driver->CzyKolejkaZadanPusta(); }, 60000));
-  EXPECT_FALSE(data[1]);
-  driver->UstawUrzadzenieKonfiguracji("COM8", 1);
-  driver->PobierzKonfiguracje();
-  ASSERT_TRUE(clock.RunUntil([&] { return data.size() == 3; }, 100));
-  EXPECT_FALSE(data[2]);
-}
-
-TEST_F(SterownikTest, UploadJobDeletesFirstWaitsAfterEachFileAndGivesUpWithoutAcknowledgement) {
+// A silent device: an upload is given up without its acknowledgement, and a
+// configuration that will not come is told to its handler (what an answering
+// device sends is read in the device search's scenario against olv8-sim);
+// behind a port that does not open the handler hears at once.
+TEST_F(SterownikTest, ASilentDeviceOrAFileThatCannotBeReadIsToldInUploadsAndConfigurationReads) {
   AddDevice(2).SetSilent(true);
   const std::string path = root + "/USERS.txt";
   ASSERT_TRUE(WriteFileAtomically(path, "abc"));
@@ -330,19 +271,26 @@ TEST_F(SterownikTest, UploadJobDeletesFirstWaitsAfterEachFileAndGivesUpWithoutAc
   driver->DodajPlikDoWyslania(path, "COM1", 2);
   driver->DodajPlikDoWyslania(root + "/00000002", "COM1", 3);
   driver->WyslijPliki();
-  EXPECT_EQ(driver->Kolejka().WypiszKolejke(),
-            (std::vector<std::string>{"zadanie 5, COM1", "zadanie 6, 2", "zadanie 7, USERS.txt",
-                                      "zadanie 8, " + path, "zadanie 11, ", "zadanie 2, 1200",
-                                      "zadanie 5, COM1", "zadanie 6, 3", "zadanie 7, 00000002",
-                                      "zadanie 8, " + root + "/00000002",
-                                      "zadanie 11, ", "zadanie 2, 1200", "zadanie 15, "}));
   ASSERT_TRUE(RunJob(done));
   EXPECT_FALSE(driver->FunkcjaPoWyslaniuPlikow);
   // The factory file's name has no 8.3 form: its delete is skipped, not failed.
-  EXPECT_EQ(std::count(log.begin(), log.end(), "Sterownik WPP: RobZadanie: Usun plik: pomijam \"00000002\""), 1);
-  ASSERT_EQ(driver->Niepowodzenia().size(), 2u);
-  EXPECT_EQ(driver->Niepowodzenia()[0].Powod, "Urządzenie nie potwierdziło odbioru pliku");
-  EXPECT_EQ(driver->Niepowodzenia()[1].Powod, "Nie można odczytać pliku");
+  EXPECT_EQ(Failures(),
+            (std::vector<std::string>{"COM1 2 \"" + path + "\" Urządzenie nie potwierdziło odbioru pliku",
+                                      "COM1 3 \"" + root + "/00000002\" Nie można odczytać pliku"}));
+
+  std::vector<std::optional<std::string>> data;
+  driver->UstawFunkcjeObslugujacaKonfiguracje(
+      [&](const std::string& name, const std::optional<std::string>& d) {
+        EXPECT_EQ(name, "KONFOUT.TXT");
+        data.push_back(d);
+      });
+  driver->UstawUrzadzenieKonfiguracji("COM1", 2);
+  driver->PobierzKonfiguracje();
+  ASSERT_TRUE(clock.RunUntil([&] { return data.size() == 1 && driver->CzyKolejkaZadanPusta(); }, 60000));
+  driver->UstawUrzadzenieKonfiguracji("COM8", 1);
+  driver->PobierzKonfiguracje();
+  ASSERT_TRUE(clock.RunUntil([&] { return data.size() == 2; }, 100));
+  EXPECT_EQ(data, (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}));
 }
 
 TEST_F(SterownikTest, WaitTaskLastsItsTimeOr100msWhenItIsNoNumber) {

@@ -1,5 +1,5 @@
 // What the simulator tests share: a card folder per test, a bus on a virtual
-// clock whose answers are recorded with their arrival times, the PC's frames
+// clock whose answers are recorded, the PC's frames
 // written out byte by byte, and an event line read as the manager reads it.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "common/virtual_clock.h"
 #include "sim/sim_bus.h"
@@ -60,21 +60,14 @@ inline sEventRead ReadAsTheManagerDoes(const std::string& line) {
   return {line.substr(0, 4), line.substr(6, 10), line.substr(18, 8), line[29], rest};
 }
 
-struct sArrival {
-  uint64_t at_us;
-  std::string bytes;
-};
-
 class SimBusTest : public ::testing::Test {
  protected:
   void SetUp() override {
     char pattern[] = "/tmp/olv_sim_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     mRoot = pattern;
-    mBus.SetSender([this](const uint8_t* data, size_t n) {
-      mArrivals.push_back({mClock.NowMicros(), std::string(reinterpret_cast<const char*>(data), n)});
-    });
-    mBus.UstawFunkcjeLogujaca([this](const std::string& line) { mLog.push_back(line); });
+    mBus.SetSender(
+        [this](const uint8_t* data, size_t n) { mReceived.append(reinterpret_cast<const char*>(data), n); });
   }
   void TearDown() override { std::filesystem::remove_all(mRoot); }
 
@@ -88,24 +81,12 @@ class SimBusTest : public ::testing::Test {
     mBus.Receive(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
   }
   // Everything that arrived, joined, and forgotten.
-  std::string TakeAll() {
-    std::string all;
-    for (const sArrival& a : mArrivals) all += a.bytes;
-    mArrivals.clear();
-    return all;
-  }
-  bool LogContains(const std::string& part) const {
-    for (const std::string& line : mLog) {
-      if (line.find(part) != std::string::npos) return true;
-    }
-    return false;
-  }
+  std::string TakeAll() { return std::exchange(mReceived, {}); }
 
   std::string mRoot;
   cVirtualClock mClock;
   cSimBus mBus{mClock};
-  std::vector<sArrival> mArrivals;
-  std::vector<std::string> mLog;
+  std::string mReceived;
 };
 
 }  // namespace olv::simtest

@@ -8,34 +8,28 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "gtest/gtest.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv::test {
 
 class cQtEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "olv-ui-test";
-    static char* argv[] = {name, nullptr};
-    mApplication = new QApplication(argc, argv);
-  }
-  void TearDown() override {
-    delete mApplication;
-    mApplication = nullptr;
-  }
+  void SetUp() override { mApplication = std::make_unique<QApplication>(mArgc, mArgv); }
+  void TearDown() override { mApplication.reset(); }
 
  private:
-  QApplication* mApplication = nullptr;
+  int mArgc = 1;
+  char mName[12] = "olv-ui-test";
+  char* mArgv[2] = {mName, nullptr};
+  std::unique_ptr<QApplication> mApplication;
 };
 
 inline ::testing::Environment* const kQtEnvironment =
@@ -117,27 +111,7 @@ inline void WhenModalNamed(const QString& name, std::function<void(QWidget*)> ac
   WhenModal(std::move(act), name, limit_ms);
 }
 
-// The colour of one pixel of the widget as drawn.
-inline QColor PixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
-
 // A fresh empty folder, removed with everything in it at the end of the test.
-class cTemporaryFolder {
- public:
-  cTemporaryFolder() {
-    char pattern[] = "/tmp/olv-ui-XXXXXX";
-    if (const char* made = mkdtemp(pattern)) mPath = std::string(made) + "/";
-  }
-  ~cTemporaryFolder() {
-    if (!mPath.empty()) std::filesystem::remove_all(mPath);
-  }
-  cTemporaryFolder(const cTemporaryFolder&) = delete;
-  cTemporaryFolder& operator=(const cTemporaryFolder&) = delete;
-
-  // Ends with "/".
-  const std::string& Path() const { return mPath; }
-
- private:
-  std::string mPath;
-};
+using cTemporaryFolder = cTempFolder;
 
 }  // namespace olv::test

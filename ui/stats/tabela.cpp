@@ -59,36 +59,18 @@ void cTabela::Resetuj() {
   mWcisniety = mWskazany = -1;
 }
 
-void cTabela::DodajWiersz() { mKomorki.resize(mKomorki.size() + static_cast<size_t>(mKolumny)); }
-
-void cTabela::DodajKolumne() { WstawKolumne(mKolumny); }
-
-void cTabela::WstawWiersz(int wiersz) {
-  if (wiersz < 0 || wiersz > LiczbaWierszy()) return;
-  mKomorki.insert(mKomorki.begin() + static_cast<ptrdiff_t>(wiersz) * mKolumny, static_cast<size_t>(mKolumny),
-                  cKomorka{});
-}
-
-void cTabela::WstawKolumne(int kolumna) {
-  if (kolumna < 0 || kolumna > mKolumny) return;
+// Appends an empty cell to every row (the filler column).
+void cTabela::DodajKolumne() {
   const int wiersze = LiczbaWierszy();
   std::vector<cKomorka> nowe;
   nowe.reserve(static_cast<size_t>(wiersze) * static_cast<size_t>(mKolumny + 1));
   for (int w = 0; w < wiersze; ++w) {
     const auto poczatek = mKomorki.begin() + static_cast<ptrdiff_t>(w) * mKolumny;
-    nowe.insert(nowe.end(), std::make_move_iterator(poczatek), std::make_move_iterator(poczatek + kolumna));
+    nowe.insert(nowe.end(), std::make_move_iterator(poczatek), std::make_move_iterator(poczatek + mKolumny));
     nowe.emplace_back();
-    nowe.insert(nowe.end(), std::make_move_iterator(poczatek + kolumna),
-                std::make_move_iterator(poczatek + mKolumny));
   }
   mKomorki = std::move(nowe);
   ++mKolumny;
-}
-
-void cTabela::UsunWiersz(int wiersz) {
-  if (wiersz < 0 || wiersz >= LiczbaWierszy()) return;
-  const auto poczatek = mKomorki.begin() + static_cast<ptrdiff_t>(wiersz) * mKolumny;
-  mKomorki.erase(poczatek, poczatek + mKolumny);
 }
 
 void cTabela::UstawZawartosc(const cZawartoscTabeli& zawartosc) {

@@ -73,11 +73,7 @@ class cTabela : public QWidget {
   int LiczbaWierszy() const;
   // One row, one column, one new cell; the header and the filler go too.
   void Resetuj();
-  void DodajWiersz();
   void DodajKolumne();
-  void WstawWiersz(int wiersz);
-  void WstawKolumne(int kolumna);
-  void UsunWiersz(int wiersz);
   // Replaces the grid and the header with a computed table: its columns with
   // their widths, every cell's text, text colour and background.
   void UstawZawartosc(const cZawartoscTabeli& zawartosc);

@@ -9,9 +9,6 @@
 namespace olv {
 namespace {
 
-using test::RunFor;
-using test::RunUntil;
-
 TEST(QtClockTest, TimersFireOnALaterTurnInOrderUntilStopped) {
   cQtClock clock;
   std::vector<std::string> order;
@@ -26,8 +23,8 @@ TEST(QtClockTest, TimersFireOnALaterTurnInOrderUntilStopped) {
   }
   for (auto& timer : timers) timer->Start();
   EXPECT_TRUE(order.empty() && timers[0]->IsActive());
-  ASSERT_TRUE(RunUntil([&] { return order.size() == 3; }));
-  RunFor(30);
+  ASSERT_TRUE(test::RunUntil([&] { return order.size() == 3; }));
+  test::RunFor(30);
   EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_FALSE(timers[0]->IsActive());
 
@@ -37,10 +34,10 @@ TEST(QtClockTest, TimersFireOnALaterTurnInOrderUntilStopped) {
   auto idle = clock.CreateTimer(0, [&] { ++idle_fired; });
   timer->Start();
   idle->Start();
-  ASSERT_TRUE(RunUntil([&] { return fired >= 3; }));
+  ASSERT_TRUE(test::RunUntil([&] { return fired >= 3; }));
   timer->Stop();
   const int at_stop = fired;
-  RunFor(30);
+  test::RunFor(30);
   EXPECT_EQ(fired, at_stop);
   EXPECT_EQ(idle_fired, 0);
   // Changing the interval of a stopped timer does not start it.
@@ -61,25 +58,23 @@ TEST(QtClockTest, HandlerMayDestroyItsOwnTimerAndAnotherAndATimerMayOutliveItsCl
     });
     timer->Start();
     other->Start();
-    ASSERT_TRUE(RunUntil([&] { return timer == nullptr; }));
-    RunFor(20);
+    ASSERT_TRUE(test::RunUntil([&] { return timer == nullptr; }));
+    test::RunFor(20);
     EXPECT_EQ(other_fired, 0);
     orphan = clock.CreateTimer(1, [] { FAIL() << "fired after its clock was gone"; });
     orphan->Start();
   }
   orphan->Start();
-  RunFor(20);
+  test::RunFor(20);
   orphan->Stop();
 }
 
 TEST(QtClockTest, NowIsTheLocalTimeAndTheTickCountAdvances) {
   cQtClock clock;
   const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  const QTime time = now.time();
   EXPECT_NEAR(clock.Now(),
-              EncodeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(),
-                             time.second(), time.msec()),
+              EncodeDateTime(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                             now.time().minute(), now.time().second()),
               2 * kOneSecond);
   const uint32_t before = clock.GetTickCount();
   clock.Sleep(20);

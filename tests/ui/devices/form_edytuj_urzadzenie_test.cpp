@@ -1,36 +1,38 @@
 // The edit-device dialog: loading a device into its controls, the checks with
 // their messages in order, the pending new ID, and the connection settings.
 #include "ui/devices/form_edytuj_urzadzenie.h"
+#include "ui/devices/form_wybierz_polaczenie.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 #include <array>
+#include <cstdlib>
 
-#include "comm/com_socket.h"
 #include "common/virtual_clock.h"
 #include "gtest/gtest.h"
 #include "tests/ui/qt_test_support.h"
-#include "ui/common/qt_clock.h"
 #include "ui/common/scripted_message_window.h"
 #include "ui/devices/uslugi_urzadzen.h"
 
 namespace olv {
 namespace {
 
-const char* const kNeutralny = "neutralny (nie uwzględniaj jako wejście/wyjście)";
 const char* const kZakres = "ID powinno być cyfrą z zakresu 2-9.";
 const char* const kKonflikt = "Urządzenie o takim ID jest już zarejestrowane";
 
-// Only the connection dialog is asked for: it answers what the test set.
+// Only the connection dialog is asked for: it answers what the test set; the
+// dialog asks for nothing else.
 class cUslugiTestowe : public cUslugiUrzadzen {
  public:
   void Log(const std::string&) override {}
-  const std::string& FolderProgramu() const override { return folder; }
+  const std::string& FolderProgramu() const override { std::abort(); }
   double Teraz() override { return 0; }
   bool Debug() const override { return false; }
-  cDevList& GlownaListaUrzadzen() override { return glowna; }
-  cSterownikWPP& Sterownik() override { return sterownik; }
+  cDevList& GlownaListaUrzadzen() override { std::abort(); }
+  cSterownikWPP& Sterownik() override { std::abort(); }
   void PokazProszeCzekac() override {}
   void PokazProszeCzekacPrzyWysylaniu() override {}
   void PokazProszeCzekacPozniej() override {}
@@ -44,32 +46,26 @@ class cUslugiTestowe : public cUslugiUrzadzen {
   }
   std::string ZapiszKonfigUrzadzenia(const cDevList&, int32_t, std::string*) override { return ""; }
   bool ZapiszUrzadzenia(std::string*) override { return false; }
-  std::string TekstNiepowodzen(const std::string& naglowek, const std::vector<cNieudaneZadanie>&,
-                               const cDevList&) override {
-    return naglowek;
+  std::string TekstNiepowodzen(const std::string&, const std::vector<cNieudaneZadanie>&, const cDevList&) override {
+    std::abort();
   }
   void PokazPomoc(int) override {}
 
-  std::string folder = "/nonexistent/";
-  cVirtualClock clock;
-  cDevList glowna{clock};
-  cQtClock qt_clock;
-  cSterownikWPP sterownik{qt_clock, std::make_unique<TCOMSocket>(), folder};
   cWlasciwosciPolaczenia pytano_o;
   cWlasciwosciPolaczenia wybrane;
 };
 
 class FormEdytujUrzadzenieTest : public ::testing::Test {
  protected:
-  cUrzadzenie* Add(const std::string& name, int id, cCzytnik czytnik0, cCzytnik czytnik1, bool przycisk) {
-    EXPECT_TRUE(list.DodajUrzadzenie(name, id, czytnik0, czytnik1, przycisk, {"/dev/ttyUSB0", 57600}));
+  cUrzadzenie* Add(const std::string& name, int id, cCzytnik czytnik0 = cCzytnik("We", 1)) {
+    EXPECT_TRUE(list.DodajUrzadzenie(name, id, czytnik0, cCzytnik("Wyjście", 2), false, {"/dev/ttyUSB0", 57600}));
     clock.AdvanceMs(1);
     return list.GetDeviceByIndex(list.CountDevices() - 1);
   }
   QLineEdit* Edit(const char* name) { return form.findChild<QLineEdit*>(name); }
   QComboBox* Combo(const char* name) { return form.findChild<QComboBox*>(name); }
   void Click(const char* name) { form.findChild<QAbstractButton*>(name)->click(); }
-  // Presses "Edytuj urządzenie" with the dialog loaded for unique; the
+  // Presses Enter in the name field with the dialog loaded for unique; the
   // message shown, "" when it saved.
   std::string Save(int32_t unique, const std::string& id, const std::string& name = "X") {
     form.Wczytaj(list, unique);
@@ -77,7 +73,7 @@ class FormEdytujUrzadzenieTest : public ::testing::Test {
     Edit("EditID")->setText(QString::fromStdString(id));
     Edit("EditNazwa")->setText(QString::fromStdString(name));
     const size_t before = messages.Informations().size();
-    Click("ButtonEdytuj");
+    QTest::keyClick(Edit("EditNazwa"), Qt::Key_Return);
     if (messages.Informations().size() == before) return form.result() == QDialog::Accepted ? "" : "(open)";
     EXPECT_NE(form.result(), QDialog::Accepted);
     return messages.Informations().back();
@@ -90,21 +86,18 @@ class FormEdytujUrzadzenieTest : public ::testing::Test {
   TFormEdytujUrzadzenie form{uslugi, messages};
 };
 
-TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldAndKeepsANeutralReaderNeutralWhenSavedUnchanged) {
-  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("Hol", cCzytnik::kNeutralny), cCzytnik("Wyjście", 2), false);
+TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldChecksTheIdAndTheNamesAndKeepsANewIdPending) {
+  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("Hol", cCzytnik::kNeutralny));
   form.Wczytaj(list, brama->Unique);
-  EXPECT_EQ((Edit("EditNazwa")->text() + "|" + Edit("EditID")->text() + "|" + Edit("EditNazwaCzytnika0")->text() +
-             "|" + Combo("ComboBoxTrybCzytnika0")->currentText())
-                .toStdString(),
-            std::string("Brama|3|Hol|") + kNeutralny);
-  EXPECT_EQ(Combo("ComboBoxTrybCzytnika1")->currentIndex(), 1);
-  EXPECT_EQ(Combo("ComboBoxTrybPracyUrzadzenia")->currentIndex(), 0);
-  EXPECT_EQ(form.Polaczenie(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
+  EXPECT_EQ(Edit("EditNazwa")->text() + "|" + Edit("EditID")->text() + "|" + Edit("EditNazwaCzytnika0")->text(),
+            "Brama|3|Hol");
+  EXPECT_EQ(QList<int>({Combo("ComboBoxTrybCzytnika0")->currentIndex(), Combo("ComboBoxTrybCzytnika1")->currentIndex(),
+                        Combo("ComboBoxTrybPracyUrzadzenia")->currentIndex()}),
+            QList<int>({2, 1, 0}));
 
   EXPECT_EQ(Save(brama->Unique, "3", "Brama"), "");
   EXPECT_EQ(form.Wynik(), brama->Unique);
   EXPECT_EQ(brama->Czytnik0, cCzytnik("Hol", cCzytnik::kNeutralny));
-  EXPECT_EQ(brama->Czytnik1, cCzytnik("Wyjście", cCzytnik::kWyjscie));
   EXPECT_EQ(brama->NoweID, 0);
 
   // The connection changes only when a port was chosen; reader 1 needs its
@@ -119,21 +112,16 @@ TEST_F(FormEdytujUrzadzenieTest, LoadsEveryFieldAndKeepsANeutralReaderNeutralWhe
   Combo("ComboBoxTrybPracyUrzadzenia")->setCurrentIndex(1);
   Edit("EditNazwaCzytnika1")->clear();
   Click("ButtonEdytuj");
-  ASSERT_EQ(messages.Informations().size(), 1u);
-  EXPECT_EQ(messages.Informations()[0], "Brak nazwy dla czytnika 1");
+  EXPECT_EQ(messages.Informations(), std::vector<std::string>{"Brak nazwy dla czytnika 1"});
   EXPECT_FALSE(Edit("EditNazwaCzytnika1")->isVisibleTo(&form));
   Edit("EditNazwaCzytnika1")->setText("Wyjście");
   Click("ButtonEdytuj");
   EXPECT_TRUE(brama->Przycisk);
   EXPECT_EQ(brama->Polaczenie, (cWlasciwosciPolaczenia{"/dev/ttyS1", 115200}));
-}
 
-TEST_F(FormEdytujUrzadzenieTest, ChecksTheIdAndTheNamesAndReportsAConflictFirst) {
-  cUrzadzenie* brama = Add("Brama", 3, cCzytnik("We", 1), cCzytnik("Wy", 2), false);
-  cUrzadzenie* magazyn = Add("Magazyn", 4, cCzytnik("We", 1), cCzytnik("Wy", 2), false);
-  magazyn->NoweID = 6;
+  // Magazyn is to answer to 6 once its settings are sent; a conflict is told first.
+  Add("Magazyn", 4)->NoweID = 6;
   const int32_t u = brama->Unique;
-  // Magazyn is to answer to 6 once its settings are sent.
   const std::vector<std::array<std::string, 3>> refused = {
       {"0", "X", kZakres}, {"10", "X", kZakres}, {"a", "X", kZakres}, {"", "X", kZakres},
       {"1", "X", "ID 1 jest zarezerwowane dla nowych urządzeń. Wybierz z zakresu 2-9."},
@@ -145,9 +133,7 @@ TEST_F(FormEdytujUrzadzenieTest, ChecksTheIdAndTheNamesAndReportsAConflictFirst)
   // A new ID stays pending: no device answers to it yet, so nothing is chosen.
   EXPECT_EQ(Save(u, " 5 ", " Brama główna "), "");
   EXPECT_EQ(form.Wynik(), 0);
-  EXPECT_EQ(brama->ID, 3);
-  EXPECT_EQ(brama->NoweID, 5);
-  EXPECT_EQ(brama->Nazwa, "Brama główna");
+  EXPECT_EQ(std::to_string(brama->ID) + "|" + std::to_string(brama->NoweID) + "|" + brama->Nazwa, "3|5|Brama główna");
   EXPECT_EQ(list.GetDeviceByID(3), brama);
 
   // The dialog opens on the pending ID; "przywróć obecne" gives back the ID
@@ -161,8 +147,49 @@ TEST_F(FormEdytujUrzadzenieTest, ChecksTheIdAndTheNamesAndReportsAConflictFirst)
   EXPECT_EQ(form.Wynik(), u);
   EXPECT_EQ(brama->NoweID, 0);
   form.Wczytaj(list, u);
-  Click("ButtonAnuluj");
+  QTest::keyClick(&form, Qt::Key_Escape);
   EXPECT_EQ(form.Wynik(), 0);
+}
+
+// The connection dialog it opens.
+TEST(FormWybierzPolaczenieTest, OpensOnTheGivenPortAndGivesTheChosenOneOrNoneWhenCancelled) {
+  TFormWybierzPolaczenie form;
+  auto* lista = form.findChild<QComboBox*>("ComboBoxAuto");
+  auto* predkosc = form.findChild<QComboBox*>("ComboBoxPredkosc");
+  auto* port = form.findChild<QLineEdit*>("EditPort");
+  auto* z_listy = form.findChild<QRadioButton*>("RadioButtonZListy");
+  const auto wybierz = [&] {
+    form.findChild<QAbstractButton*>("ButtonWybierz")->click();
+    return form.Wynik();
+  };
+  // A port not listed opens typed by hand; another case is another port.
+  form.Przygotuj("com1", 57600, {"COM1", "COM4"});
+  EXPECT_TRUE(!z_listy->isChecked() && port->isEnabled() && !lista->isEnabled());
+  EXPECT_EQ(port->text(), "com1");
+  port->setText("  /dev/ttyUSB0 ");
+  EXPECT_EQ(wybierz(), (cWlasciwosciPolaczenia{"/dev/ttyUSB0", 57600}));
+
+  // An unknown speed opens on 115200.
+  form.Przygotuj("COM1", 300, {"COM1", "/dev/pts/7"});
+  EXPECT_EQ(predkosc->currentText(), "115200 b/s");
+  lista->setCurrentIndex(1);
+  predkosc->setCurrentIndex(4);
+  EXPECT_EQ(wybierz(), (cWlasciwosciPolaczenia{"/dev/pts/7", 9600}));
+
+  // A list of no ports chosen from gives an empty port.
+  form.Przygotuj("COM3", 57600, {});
+  z_listy->setChecked(true);
+  EXPECT_EQ(wybierz(), (cWlasciwosciPolaczenia{"", 57600}));
+
+  // "Anuluj", Escape or the close box: an empty port and speed zero.
+  form.Przygotuj("COM3", 57600, {"COM3"});
+  form.findChild<QAbstractButton*>("ButtonAnuluj")->click();
+  EXPECT_TRUE(form.Anulowano());
+  EXPECT_EQ(form.Wynik(), (cWlasciwosciPolaczenia{"", 0}));
+  form.Przygotuj("COM3", 57600, {"COM3"});
+  EXPECT_TRUE(z_listy->isChecked() && lista->currentText() == "COM3");
+  QTest::keyClick(&form, Qt::Key_Escape);
+  EXPECT_EQ(form.Wynik().Port, "");
 }
 
 }  // namespace

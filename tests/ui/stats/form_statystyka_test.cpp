@@ -1,15 +1,16 @@
 // The statistics window on a fixed clock: the user list, the panels, the
-// counting mode, the work-time editor and "do CSV".
+// counting mode, the work-time editor it opens and "do CSV".
 #include "ui/stats/form_statystyka.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -20,62 +21,39 @@
 #include "gtest/gtest.h"
 #include "model/dev_list.h"
 #include "model/user_list.h"
-#include "stats/lista_odbic.h"
+#include "tests/stats/stats_test_support.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/common/scripted_message_window.h"
 #include "ui/stats/tabela.h"
+#include "ui/users/form_edytor_czasu_pracy.h"
 #include "ui/users/form_help.h"
 
 namespace olv {
 namespace {
 
-using test::WhenModal;
-
-constexpr int32_t kUrzadzenie = 500;
-constexpr int32_t kUsunieteUrzadzenie = 999;
-
 class FormStatystykaTest : public ::testing::Test {
  protected:
   FormStatystykaTest()
-      : clock(EncodeDateTime(2026, 11, 18, 12, 0, 0)),
+      : clock(test::Moment("2026-11-18 12:00")),
         form(clock, komunikaty, pomoc, [](const std::string&) {}, folder.Path(),
              folder.Path() + "data/users.txt", [this](const std::string&, std::string*) { return ++zapisy > 0; }) {
-    auto anna = std::make_unique<cUzytkownik>("Zofia Nowak", 1, "", "", 101);
-    auto bartek = std::make_unique<cUzytkownik>("bartek Zieliński", 2, "", "", 102);
-    uzytkownicy.DodajUzytkownika(std::move(anna));
-    uzytkownicy.DodajUzytkownika(std::move(bartek));
-    auto urzadzenie = std::make_unique<cUrzadzenie>(kUrzadzenie);
-    urzadzenie->Nazwa = "Wejście główne";
-    urzadzenia.DodajUrzadzenie(std::move(urzadzenie));
-    // Zofia: Monday with a device deleted since, Tuesday with a neutral
-    // punch late in the day, and a day in October.
-    Odbicie(1, EncodeDateTime(2026, 10, 7, 8, 0, 0), 1);
-    Odbicie(1, EncodeDateTime(2026, 10, 7, 15, 0, 0), 2);
-    Odbicie(1, EncodeDateTime(2026, 11, 16, 8, 0, 0), 1, kUsunieteUrzadzenie);
-    Odbicie(1, EncodeDateTime(2026, 11, 16, 16, 0, 0), 2);
-    Odbicie(1, EncodeDateTime(2026, 11, 17, 7, 55, 0), 1);
-    Odbicie(1, EncodeDateTime(2026, 11, 17, 16, 5, 0), 2);
-    Odbicie(1, EncodeDateTime(2026, 11, 17, 18, 0, 0), 0);
-    form.Przygotuj(uzytkownicy, urzadzenia, odbicia);
+    EXPECT_TRUE(uzytkownicy.DodajUzytkownika("Zofia Nowak", 1, "11", ""));
+    EXPECT_TRUE(uzytkownicy.DodajUzytkownika("bartek Zieliński", 2, "22", ""));
+    // Zofia: a day in October, Monday, and Tuesday with a neutral punch late
+    // in the day.
+    odbicia.Add("2026-10-07 08:00", 'E').Add("2026-10-07 15:00", 'X');
+    odbicia.Add("2026-11-16 08:00", 'E').Add("2026-11-16 16:00", 'X');
+    odbicia.Add("2026-11-17 07:55", 'E').Add("2026-11-17 16:05", 'X').Add("2026-11-17 18:00", 'N');
+    form.Przygotuj(uzytkownicy, urzadzenia, odbicia.List());
     form.show();
   }
 
-  void Odbicie(int32_t uzytkownik, double czas, uint8_t kierunek, int32_t urzadzenie = kUrzadzenie) {
-    auto odbicie = std::make_unique<cOdbicie>();
-    odbicie->IDUzytkownika = uzytkownik;
-    odbicie->Czas = czas;
-    odbicie->Kierunek = kierunek;
-    odbicie->Urzadzenie = urzadzenie;
-    odbicia.DodajOdbicie(std::move(odbicie));
-  }
-  std::string Tekst(const char* nazwa) { return form.findChild<QLabel*>(nazwa)->text().toStdString(); }
   cTabela* Tabela(const char* nazwa) { return form.findChild<cTabela*>(nazwa); }
   std::string Komorka(const char* tabela, int kolumna, int wiersz) {
     const cKomorka* komorka = Tabela(tabela)->Komorka(kolumna, wiersz);
     return komorka ? komorka->Tekst : "<brak>";
   }
   void Menu(const char* nazwa) { form.findChild<QAction*>(nazwa)->trigger(); }
-  bool Widoczny(const char* nazwa) { return form.findChild<QWidget*>(nazwa)->isVisible(); }
 
   test::cTemporaryFolder folder;
   cVirtualClock clock;
@@ -83,95 +61,70 @@ class FormStatystykaTest : public ::testing::Test {
   int zapisy = 0;
   cUserList uzytkownicy{clock};
   cDevList urzadzenia{clock};
-  cListaOdbic odbicia;
+  test::cPunches odbicia;
   TFormHelp pomoc;
   TFormStatystyka form;
 };
 
-TEST_F(FormStatystykaTest, AUserWithoutPunchesShowsTodaysHoursAndOnlyTheSumRow) {
+TEST_F(FormStatystykaTest, KeysChooseTheUserAndThePanelsTablesModeAndWorkTimesFollow) {
   QListWidget* lista = form.findChild<QListWidget*>("ListBoxUzytkownicy");
   ASSERT_EQ(lista->count(), 2);
   // Name order ignores the letter case.
   EXPECT_EQ(lista->item(0)->text(), "bartek Zieliński");
-  EXPECT_FALSE(Widoczny("PanelDzisiejsze"));
   // The focus on the list chooses nobody; the first arrow chooses the first user.
   QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
   QApplication::sendEvent(lista, &fokus);
   EXPECT_EQ(form.WybranyUzytkownik(), nullptr);
   EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Brak);
-  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "-");
-  QKeyEvent w_dol(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-  QApplication::sendEvent(lista, &w_dol);
-  EXPECT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByUnique(102));
+  EXPECT_EQ(form.findChild<QLabel*>("LabelOpisAktywnegoPanelu")->text(), "-");
+  QTest::keyClick(lista, Qt::Key_Down);
+  EXPECT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByID(2));
 
+  // Without punches: today's panel, the sum row alone, no events.
   form.WybierzWiersz(0);
   EXPECT_EQ(form.AktywnyPanel(), ePanelStatystyki::Aktualne);
-  EXPECT_TRUE(Widoczny("PanelDzisiejsze"));
-  EXPECT_EQ(Tekst("LabelNazwa"), "bartek Zieliński");
-
+  EXPECT_TRUE(form.findChild<QWidget*>("PanelDzisiejsze")->isVisible());
   form.findChild<QAbstractButton*>("ImageButtonMiesieczne")->click();
-  EXPECT_EQ(Tabela("TabelaMiesieczna")->LiczbaWierszy(), 1);
-  EXPECT_EQ(Komorka("TabelaMiesieczna", 0, 0), "Suma");
+  EXPECT_EQ(Komorka("TabelaMiesieczna", 0, 0) + Komorka("TabelaMiesieczna", 0, 1), "Suma<brak>");
   form.findChild<QAbstractButton*>("ImageButtonZdarzenia")->click();
   EXPECT_EQ(Tabela("TabelaZdarzenia")->LiczbaWierszy(), 0);
-}
 
-TEST_F(FormStatystykaTest, EventsShowTheDateOncePerDayAndADotForADeletedDevice) {
   // Typing the start of a name selects the user.
-  QListWidget* lista = form.findChild<QListWidget*>("ListBoxUzytkownicy");
-  lista->setFocus();
-  QKeyEvent z(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
-  QApplication::sendEvent(lista, &z);
-  ASSERT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByUnique(101));
-  Menu("MenuZdarzenia");
-  EXPECT_EQ(Tekst("LabelOpisAktywnegoPanelu"), "Zestawienie zdarzeń dla użytkownika Zofia Nowak");
-  cTabela* tabela = Tabela("TabelaZdarzenia");
-  ASSERT_EQ(tabela->LiczbaWierszy(), 7);
-  // Newest day first, times oldest first within it.
-  EXPECT_EQ(Komorka("TabelaZdarzenia", 0, 0), "2026-11-17");
-  EXPECT_EQ(Komorka("TabelaZdarzenia", 0, 1), "");
-  EXPECT_EQ(Komorka("TabelaZdarzenia", 0, 3), "2026-11-16");
-  EXPECT_EQ(Komorka("TabelaZdarzenia", 4, 3), ".");
-  EXPECT_EQ(Komorka("TabelaZdarzenia", 4, 4), "Wejście główne");
+  QTest::keyClick(lista, Qt::Key_Z);
+  ASSERT_EQ(form.WybranyUzytkownik(), uzytkownicy.GetUserByID(1));
+  EXPECT_EQ(Tabela("TabelaZdarzenia")->LiczbaWierszy(), 7);
 
-  // The 650 pixels of columns leave a filler; a wider window gives it the difference.
-  ASSERT_TRUE(tabela->MaWypelnienie());
-  const int wypelnienie = tabela->Naglowek()[5].Szerokosc;
-  form.resize(form.width() + 120, form.height());
-  test::RunUntil([&] { return tabela->Naglowek()[5].Szerokosc != wypelnienie; }, 1000);
-  EXPECT_EQ(tabela->Naglowek()[5].Szerokosc, wypelnienie + 120);
-}
-
-TEST_F(FormStatystykaTest, TheDailyPanelFitsAndFollowsTheModeAndTheWorkTimes) {
-  form.WybierzWiersz(1);
   // At the default size, which fits a 1024 x 768 screen, every table shows
   // all its columns: each has room left for its filler.
   EXPECT_LE(form.width(), 1016);
   for (const char* panel : {"MenuZdarzenia", "MenuMiesieczne", "MenuDzienne"}) {
     Menu(panel);
     for (const char* nazwa : {"TabelaZdarzenia", "TabelaDzienna", "TabelaMiesieczna"}) {
-      if (Tabela(nazwa)->isVisible()) {
-        EXPECT_TRUE(Tabela(nazwa)->MaWypelnienie()) << nazwa;
-      }
+      EXPECT_TRUE(!Tabela(nazwa)->isVisible() || Tabela(nazwa)->MaWypelnienie()) << nazwa;
     }
   }
-  Menu("MenuDzienne");
+  // A wider window gives the filler the difference.
+  cTabela* dzienna = Tabela("TabelaDzienna");
+  const int wypelnienie = dzienna->Naglowek()[dzienna->LiczbaKolumn() - 1].Szerokosc;
+  form.resize(form.width() + 120, form.height());
+  test::RunUntil([&] { return dzienna->Naglowek()[dzienna->LiczbaKolumn() - 1].Szerokosc != wypelnienie; }, 1000);
+  EXPECT_EQ(dzienna->Naglowek()[dzienna->LiczbaKolumn() - 1].Szerokosc, wypelnienie + 120);
+
+  // Activity mode counts the neutral punch at 18:00 too.
   ASSERT_EQ(Komorka("TabelaDzienna", 0, 0), "2026-11-17");
   const std::string wejscie_wyjscie = Komorka("TabelaDzienna", 4, 0);
   form.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(1);
-  // Activity mode counts the neutral punch at 18:00 too.
   EXPECT_NE(Komorka("TabelaDzienna", 4, 0), wejscie_wyjscie);
-  EXPECT_EQ(wejscie_wyjscie.find("08:10"), 0u);
 
   // The work-time editor opens for the selected user and the day is recomputed.
-  WhenModal([](QWidget* edytor) {
+  test::WhenModal([](QWidget* edytor) {
     edytor->findChild<QComboBox*>("ComboBoxPoczatekDoGodzina")->setCurrentIndex(7);
     edytor->findChild<QAbstractButton*>("ButtonZapisz")->click();
   });
   Menu("MenuCzasyPracy");
   EXPECT_EQ(zapisy, 1);
   // Starting at 07:55 is now after the start window: red.
-  EXPECT_EQ(Tabela("TabelaDzienna")->Komorka(2, 0)->KolorTekstu, QColor(255, 0, 0));
+  EXPECT_EQ(dzienna->Komorka(2, 0)->KolorTekstu, QColor(255, 0, 0));
 }
 
 TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOldFile) {
@@ -183,33 +136,38 @@ TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOld
   });
   form.WybierzWiersz(1);
   Menu("MenuDoCSV");  // the today panel has no table
-  EXPECT_EQ(dialogi, 0);
-
   Menu("MenuMiesieczne");
   Menu("MenuDoCSV");  // cancelled
   EXPECT_EQ(dialogi, 1);
   EXPECT_TRUE(komunikaty.Informations().empty());
 
-  wybrany = folder.Path() + "miesiace.csv";
+  const std::string plik = folder.Path() + "miesiace.csv";
+  wybrany = plik;
   Menu("MenuDoCSV");
-  ASSERT_EQ(komunikaty.Informations().size(), 1u);
-  EXPECT_EQ(komunikaty.Informations()[0], "Wyeskportowano dane do pliku.");
-  const std::string tekst = ReadWholeFile(wybrany).value_or("");
+  EXPECT_EQ(komunikaty.Informations(), std::vector<std::string>{"Wyeskportowano dane do pliku."});
+  const std::string tekst = ReadWholeFile(plik).value_or("");
   // "Suma" and October, each ended by one line end, each with the filler's empty cell.
   ASSERT_EQ(std::count(tekst.begin(), tekst.end(), '\n'), 2);
   EXPECT_EQ(tekst.substr(0, 5), "Suma;");
-  EXPECT_NE(tekst.find("\r\n2026-10;"), std::string::npos);
   EXPECT_EQ(tekst.substr(tekst.size() - 3), ";\r\n");
+
+  // Every user's monthly balance, whichever panel is active: Zofia's October
+  // row of her own table after her name and ID; bartek has no punches.
+  wybrany = folder.Path() + "wszyscy.csv";
+  Menu("MenuAktualne");
+  Menu("MenuWszyscyMiesieczneDoCSV");
+  const std::string pazdziernik = tekst.substr(tekst.find("\r\n") + 2);
+  const std::string wszyscy = ReadWholeFile(wybrany).value_or("");
+  EXPECT_EQ(wszyscy.substr(wszyscy.find("\r\n") + 2),
+            "\"Zofia Nowak\";0001;" + pazdziernik.substr(0, pazdziernik.size() - 3) + "\r\n");
 
   // A FIFO chosen as the file is refused, not replaced; a link to the file
   // already written is written through and stays a link.
-  const std::string plik = wybrany;
   wybrany = folder.Path() + "kolejka.csv";
   ASSERT_EQ(mkfifo(wybrany.c_str(), 0600), 0);
   Menu("MenuDzienne");
   Menu("MenuDoCSV");
-  ASSERT_EQ(komunikaty.Informations().size(), 2u);
-  EXPECT_EQ(komunikaty.Informations()[1], "Nie można zapisać pliku kolejka.csv"
+  EXPECT_EQ(komunikaty.Informations().back(), "Nie można zapisać pliku kolejka.csv"
                                               ": w miejscu pliku stoi kolejka lub plik urządzenia, a nie zwykły plik.");
   EXPECT_TRUE(std::filesystem::is_fifo(wybrany));
   wybrany = folder.Path() + "lacze.csv";
@@ -217,41 +175,118 @@ TEST_F(FormStatystykaTest, ExportWritesTheActiveTableOrTellsWhyNotAndKeepsTheOld
   Menu("MenuDoCSV");
   EXPECT_TRUE(std::filesystem::is_symlink(wybrany));
   EXPECT_NE(ReadWholeFile(plik).value_or(""), tekst);
-}
-
-// Every user's monthly balance, whichever panel is active: Zofia's October
-// row of her own table after her name and ID; bartek has no punches.
-TEST_F(FormStatystykaTest, AllUsersMonthlyExportHoldsEachUsersOwnRows) {
-  const std::string wlasny = folder.Path() + "zofia.csv", wszyscy = folder.Path() + "wszyscy.csv";
-  std::string wybrany = wlasny;
-  form.UstawWyborPliku([&] { return wybrany; });
-  form.WybierzWiersz(1);
-  Menu("MenuMiesieczne");
-  Menu("MenuDoCSV");
-  wybrany = wszyscy;
-  Menu("MenuAktualne");
-  Menu("MenuWszyscyMiesieczneDoCSV");
-  EXPECT_EQ(komunikaty.Informations().back(), "Wyeskportowano dane do pliku.");
-  const std::string zofia = ReadWholeFile(wlasny).value_or("");
-  const std::string pazdziernik = zofia.substr(zofia.find("\r\n") + 2);
-  const std::string tekst = ReadWholeFile(wszyscy).value_or("");
-  EXPECT_EQ(tekst.substr(tekst.find("\r\n") + 2), "\"Zofia Nowak\";0001;" + pazdziernik.substr(0, pazdziernik.size() - 3) + "\r\n");
 
   // The real save dialog starts empty in the program folder and adds the suffix.
   form.UstawWyborPliku({});
   Menu("MenuZdarzenia");
-  QString plik;
-  WhenModal([&](QWidget* okno) {
+  QString otwarty;
+  test::WhenModal([&](QWidget* okno) {
     auto* dialog = qobject_cast<QFileDialog*>(okno);
     ASSERT_NE(dialog, nullptr);
-    plik = dialog->selectedFiles().value(0) + "/";
+    otwarty = dialog->selectedFiles().value(0) + "/";
     dialog->selectFile(QString::fromStdString(folder.Path()) + "zdarzenia");
     static_cast<QDialog*>(dialog)->accept();
   });
   Menu("MenuDoCSV");
-  EXPECT_EQ(plik.toStdString(), folder.Path());
+  EXPECT_EQ(otwarty.toStdString(), folder.Path());
   const std::string zdarzenia = ReadWholeFile(folder.Path() + "zdarzenia.csv").value_or("");
   EXPECT_EQ(std::count(zdarzenia.begin(), zdarzenia.end(), '\n'), 7);
+}
+
+class FormEdytorCzasuPracyTest : public ::testing::Test {
+ protected:
+  FormEdytorCzasuPracyTest()
+      : form(komunikaty, "/home/data/users.txt", [this](const std::string& sciezka, std::string*) {
+          zapisane.push_back(sciezka);
+          // What the file would receive: the user's settings at the moment of writing.
+          zapisane_czasy.push_back(uzytkownik.CzasyPracy);
+          return zapis_udany;
+        }) {
+    form.UstawUzytkownika(&uzytkownik);
+    form.Wczytaj();
+    form.show();
+  }
+
+  std::string Tekst(const char* name) { return form.findChild<QLabel*>(name)->text().toStdString(); }
+  bool Czerwona(const char* name) {
+    return form.findChild<QLabel*>(name)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+  }
+  QComboBox* Combo(const char* name) { return form.findChild<QComboBox*>(name); }
+  void Kliknij(const char* name) { form.findChild<QAbstractButton*>(name)->click(); }
+
+  cScriptedMessageWindow komunikaty;
+  cUzytkownik uzytkownik{42};
+  std::vector<std::string> zapisane;
+  std::vector<cCzasyUzytkownika> zapisane_czasy;
+  bool zapis_udany = true;
+  TFormEdytorCzasuPracy form;
+};
+
+TEST_F(FormEdytorCzasuPracyTest, TheValuesFollowTheControlsAndZapiszSavesThemOrTellsWhyNot) {
+  // Saturday added and the end moved: the values follow at once. The
+  // durations themselves are computed (and tested) in the model.
+  EXPECT_FALSE(Czerwona("LabelKoniecOd"));
+  form.findChild<QCheckBox*>("CheckBox6")->click();
+  Combo("ComboBoxKoniecCzasGodzina")->setCurrentIndex(15);
+  Combo("ComboBoxKoniecCzasMinuta")->setCurrentIndex(45);
+  EXPECT_EQ(Tekst("LabelCzasPracy") + " " + Tekst("LabelDomyslnyTydzien"), "07:45 46:30");
+  // A broken order only colours: the end now lies before its window.
+  Combo("ComboBoxKoniecCzasGodzina")->setCurrentIndex(8);
+  EXPECT_TRUE(Czerwona("LabelKoniecOd"));
+  // No working day makes the week's zero red.
+  for (int dzien = 1; dzien <= 6; ++dzien)
+    form.findChild<QCheckBox*>(("CheckBox" + std::to_string(dzien)).c_str())->click();
+  EXPECT_EQ(Tekst("LabelDomyslnyTydzien"), "00:00");
+  EXPECT_TRUE(Czerwona("LabelDomyslnyTydzien"));
+
+  // A failed save is told without a path of this computer; the user keeps
+  // what the file holds and the editor stays open with the operator's values.
+  zapis_udany = false;
+  Kliknij("ButtonZapisz");
+  EXPECT_TRUE(form.isVisible());
+  ASSERT_EQ(komunikaty.Informations().size(), 1u);
+  EXPECT_EQ(komunikaty.Informations()[0].find('/'), std::string::npos);
+  EXPECT_EQ(uzytkownik.CzasyPracy.ToString(), "12345");
+  EXPECT_EQ(Combo("ComboBoxKoniecCzasGodzina")->currentIndex(), 8);
+
+  zapis_udany = true;
+  Kliknij("ButtonZapisz");
+  EXPECT_FALSE(form.isVisible());
+  ASSERT_EQ(zapisane, std::vector<std::string>(2, "/home/data/users.txt"));
+  // What the file received: the edited settings.
+  EXPECT_EQ(zapisane_czasy[1].ToString(), "");
+  EXPECT_EQ(FormatDuration(zapisane_czasy[1].KoniecPracy, false), "08:45");
+  EXPECT_TRUE(komunikaty.Questions().empty());
+}
+
+TEST_F(FormEdytorCzasuPracyTest, TheCloseBoxAsksEvenWhenNothingChanged) {
+  komunikaty.Answer(kOdpowiedzNie);
+  form.close();
+  ASSERT_EQ(komunikaty.Questions().size(), 1u);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(zapisane.empty());
+
+  // "Zamknij" neither asks nor saves, and drops what was changed.
+  form.Wczytaj();
+  form.show();
+  Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
+  Kliknij("ButtonZamknij");
+  EXPECT_EQ(komunikaty.Questions().size(), 1u);
+  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "08:00");
+
+  // "Anuluj" at Escape's question keeps the editor and its values; "Zapisz" saves.
+  form.Wczytaj();
+  form.show();
+  Combo("ComboBoxPoczatekCzasGodzina")->setCurrentIndex(9);
+  komunikaty.Answer(kOdpowiedzAnuluj);
+  QTest::keyClick(&form, Qt::Key_Escape);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(Combo("ComboBoxPoczatekCzasGodzina")->currentIndex(), 9);
+  komunikaty.Answer(kOdpowiedzTak);
+  form.close();
+  EXPECT_EQ(zapisane.size(), 1u);
+  EXPECT_EQ(FormatDuration(uzytkownik.CzasyPracy.PoczatekPracy, false), "09:00");
+  EXPECT_EQ(komunikaty.Unscripted(), 0);
 }
 
 }  // namespace

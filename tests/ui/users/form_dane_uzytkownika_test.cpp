@@ -1,4 +1,6 @@
+// The user data dialogs (adding, editing) and the PIN dialog they open.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include "ui/common/window_look.h"
 #include "ui/users/form_dodaj_uzytkownika.h"
 #include "ui/users/form_edytuj_uzytkownika.h"
+#include "ui/users/form_wprowadz_pin.h"
 
 namespace olv {
 namespace {
@@ -29,70 +32,64 @@ class FormDaneUzytkownikaTest : public ::testing::Test {
     return Edit(w, name)->palette().color(QPalette::Base) == WindowLook().invalidInput;
   }
   static void Click(QWidget* w, const char* name) { w->findChild<QAbstractButton*>(name)->click(); }
+  static QLineEdit* Pin1(QWidget* w) { return w->findChild<QLineEdit*>("EditPIN1"); }
+  static QLineEdit* Pin2(QWidget* w) { return w->findChild<QLineEdit*>("EditPIN2"); }
+  static QCheckBox* Pokaz(QWidget* w) { return w->findChild<QCheckBox*>("CheckBoxPokazPin"); }
+  // Opens the PIN dialog, types pin and repeat, then act; returns what Pokaz gave.
+  std::string Enter(const QString& pin, const QString& repeat, std::function<void(QWidget*)> act) {
+    test::WhenModal([&, act](QWidget* modal) {
+      opened_empty = Pin1(modal)->text().isEmpty() && Pin2(modal)->text().isEmpty() &&
+                     Pin1(modal)->echoMode() == QLineEdit::Password && Pin2(modal)->isEnabled();
+      QTest::keyClicks(Pin1(modal), pin);
+      QTest::keyClicks(Pin2(modal), repeat);
+      act(modal);
+    });
+    return pin_form.Pokaz();
+  }
 
   cVirtualClock clock{45419.375, 5000};
   cUserList users{clock};
   cScriptedMessageWindow messages;
-  std::vector<std::string> pins;  // what the PIN dialog gives, in turn
+  std::vector<std::string> pins;  // what the PIN dialog gives, from the back
   std::function<std::string()> pin_dialog = [this] {
-    if (pins.empty()) return std::string();
-    std::string pin = pins.front();
-    pins.erase(pins.begin());
+    const std::string pin = pins.empty() ? "" : pins.back();
+    if (!pins.empty()) pins.pop_back();
     return pin;
   };
+  TFormWprowadzPin pin_form{messages};
+  bool opened_empty = false;
 };
 
-TEST_F(FormDaneUzytkownikaTest, CardFieldsFollowEachOtherAndHighlightWhatIsInvalid) {
+TEST_F(FormDaneUzytkownikaTest, AddingHighlightsWhatIsInvalidSavesOnlyWhatPassesAndEnterSaves) {
   TFormDodajUzytkownika form(users, messages, pin_dialog);
   form.Resetuj();
   EXPECT_EQ(Text(&form, "EditID"), "0003");  // the first free ID
   Type(&form, "EditKarta3rdByte", "001");
   EXPECT_EQ(Text(&form, "EditKartaFull"), "00000000065536");
   // The keystroke that makes 65536 changes nothing but the highlight.
-  Type(&form, "EditKartaFull", "0");
   Type(&form, "EditKartaLast2Bytes", "6553");
   const QString before = Text(&form, "EditKartaFull");
   QTest::keyClick(Edit(&form, "EditKartaLast2Bytes"), Qt::Key_6);
-  EXPECT_EQ(Text(&form, "EditKartaLast2Bytes"), "65536");
   EXPECT_TRUE(Highlighted(&form, "EditKartaLast2Bytes"));
   EXPECT_EQ(Text(&form, "EditKartaFull"), before);
-  Type(&form, "EditKarta3rdByte", "001");
-  Type(&form, "EditKartaLast2Bytes", "65535");
-  EXPECT_FALSE(Highlighted(&form, "EditKartaLast2Bytes"));
-  EXPECT_EQ(Text(&form, "EditKartaFull"), "00000000131071");
-
-  // Bits above 23 of a 40-bit number stay when the third byte changes.
-  Type(&form, "EditKartaFull", "1099511627775");
-  EXPECT_EQ(Text(&form, "EditKarta3rdByte"), "255");
-  Type(&form, "EditKarta3rdByte", "0");
-  EXPECT_EQ(Text(&form, "EditKartaFull"), "01099494916095");
+  // No check numbers under a number that is none.
   Type(&form, "EditKartaFull", "1099511627776");
   EXPECT_TRUE(Highlighted(&form, "EditKartaFull"));
-  // No check numbers of 109951162777 under a number that is none.
   EXPECT_EQ(Text(&form, "EditKarta3rdByte") + Text(&form, "EditKartaLast2Bytes"), "");
-  Type(&form, "EditKarta3rdByte", "7");
-  EXPECT_FALSE(Highlighted(&form, "EditKartaFull"));
 
-  Type(&form, "EditID", "10000");
-  EXPECT_EQ(Text(&form, "EditID"), "1000");  // at most 4 characters
   Type(&form, "EditID", "0");
   EXPECT_TRUE(Highlighted(&form, "EditID"));
   Click(&form, "ButtonID");
   EXPECT_EQ(Text(&form, "EditID"), "0003");
   EXPECT_FALSE(Highlighted(&form, "EditID"));
-}
 
-TEST_F(FormDaneUzytkownikaTest, AddingSavesOnlyWhatPassesAndEnterSaves) {
-  TFormDodajUzytkownika form(users, messages, pin_dialog);
-  form.Resetuj();
+  Type(&form, "EditKartaFull", "");
   Type(&form, "EditNazwa", "  Nowak Jan ");
   Click(&form, "ButtonZapisz");
-  ASSERT_EQ(messages.Informations().size(), 1u);
-  EXPECT_EQ(messages.Informations()[0], "Użytkownik musi posiadać numer karty lub/i numer PIN");
+  EXPECT_EQ(messages.Informations(), std::vector<std::string>{"Użytkownik musi posiadać numer karty lub/i numer PIN"});
   EXPECT_EQ(users.CountUsers(), 3);
-  EXPECT_EQ(Text(&form, "EditNazwa"), "  Nowak Jan ");
 
-  pins = {"", "1234"};
+  pins = {"1234", ""};
   Click(&form, "ButtonUstawPin");  // cancelled: still no PIN
   EXPECT_FALSE(form.findChild<QPushButton*>("ButtonCzyscPin")->isEnabled());
   Click(&form, "ButtonUstawPin");
@@ -112,13 +109,11 @@ TEST_F(FormDaneUzytkownikaTest, AddingSavesOnlyWhatPassesAndEnterSaves) {
   EXPECT_EQ(defaults, QStringList());
   ASSERT_EQ(messages.Informations().size(), 2u);
   EXPECT_EQ(messages.Informations()[1], "Podany numer karty ma zły format");
-  ASSERT_NE(unique, 0);
   const cUzytkownik* user = users.GetUserByUnique(unique);
   ASSERT_NE(user, nullptr);
-  EXPECT_EQ(user->Nazwa, "Nowak Jan");
-  EXPECT_EQ(user->ID, 3);
-  EXPECT_EQ(user->PIN, "1234");
-  EXPECT_EQ(user->Karta.GetWartosc(), 0u);
+  EXPECT_EQ(user->Nazwa + "|" + std::to_string(user->ID) + "|" + user->PIN + "|" +
+                std::to_string(user->Karta.GetWartosc()),
+            "Nowak Jan|3|1234|0");
 
   // Escape cancels, with nothing added.
   form.Resetuj();
@@ -142,27 +137,88 @@ TEST_F(FormDaneUzytkownikaTest, EditingChangesTheLoadedUserOnly) {
   EXPECT_EQ(messages.Informations().size(), 1u);
   Click(&form, "ButtonID");  // "przywróć obecne"
   EXPECT_EQ(Text(&form, "EditID"), "0002");
-  Type(&form, "EditID", "12345");  // no length limit here
-  EXPECT_EQ(Text(&form, "EditID"), "12345");
   Type(&form, "EditID", "9999");
   Type(&form, "EditKartaLast2Bytes", "1");
   Click(&form, "ButtonCzyscPin");
   Click(&form, "ButtonZapisz");
   EXPECT_EQ(form.Wynik(), u2);
   const cUzytkownik* user = users.GetUserByUnique(u2);
-  EXPECT_EQ(user->ID, 9999);
-  EXPECT_EQ(user->PIN, "");
-  EXPECT_EQ(user->Karta.GetWartosc(), (1193046u & ~0xFFFFu) | 1u);
+  EXPECT_EQ(std::to_string(user->ID) + "|" + user->PIN + "|" + std::to_string(user->Karta.GetWartosc()),
+            "9999||" + std::to_string((1193046u & ~0xFFFFu) | 1u));
   EXPECT_EQ(users.CountUsers(), 3);
 
   // A key no user has: the defaults, and saving changes nobody.
   form.Wczytaj(424242);
   EXPECT_EQ(form.EdytowanyUnique(), 0);
-  pins = {"55"};
-  Click(&form, "ButtonUstawPin");
   Click(&form, "ButtonZapisz");
   EXPECT_EQ(form.Wynik(), 0);
   EXPECT_EQ(users.CountUsers(), 3);
+}
+
+TEST_F(FormDaneUzytkownikaTest, ThePinDialogAcceptsTwoToSevenDigitsAndTellsTheFirstBrokenRule) {
+  // Each refusal keeps the dialog open: the test then cancels it.
+  const struct {
+    const char *pin, *repeat, *message;
+  } refused[] = {{"1", "1", "PIN powinien mieć długość 2 - 7 cyfr"},
+                 {"12345678", "12345678", "PIN powinien mieć długość 2 - 7 cyfr"},
+                 {"12a", "12a", "PIN powinien składać się wyłącznie z cyfr"},
+                 {"", "", "PIN powinien mieć długość 2 - 7 cyfr"},
+                 {"12", "13", "Podane PINy różnią się"},
+                 // Different entries are told before what is wrong with the first.
+                 {"12a", "12", "Podane PINy różnią się"}};
+  for (const auto& r : refused) {
+    bool stayed_open = false;
+    const std::string pin = Enter(r.pin, r.repeat, [&](QWidget* modal) {
+      Click(modal, "ButtonZatwierdz");
+      stayed_open = modal->isVisible();
+      Click(modal, "ButtonAnuluj");
+    });
+    EXPECT_TRUE(opened_empty && stayed_open) << r.pin;
+    EXPECT_EQ(pin, "") << r.pin;
+    EXPECT_EQ(messages.Informations().empty() ? "" : messages.Informations().back(), r.message) << r.pin;
+  }
+  const size_t told = messages.Informations().size();
+  EXPECT_EQ(Enter("12", "12", [&](QWidget* modal) { Click(modal, "ButtonZatwierdz"); }), "12");
+  EXPECT_TRUE(opened_empty);
+  // Enter confirms too.
+  EXPECT_EQ(Enter("1234567", "1234567", [&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }),
+            "1234567");
+  EXPECT_EQ(messages.Informations().size(), told);
+}
+
+TEST_F(FormDaneUzytkownikaTest, AShownPinIgnoresTheRepeatAndEveryCancelOfThePinDialogGivesNone) {
+  bool shown_plain = false;
+  const std::string pin = Enter("4321", "99x", [&](QWidget* modal) {
+    EXPECT_TRUE(Highlighted(modal, "EditPIN2"));
+    EXPECT_FALSE(Highlighted(modal, "EditPIN1"));
+    Pokaz(modal)->click();
+    shown_plain = !Pin2(modal)->isEnabled() && Pin1(modal)->echoMode() == QLineEdit::Normal;
+    Click(modal, "ButtonZatwierdz");
+  });
+  EXPECT_TRUE(shown_plain);
+  EXPECT_EQ(pin, "4321");
+  EXPECT_TRUE(messages.Informations().empty());
+  // The next opening is masked again, with both fields empty.
+  EXPECT_EQ(Enter("", "", [&](QWidget* modal) { modal->close(); }), "");
+  EXPECT_TRUE(opened_empty);
+  EXPECT_FALSE(Pokaz(&pin_form)->isChecked());
+
+  // The close box, Escape or Enter on "Anuluj" give an empty PIN after a valid one.
+  EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { modal->close(); }), "");
+  EXPECT_EQ(Enter("55", "55", [&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }), "");
+  // Enter on the focused "Anuluj" cancels rather than confirms.
+  EXPECT_EQ(Enter("55", "55",
+                  [&](QWidget* modal) {
+                    auto* anuluj = modal->findChild<QWidget*>("ButtonAnuluj");
+                    anuluj->setFocus();
+                    QTest::keyClick(anuluj, Qt::Key_Return);
+                  }),
+            "");
+  // Unchecking "pokaż PIN" re-evaluates the repeat field.
+  Pin2(&pin_form)->setText("7a");
+  Pokaz(&pin_form)->setChecked(true);
+  Pokaz(&pin_form)->setChecked(false);
+  EXPECT_TRUE(Highlighted(&pin_form, "EditPIN2"));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
-// The table: its grid, the filler, the pressed and pointed rows, scrolling.
+// The table: the filler, the pressed and pointed rows, scrolling;
+// and the bar chart.
 #include "ui/stats/tabela.h"
+#include "ui/stats/wykres_slupki_procentowe.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 #include "gtest/gtest.h"
@@ -32,33 +34,6 @@ void Mysz(cTabela& tabela, QEvent::Type typ, Qt::MouseButton przycisk, int y) {
   QMouseEvent zdarzenie(typ, QPointF(50, y), QPointF(50, y), przycisk,
                         typ == QEvent::MouseMove ? Qt::NoButton : przycisk, Qt::NoModifier);
   QApplication::sendEvent(&tabela, &zdarzenie);
-}
-
-TEST(Tabela, GridOperationsKeepRowsAndColumnsInStep) {
-  cTabela tabela;
-  tabela.DodajWiersz();
-  tabela.Resetuj();
-  for (int i = 0; i < 3; ++i) tabela.DodajKolumne();
-  EXPECT_EQ(tabela.LiczbaKolumn() * 10 + tabela.LiczbaWierszy(), 41);
-
-  // Inserting keeps every other cell where it was in its row.
-  tabela.Komorka(0, 0)->Tekst = "a";
-  tabela.Komorka(3, 0)->Tekst = "d";
-  tabela.DodajWiersz();
-  tabela.Komorka(3, 1)->Tekst = "h";
-  tabela.WstawKolumne(1);
-  tabela.WstawWiersz(0);
-  EXPECT_EQ(tabela.LiczbaKolumn() * 10 + tabela.LiczbaWierszy(), 53);
-  EXPECT_EQ(tabela.Komorka(0, 1)->Tekst, "a");
-  EXPECT_EQ(tabela.Komorka(4, 1)->Tekst, "d");
-  EXPECT_EQ(tabela.Komorka(4, 2)->Tekst, "h");
-  EXPECT_EQ(tabela.Komorka(5, 0), nullptr);
-  EXPECT_EQ(tabela.Komorka(0, 3), nullptr);
-
-  tabela.Resetuj();
-  tabela.UsunWiersz(0);
-  EXPECT_EQ(tabela.LiczbaWierszy(), 0);
-  EXPECT_EQ(tabela.Komorka(0, 0), nullptr);
 }
 
 TEST(Tabela, TheFillerTakesTheRestAndRowColoursCoverIt) {
@@ -96,6 +71,11 @@ TEST(Tabela, ALongTableTakesClicksScrollsAndDrawsItsLastRowAtTheBottom) {
   EXPECT_EQ(tabela.WcisnietyWiersz(), 1);
   Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 3 * kKrok + 5);
   EXPECT_EQ(tabela.WskazanyWiersz(), 2);
+  // Neither the header nor a mouse gone from the table points at a row.
+  QEvent wyjscie(QEvent::Leave);
+  QApplication::sendEvent(&tabela, &wyjscie);
+  EXPECT_EQ(tabela.WskazanyWiersz(), -1);
+  Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 3 * kKrok + 5);
   Mysz(tabela, QEvent::MouseMove, Qt::NoButton, 10);
   EXPECT_EQ(tabela.WskazanyWiersz(), -1);
   Mysz(tabela, QEvent::MouseButtonPress, Qt::RightButton, 3 * kKrok + 5);
@@ -110,8 +90,7 @@ TEST(Tabela, ALongTableTakesClicksScrollsAndDrawsItsLastRowAtTheBottom) {
   // Tab reaches it and the keys scroll it: a row, a page, the ends.
   EXPECT_TRUE(tabela.focusPolicy() & Qt::TabFocus);
   const auto klawisz = [&](Qt::Key key) {
-    QKeyEvent zdarzenie(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&tabela, &zdarzenie);
+    QTest::keyClick(&tabela, key);
     return tabela.PozycjaPrzewijania();
   };
   EXPECT_EQ(klawisz(Qt::Key_Down), 4 * kKrok);
@@ -134,6 +113,47 @@ TEST(Tabela, ALongTableTakesClicksScrollsAndDrawsItsLastRowAtTheBottom) {
   Wypelnij(tabela, 4, 201);
   EXPECT_EQ(tabela.PozycjaPrzewijania(), 0);
   EXPECT_FALSE(tabela.PasekPrzewijania()->isVisible());
+}
+
+// The bar chart as drawn, where its bars stand being computed in the
+// statistics: the scroll bar in the strip, its keys, a bar cut at the margin.
+const QColor kZielony(175, 255, 175);
+const cKolor kZielonyBarwa{175, 255, 175};
+
+TEST(WykresSlupkiProcentowe, BarsWiderThanThePlotScrollInTheStrip) {
+  cWykresSlupkiProcentowe wykres;
+  wykres.resize(400, 300);
+  wykres.show();
+  for (int i = 0; i < 7; ++i) wykres.DodajSlupek({"", "", 50, kZielonyBarwa});
+  wykres.UstawSzerokoscIOdstep(wykres.SzerokoscDlaSlupkow(7), 20);
+  wykres.AktualizujPasekPrzewijania();
+  EXPECT_FALSE(wykres.PasekPrzewijania()->isVisible());
+
+  wykres.WyczyscSlupki();
+  for (int i = 0; i < 30; ++i) wykres.DodajSlupek({"", "", 50, kZielonyBarwa});
+  wykres.UstawSzerokoscIOdstep(60, 10);
+  wykres.AktualizujPasekPrzewijania();
+  QScrollBar* pasek = wykres.PasekPrzewijania();
+  ASSERT_TRUE(pasek->isVisible());
+  EXPECT_EQ(pasek->maximum(), 70 * 30 + 10 - 360);
+  // The keys move the bars as the bar's own keys do.
+  const auto klawisz = [&](Qt::Key key) {
+    QTest::keyClick(&wykres, key);
+    return pasek->value();
+  };
+  EXPECT_TRUE(wykres.focusPolicy() & Qt::TabFocus);
+  EXPECT_EQ(klawisz(Qt::Key_Right), 70);
+  EXPECT_EQ(klawisz(Qt::Key_End), pasek->maximum());
+  EXPECT_EQ(klawisz(Qt::Key_PageUp), pasek->maximum() - 360);
+  EXPECT_EQ(klawisz(Qt::Key_Home), 0);
+  pasek->setValue(75);
+  EXPECT_EQ(wykres.ProstokatSlupka(1).left(), 20 + 10 + 70 - 75);
+  // A bar scrolled past the left margin is cut there; guide lines lie over the bars.
+  wykres.UstawLiniePomocnicze(150, 60);
+  const QImage obraz = wykres.grab().toImage();
+  EXPECT_EQ(obraz.pixelColor(60, 100), cWykresSlupkiProcentowe::kLiniePomocnicze);
+  EXPECT_EQ(obraz.pixelColor(21, 200), cWykresSlupkiProcentowe::kTlo);
+  EXPECT_EQ(obraz.pixelColor(26, 200), kZielony);
 }
 
 }  // namespace
