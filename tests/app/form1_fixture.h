@@ -1,6 +1,7 @@
 // The main window under test: a private program folder, the real clock, the
 // message window scripted, olv8-sim behind a link in the folder; helpers that
-// register devices, start the window and read its widgets by name.
+// register devices, start the window, act in a window one of its buttons
+// opens, and read widgets by name.
 #pragma once
 
 #include <QAbstractButton>

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/files.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv {
 namespace {
@@ -38,9 +37,8 @@ TEST(FileListLine, NameIsTheFirstFieldAndSizeTheFourthWhateverTheBlanks) {
 }
 
 TEST(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
-  char pattern[] = "/tmp/olv-plan-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string root = std::string(pattern) + "/";
+  const test::cTempFolder temporary;
+  const std::string& root = temporary.Path();
   const auto local = [&](const std::string& path, size_t size) {
     ASSERT_TRUE(CreateDirectories(root + "data/extSD/" + path.substr(0, 8)));
     ASSERT_TRUE(WriteFileAtomically(root + "data/extSD/" + path, std::string(size, 'x')));
@@ -70,7 +68,6 @@ TEST(PlanTest, FetchesWhatTheMirrorLacksAndRefusesNamesThatAreNotPlain) {
   std::vector<std::string> refused;
   for (const auto& file : plan.Odrzucone) refused.push_back(std::to_string(file.Id) + " " + file.Nazwa);
   EXPECT_EQ(refused, (std::vector<std::string>{"2 ../../X.CSV", "2 LONGNAME1.CSV"}));
-  std::filesystem::remove_all(root);
 }
 
 // The full list groups the files by device and reason, naming a sent file

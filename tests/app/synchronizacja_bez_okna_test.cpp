@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -15,19 +14,13 @@
 #include "common/files.h"
 #include "tests/app/run_program.h"
 #include "tests/app/three_devices.h"
+#include "tests/model/model_test_support.h"
 
 namespace olv {
 namespace {
 
 class SynchronizacjaBezOknaTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/olv-sync-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = std::string(pattern) + "/";
-  }
-  void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
-
   void WriteDevices(const std::string& port) { test::WriteDevices(folder, {"Brama", "Magazyn", "Biuro"}, port); }
   // Four event files of random bytes on each card, from a few bytes to
   // several frames long.
@@ -51,7 +44,8 @@ class SynchronizacjaBezOknaTest : public ::testing::Test {
   std::string Card(int id) const { return test::CardFolder(folder, id); }
   std::string Mirror(int id) const { return test::MirrorFolder(folder, id); }
 
-  std::string folder;
+  test::cTempFolder temporary;
+  std::string folder = temporary.Path();
   test::cOlv8SimProcess simulator;
 };
 
