@@ -18,31 +18,6 @@ class WppTest : public test::SimLineTest {
   std::vector<std::vector<std::string>> found;
 };
 
-TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeoutsAndAFailedOpenLeavesNoPortBehind) {
-  int opened = 0, failed = 0;
-  wpp->OnPortOpened = [&] { ++opened; };
-  wpp->OnPortOpenFailed = [&] { ++failed; };
-  EXPECT_FALSE(wpp->OtworzPort("LPT1", 115200));
-  EXPECT_FALSE(wpp->OtworzPort("COM7", 115200));  // no such port
-  // A port whose driver refuses the settings is not left open.
-  mLink->SetSettingsRefused(true);
-  EXPECT_FALSE(wpp->OtworzPort("COM3", 115200));
-  EXPECT_FALSE(mLink->IsOpen());
-  mLink->SetSettingsRefused(false);
-  ASSERT_TRUE(wpp->OtworzPort("COM3", 115200));
-  EXPECT_TRUE(opened == 1 && wpp->ObecnyPort() == "COM3");
-  const cLineSettings& line = mLink->LineSettings();
-  EXPECT_TRUE(line.BaudRate == 115200u && line.ByteSize == 8 && line.Parity == eParity::None &&
-              line.StopBits == eStopBits::One && line.fDtrControl == eDtrControl::Disable &&
-              line.fRtsControl == eRtsControl::Disable);
-  EXPECT_FALSE(line.fOutxCtsFlow || line.fOutX || line.fInX);
-  // Opening again while open fails, and the open port stays open.
-  EXPECT_FALSE(wpp->OtworzPort("COM1", 115200));
-  EXPECT_TRUE(mLink->IsOpen());
-  EXPECT_EQ(wpp->ObecnyPort(), "");
-  EXPECT_EQ(failed, 4);
-}
-
 TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
   // Three devices whose answers follow each other on the line without a gap,
   // and a silent fourth.
@@ -69,8 +44,10 @@ TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
 }
 
 // File lists are read in sterownik_wpp_test and against olv8-sim.
-TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndCompletionsComeOnALaterTurn) {
-  int activated = 0, lost = 0;
+TEST_F(WppTest, RequestsOnAClosedPortSendNothingItOpensWith8N1NoHandshakeAndCompletionsComeOnALaterTurn) {
+  int opened = 0, failed = 0, activated = 0, lost = 0;
+  wpp->OnPortOpened = [&] { ++opened; };
+  wpp->OnPortOpenFailed = [&] { ++failed; };
   wpp->OnDeviceActivated = [&] { ++activated; };
   wpp->OnConnectionLost = [&] { ++lost; };
   EXPECT_FALSE(wpp->AktywujUrzadzenie(2));
@@ -86,6 +63,27 @@ TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndCompletionsComeOnALaterTu
   EXPECT_FALSE(wpp->RozglosSkanowanie());
   clock.AdvanceMs(501);
   EXPECT_EQ(found, std::vector<std::vector<std::string>>{{}});
+
+  EXPECT_FALSE(wpp->OtworzPort("LPT1", 115200));
+  EXPECT_FALSE(wpp->OtworzPort("COM7", 115200));  // no such port
+  // A port whose driver refuses the settings is not left open.
+  mLink->SetSettingsRefused(true);
+  EXPECT_FALSE(wpp->OtworzPort("COM3", 115200));
+  EXPECT_FALSE(mLink->IsOpen());
+  mLink->SetSettingsRefused(false);
+  ASSERT_TRUE(wpp->OtworzPort("COM3", 115200));
+  EXPECT_TRUE(opened == 1 && wpp->ObecnyPort() == "COM3");
+  const cLineSettings& line = mLink->LineSettings();
+  EXPECT_TRUE(line.BaudRate == 115200u && line.ByteSize == 8 && line.Parity == eParity::None &&
+              line.StopBits == eStopBits::One && line.fDtrControl == eDtrControl::Disable &&
+              line.fRtsControl == eRtsControl::Disable);
+  EXPECT_FALSE(line.fOutxCtsFlow || line.fOutX || line.fInX);
+  // Opening again while open fails, and the open port stays open.
+  EXPECT_FALSE(wpp->OtworzPort("COM1", 115200));
+  EXPECT_TRUE(mLink->IsOpen());
+  EXPECT_EQ(wpp->ObecnyPort(), "");
+  EXPECT_EQ(failed, 4);
+  EXPECT_TRUE(wpp->ZamknijPort());
 
   ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
   EXPECT_FALSE(wpp->AktywujUrzadzenie(255)) << "the broadcast address is not a device";
