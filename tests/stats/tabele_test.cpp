@@ -1,13 +1,14 @@
-// The daily table's red marks, and the CSV the tables are exported as (the
-// events table through the statistics window).
+// The events and daily tables, and the CSV they are exported as.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include "common/cp1250.h"
 #include "common/files.h"
+#include "common/virtual_clock.h"
 #include "stats/csv.h"
 #include "stats/tabela_dzienna.h"
+#include "stats/tabela_zdarzen.h"
 #include "stats_test_support.h"
 
 namespace olv {
@@ -19,6 +20,26 @@ std::vector<std::string> Row(const cZawartoscTabeli& table, int row) {
     texts.push_back(table.Tekst(column, row));
   }
   return texts;
+}
+
+TEST(TabelaZdarzen, DateOncePerDayAndTheDeviceByItsUnique) {
+  cVirtualClock clock;
+  cDevList devices(clock);
+  devices.DodajUrzadzenie(std::make_unique<cUrzadzenie>("Brama", 2, cCzytnik(), cCzytnik(), false,
+                                                        cWlasciwosciPolaczenia{}, 100));
+  test::cPunches punches;
+  punches.Add("2026-11-02 16:10", 'X', 200).Add("2026-11-03 09:00", 'N', 100);
+  punches.Add("2026-11-02 07:50", 'E', 100);
+  const cZawartoscTabeli table = ObliczTabeleZdarzen(punches.View(), devices);
+
+  ASSERT_EQ(table.GetLiczbaWierszy(), 3);
+  EXPECT_EQ(Row(table, 0), (std::vector<std::string>{"2026-11-03", "", "", "09:00:00", "Brama"}));
+  EXPECT_EQ(Row(table, 1), (std::vector<std::string>{"2026-11-02", "07:50:00", "", "", "Brama"}));
+  // Device 200 has been deleted since.
+  EXPECT_EQ(Row(table, 2), (std::vector<std::string>{"", "", "16:10:00", "", "."}));
+  // A date row is shaded across; a punch row only in its own column.
+  EXPECT_EQ(table.KolorTla(2, 1), table.KolorTla(0, 1));
+  EXPECT_NE(table.KolorTla(2, 2), table.KolorTla(0, 2));
 }
 
 TEST(TabelaDzienna, MarksLateStartEarlyEndAndNoWorkInRed) {
