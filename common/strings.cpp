@@ -17,10 +17,6 @@ bool ZawieraTylkoZnaki(std::string_view text, std::string_view allowed) {
   return text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-std::string DodajPrefiks(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0 ? text : prefix + text;
-}
-
 bool TimesEqual(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
 
 std::vector<std::string_view> SplitLineViews(std::string_view text) {

@@ -15,8 +15,6 @@ namespace olv {
 std::string IntToStrZeZerami(long long value, int width);
 // True when every character (byte) of text is one of allowed; true for "".
 bool ZawieraTylkoZnaki(std::string_view text, std::string_view allowed);
-// prefix + text, unless text already starts with prefix.
-std::string DodajPrefiks(const std::string& text, const std::string& prefix);
 // Two times (or durations) that differ by at most tolerance days.
 bool TimesEqual(double a, double b, double tolerance);
 

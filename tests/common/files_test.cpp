@@ -86,11 +86,7 @@ TEST(DeviceFileName, OnlyPlainEightDotThreeNames) {
 // says of the user's folders; an installed program never does, and OLV8_HOME
 // beats both.
 TEST(ProgramFolder, InstalledProgramsUseTheUsersDataFolder) {
-  struct cCase {
-    cProgramPlaces places;
-    const char* expected;
-  };
-  const cCase cases[] = {
+  const std::pair<cProgramPlaces, const char*> cases[] = {
       {{"", "/x/data", "/home/ola", "/src/build/app/", false}, "/src/build/app/"},
       {{"", "/x/data", "/home/ola", "/usr/bin/", true}, "/x/data/olv8-manager/"},
       {{"", "/x/data/", "/home/ola", "/usr/bin/", true}, "/x/data/olv8-manager/"},
@@ -100,10 +96,9 @@ TEST(ProgramFolder, InstalledProgramsUseTheUsersDataFolder) {
       {{"/srv/olv", "/x/data", "/home/ola", "/usr/bin/", true}, "/srv/olv/"},
       {{"/srv/olv/", "", "", "/src/build/app/", false}, "/srv/olv/"},
   };
-  for (const cCase& c : cases) {
-    EXPECT_EQ(ProgramFolderFrom(c.places), c.expected)
-        << c.places.olv8_home << "|" << c.places.xdg_data_home << "|" << c.places.home << "|"
-        << c.places.executable_folder << "|" << c.places.installed;
+  for (const auto& [places, expected] : cases) {
+    EXPECT_EQ(ProgramFolderFrom(places), expected) << places.olv8_home << "|" << places.xdg_data_home << "|"
+                                                   << places.home << "|" << places.executable_folder;
   }
   EXPECT_EQ(InstallMarkerPath("/usr/bin/"), "/usr/bin/../share/olv8-manager/installed");
   // The environment is read as the table's first column says.

@@ -86,7 +86,6 @@ TEST(RecordLine, QuotingSplittingAndRoundTripsOfAwkwardFields) {
 
 TEST(Strings, SmallHelpersAndNumbersInGeneralFormReadWithCommaOrPoint) {
   EXPECT_EQ(IntToStrZeZerami(12345, 4) + IntToStrZeZerami(-5, 4), "12345-0005");
-  EXPECT_EQ(DodajPrefiks("COM3", "COM") + DodajPrefiks("3", "COM"), "COM3COM3");
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n"), (Fields{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Fields{"a", "", "b"}));
   EXPECT_EQ(JoinLinesCrLf({"a", "b"}), "a\r\nb\r\n");

@@ -1,7 +1,5 @@
-// konfig.txt, USERS.txt and the PIN table.
+// konfig.txt, USERS.txt and its scrambled PINs.
 #include <gtest/gtest.h>
-
-#include <array>
 
 #include "common/dates.h"
 #include "common/files.h"
@@ -21,21 +19,6 @@ std::string Bytes(std::initializer_list<int> values) {
   return out;
 }
 
-TEST(PinTable, EveryDigitOwnsManyEntriesAndScrambledDigitsDecodeNeverUsingByteZero) {
-  std::array<int, 10> count{};
-  for (int b = 1; b < 256; ++b) ++count[PinTable()[static_cast<size_t>(b)]];
-  for (int digit = 0; digit < 10; ++digit) EXPECT_GE(count[static_cast<size_t>(digit)], 25);
-  std::mt19937 random(1);
-  for (int round = 0; round < 200; ++round) {
-    for (int digit = 0; digit < 10; ++digit) {
-      const uint8_t byte = ScramblePinDigit(digit, random);
-      EXPECT_NE(byte, 0);
-      EXPECT_EQ(DecodePinByte(byte), digit);
-    }
-  }
-  EXPECT_EQ(DecodePin(ScramblePin("7a", random)), "70");
-}
-
 TEST(UsersFile, CardFieldTakesThePairsLastFirstWithoutZeroBytes) {
   const std::pair<const char*, std::string> cases[] = {
       {"000B0C0D0E", Bytes({0x0E, 0x0D, 0x0C, 0x0B, 0x20, 0x20, 0x20, 0x20})},
@@ -50,17 +33,16 @@ TEST(UsersFile, CardFieldTakesThePairsLastFirstWithoutZeroBytes) {
   }
 }
 
-TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTimeOrRefused) {
+TEST(UsersFile, RecordsWithAndWithoutCardAndPinTheScrambledPinDiffersEachTimeAndDecodesOrIsRefused) {
   std::mt19937 random(7);
   EXPECT_EQ(UtworzRekordUsers(cUzytkownik("Ala", 7, "", "", 1), random).value(),
             std::string(8, ' ') + "0007" + Bytes({0x75, 0x00, 0x00}) + "Ala\r\n");
   const cUzytkownik user("Łęcki", 123, "0459", "7B3039", 1);
   const std::string record = UtworzRekordUsers(user, random).value();
-  ASSERT_EQ(record.size(), 8u + 4 + 2 + 4 + 1 + 5 + 2);
-  EXPECT_EQ(record.substr(0, 8), Bytes({0x39, 0x30, 0x7B, 0x20, 0x20, 0x20, 0x20, 0x20}));
-  EXPECT_EQ(record.substr(8, 6), std::string("0123u") + '\0');
+  // Card, ID, "u", the PIN of four scrambled bytes between two zero bytes, name.
+  EXPECT_EQ(record.substr(0, 14) + record.substr(18),
+            Bytes({0x39, 0x30, 0x7B, 0x20, 0x20, 0x20, 0x20, 0x20}) + "0123u" + Bytes({0, 0}) + "\xA3\xEA" "cki\r\n");
   EXPECT_EQ(DecodePin(record.substr(14, 4)), "0459");
-  EXPECT_EQ(record.substr(18), std::string(1, '\0') + "\xA3\xEA" "cki\r\n");
   const std::string again = UtworzRekordUsers(user, random).value();
   EXPECT_NE(again, record);
   EXPECT_EQ(OdczytajUsers(again).value()[0].PIN, "0459");
@@ -71,6 +53,16 @@ TEST(UsersFile, RecordsWithAndWithoutCardAndPinAndTheScrambledPinDiffersEachTime
   EXPECT_NE(error.find("0005"), std::string::npos) << error;
   EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("A\r\nB", 5, "12", "", 1), random));
   EXPECT_FALSE(UtworzRekordUsers(cUzytkownik("A", 10000, "12", "", 1), random));
+
+  // Each scrambled digit decodes back and is never byte 0.
+  for (int round = 0; round < 200; ++round) {
+    for (int digit = 0; digit < 10; ++digit) {
+      const uint8_t byte = ScramblePinDigit(digit, random);
+      EXPECT_NE(byte, 0);
+      EXPECT_EQ(DecodePinByte(byte), digit);
+    }
+  }
+  EXPECT_EQ(DecodePin(ScramblePin("7a", random)), "70");
 }
 
 TEST(KonfigFile, LinesForADevice) {

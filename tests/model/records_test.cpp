@@ -76,9 +76,7 @@ TEST(Uzytkownik, RecordLineRoundTripsAndAShortOrBadLineTakesDefaults) {
   user.FromString("");
   EXPECT_EQ(user.Nazwa, "Nowy");
   user.FromString("X,abc,1,zz,u1,osiem,\"0,5\",,x,y,z,7x");
-  EXPECT_TRUE(user.ID == 0 && user.Karta.GetWartosc() == 0u && user.Unique == 0);
-  EXPECT_TRUE(user.CzasyPracy.PoczatekPracy == 1.0 && user.CzasyPracy.KoniecPracy == 0.5 &&
-              user.CzasyPracy.PoczatekOd == 1.0 && user.CzasyPracy.ToString() == "");
+  EXPECT_EQ(user.ToString(), "X,0,1,0000000000,0,1,0.5,1,1,1,1,");
 }
 
 }  // namespace

@@ -56,14 +56,12 @@ TEST(ZakresCzasuPracy, EachBrokenOrderFlagsItsLabel) {
 
 TEST(ZakresCzasuPracy, StoredTimesReadAsTheMinuteTheEditorCanShow) {
   int godzina = -1, minuta = -1;
-  // A 15-digit time from the file is the minute it stands for.
-  GodzinaIMinutaCzasu(0.333333333333333, godzina, minuta);
-  EXPECT_EQ(godzina * 100 + minuta, 800);
-  // The default of an unreadable time (a whole day) and negative values stay in range.
-  GodzinaIMinutaCzasu(1.0, godzina, minuta);
-  EXPECT_EQ(godzina * 100 + minuta, 2359);
-  GodzinaIMinutaCzasu(-0.5, godzina, minuta);
-  EXPECT_EQ(godzina * 100 + minuta, 0);
+  // A 15-digit time from the file is the minute it stands for; the default of
+  // an unreadable time (a whole day) and negative values stay in range.
+  for (const auto& [czas, hhmm] : {std::pair{0.333333333333333, 800}, {1.0, 2359}, {-0.5, 0}}) {
+    GodzinaIMinutaCzasu(czas, godzina, minuta);
+    EXPECT_EQ(godzina * 100 + minuta, hhmm) << czas;
+  }
 }
 
 }  // namespace
