@@ -18,10 +18,45 @@ class WppTest : public test::SimLineTest {
   std::vector<std::vector<std::string>> found;
 };
 
-TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeoutsAndAFailedOpenLeavesNoPortBehind) {
-  int opened = 0, failed = 0;
+TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
+  // Three devices whose answers follow each other on the line without a gap,
+  // and a silent fourth.
+  for (int id : {2, 3, 4, 5}) AddDevice(id);
+  bus.FindDevice(2)->SetAnswerDelay(80);
+  bus.FindDevice(3)->SetAnswerDelay(40);
+  bus.FindDevice(5)->SetSilent(true);
+  ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
+  ASSERT_TRUE(wpp->RozglosSkanowanie());
+  clock.AdvanceMs(499);
+  EXPECT_TRUE(found.empty()) << "the scan window lasts 500 ms";
+  clock.AdvanceMs(2);
+  ASSERT_EQ(found.size(), 1u);
+  std::sort(found[0].begin(), found[0].end());  // simultaneous answers: the bus picks the order
+  EXPECT_EQ(found[0], (std::vector<std::string>{"2:Rejestrator OLV", "3:Rejestrator OLV",
+                                                "4:Rejestrator OLV"}));
+}
+
+// File lists are read in sterownik_wpp_test and against olv8-sim.
+TEST_F(WppTest, RequestsOnAClosedPortSendNothingItOpensWith8N1NoHandshakeAndCompletionsComeOnALaterTurn) {
+  int opened = 0, failed = 0, activated = 0, lost = 0;
   wpp->OnPortOpened = [&] { ++opened; };
   wpp->OnPortOpenFailed = [&] { ++failed; };
+  wpp->OnDeviceActivated = [&] { ++activated; };
+  wpp->OnConnectionLost = [&] { ++lost; };
+  EXPECT_FALSE(wpp->AktywujUrzadzenie(2));
+  EXPECT_FALSE(wpp->SciagnijListePlikowZUrzadzenia());
+  ASSERT_TRUE(WriteFileAtomically(root + "/x.txt", "abc"));
+  EXPECT_FALSE(wpp->WyslijPlik(root + "/x.txt"));
+  const uint8_t bytes[] = {1, 2};
+  EXPECT_EQ(wpp->WyslijDane(bytes, 2), 0u);
+  EXPECT_EQ(lost, 0);
+  clock.AdvanceMs(5);
+  EXPECT_TRUE(lost == 1 && activated == 0);
+  // A scan still ends, with an empty list, when its window closes.
+  EXPECT_FALSE(wpp->RozglosSkanowanie());
+  clock.AdvanceMs(501);
+  EXPECT_EQ(found, std::vector<std::vector<std::string>>{{}});
+
   EXPECT_FALSE(wpp->OtworzPort("LPT1", 115200));
   EXPECT_FALSE(wpp->OtworzPort("COM7", 115200));  // no such port
   // A port whose driver refuses the settings is not left open.
@@ -41,51 +76,7 @@ TEST_F(WppTest, OpensWith8N1NoHandshakeAndTheProtocolsTimeoutsAndAFailedOpenLeav
   EXPECT_TRUE(mLink->IsOpen());
   EXPECT_EQ(wpp->ObecnyPort(), "");
   EXPECT_EQ(failed, 4);
-}
-
-TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
-  // Three devices whose answers follow each other on the line without a gap,
-  // and a silent fourth.
-  for (int id : {2, 3, 4, 5}) AddDevice(id);
-  bus.FindDevice(2)->SetAnswerDelay(80);
-  bus.FindDevice(3)->SetAnswerDelay(40);
-  bus.FindDevice(5)->SetSilent(true);
-  ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
-  ASSERT_TRUE(wpp->RozglosSkanowanie());
-  clock.AdvanceMs(499);
-  EXPECT_TRUE(found.empty()) << "the scan window lasts 500 ms";
-  clock.AdvanceMs(2);
-  ASSERT_EQ(found.size(), 1u);
-  std::sort(found[0].begin(), found[0].end());  // simultaneous answers: the bus picks the order
-  EXPECT_EQ(found[0], (std::vector<std::string>{"2:Rejestrator OLV", "3:Rejestrator OLV",
-                                                "4:Rejestrator OLV"}));
-
-  // The next scan starts empty; an answer after the window's last poll still counts.
-  AddDevice(6).SetAnswerDelay(490 - cSimDevice::ScanAnswerDelayMs(6));
-  ASSERT_TRUE(wpp->RozglosSkanowanie());
-  clock.AdvanceMs(501);
-  ASSERT_EQ(found.size(), 2u);
-  EXPECT_TRUE(found[1].size() == 4 && found[1].back() == "6:Rejestrator OLV");
-}
-
-// File lists are read in sterownik_wpp_test and against olv8-sim.
-TEST_F(WppTest, RequestsWithThePortClosedSendNothingAndCompletionsComeOnALaterTurn) {
-  int activated = 0, lost = 0;
-  wpp->OnDeviceActivated = [&] { ++activated; };
-  wpp->OnConnectionLost = [&] { ++lost; };
-  EXPECT_FALSE(wpp->AktywujUrzadzenie(2));
-  EXPECT_FALSE(wpp->SciagnijListePlikowZUrzadzenia());
-  ASSERT_TRUE(WriteFileAtomically(root + "/x.txt", "abc"));
-  EXPECT_FALSE(wpp->WyslijPlik(root + "/x.txt"));
-  const uint8_t bytes[] = {1, 2};
-  EXPECT_EQ(wpp->WyslijDane(bytes, 2), 0u);
-  EXPECT_EQ(lost, 0);
-  clock.AdvanceMs(5);
-  EXPECT_TRUE(lost == 1 && activated == 0);
-  // A scan still ends, with an empty list, when its window closes.
-  EXPECT_FALSE(wpp->RozglosSkanowanie());
-  clock.AdvanceMs(501);
-  EXPECT_EQ(found, std::vector<std::vector<std::string>>{{}});
+  EXPECT_TRUE(wpp->ZamknijPort());
 
   ASSERT_TRUE(wpp->OtworzPort("COM1", 115200));
   EXPECT_FALSE(wpp->AktywujUrzadzenie(255)) << "the broadcast address is not a device";

@@ -9,7 +9,7 @@
 namespace olv::simtest {
 namespace {
 
-TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswerAndOnlyTheActiveDeviceAnswers) {
+TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswer) {
   const std::string ports = "port0=wej\x9C" "cie\r\nport1=wyj\x9C" "cie\r\n";
   const struct {
     int id;
@@ -34,20 +34,6 @@ TEST_F(SimBusTest, KonfoutIsCompletedWithTheBusIdAndNamesTheScanAnswerAndOnlyThe
   Send(ScanFrame());
   mClock.AdvanceMs(500);
   EXPECT_NE(TakeAll().find(Bytes({0xFF, 5, 0x0A, 0x46, '#'}) + "Brama?A" + Bytes({0x00})), std::string::npos);
-
-  // The lines of a file list are read by the driver (sterownik_wpp_test); here
-  // who answers, and the refused flag.
-  Send(ActivationFrame(2) + FileListRequest());
-  const std::string reply = TakeAll();
-  EXPECT_EQ(reply.substr(0, 4) + reply.back(), Bytes({0xFF, 0x02, 0x01, 0x3A, 0x15}));
-  Send(ActivationFrame(9) + FileListRequest());
-  EXPECT_EQ(TakeAll(), "");
-  Send(ActivationFrame(3) + FileListRequest());
-  EXPECT_EQ(TakeAll().substr(0, 4), Bytes({0xFF, 0x03, 0x01, 0x3B}));
-  Send(ActivationFrame(4) + FileListRequest());  // nobody has ID 4
-  EXPECT_EQ(TakeAll(), "");
-  Send(ActivationFrame(2) + FileListRequest("427052"));
-  EXPECT_EQ(TakeAll(), Bytes({0xFF, 0x02, 0x00, 0x39, 0x15}));
 }
 
 // A FAT card: a name in any case is the one file; a folder holding two names
