@@ -34,6 +34,16 @@ TEST_F(WppTest, ScanFindsExactlyTheAnsweringDevicesAfter500ms) {
   std::sort(found[0].begin(), found[0].end());  // simultaneous answers: the bus picks the order
   EXPECT_EQ(found[0], (std::vector<std::string>{"2:Rejestrator OLV", "3:Rejestrator OLV",
                                                 "4:Rejestrator OLV"}));
+
+  // An answer too late for its scan is no answer to the next one.
+  for (int id : {2, 3}) bus.FindDevice(id)->SetSilent(true);
+  bus.FindDevice(4)->SetAnswerDelay(700);
+  ASSERT_TRUE(wpp->RozglosSkanowanie());
+  clock.AdvanceMs(1000);
+  bus.FindDevice(4)->SetSilent(true);
+  ASSERT_TRUE(wpp->RozglosSkanowanie());
+  clock.AdvanceMs(501);
+  EXPECT_EQ(found, (std::vector<std::vector<std::string>>{found[0], {}, {}}));
 }
 
 // File lists are read in sterownik_wpp_test and against olv8-sim.
