@@ -30,8 +30,9 @@ cPolaKarty PolaKarty(const cKartaRFID& karta);
 std::optional<uint64_t> WartoscPelnegoNumeru(std::string_view text);
 
 // Each returns false while the edited field's text is invalid: a check number
-// then changes nothing, an invalid full number empties both check numbers. A valid full number rewrites both check numbers; a valid check
-// number rewrites the full number, keeping every other bit of it. When the
+// then changes nothing, an invalid full number empties both check numbers. A
+// valid full number rewrites both check numbers; a valid check number
+// rewrites the full number, keeping every other bit of it. When the
 // full number is 0 (or not a valid number), the other check number's field is
 // taken into it first, so the two check numbers build a short number.
 bool PoZmianiePelnegoNumeru(cPolaKarty& pola);

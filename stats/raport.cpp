@@ -44,12 +44,12 @@ void DodajWykres(cCSV& csv, const cZawartoscWykresu& wykres) {
 void LinieOdbic(const cWidokListyOdbic& odbicia, cWynikRaportu& wynik) {
   std::string utf8;
   for (const cOdbicie* odbicie : odbicia.Odbicia()) {
-    const std::string& czytnik = odbicie->NazwaCzytnika();
-    if (NazwaDoArkusza(czytnik) == czytnik) {
+    std::string czytnik = NazwaDoArkusza(odbicie->NazwaCzytnika());
+    if (czytnik == odbicie->NazwaCzytnika()) {
       utf8 += odbicie->ToString();
     } else {
       cOdbicie kopia = *odbicie;
-      kopia.UstawNazweCzytnika(NazwaDoArkusza(czytnik));
+      kopia.UstawNazweCzytnika(std::move(czytnik));
       utf8 += kopia.ToString();
     }
     utf8 += "\r\n";

@@ -9,6 +9,7 @@
 #include "stats/tabela_dzienna.h"
 #include "stats/tabela_miesieczna.h"
 #include "stats/widok_listy_odbic.h"
+#include "stats/zawartosc_tabeli.h"
 
 namespace olv {
 namespace {
@@ -47,9 +48,7 @@ void DodajTabeleWszystkich(const cUserList& uzytkownicy, const cListaOdbic& odbi
       if (!zostaw(tabela.Wiersze[w])) continue;
       csv.DodajKomorke(NazwaDoArkusza(u->Nazwa));
       csv.DodajKomorke(IntToStrZeZerami(u->ID, 4));
-      const std::vector<cKomorkaTabeli>& komorki = tabela.Wiersze[w].Komorki;
-      for (size_t k = 0; k < komorki.size(); ++k)
-        csv.DodajKomorke(tabela.Kolumny[k].Nazwy ? NazwaDoArkusza(komorki[k].Tekst) : komorki[k].Tekst);
+      DodajKomorkiWierszaDoCSV(tabela, tabela.Wiersze[w], csv);
       csv.ZakonczWiersz();
     }
   }

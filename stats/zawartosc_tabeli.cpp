@@ -45,13 +45,17 @@ cWierszTabeli& cZawartoscTabeli::DodajWiersz() {
   return Wiersze.back();
 }
 
+void DodajKomorkiWierszaDoCSV(const cZawartoscTabeli& tabela, const cWierszTabeli& wiersz, cCSV& csv) {
+  for (size_t i = 0; i < wiersz.Komorki.size(); ++i) {
+    const std::string& tekst = wiersz.Komorki[i].Tekst;
+    const bool nazwa = i < tabela.Kolumny.size() && tabela.Kolumny[i].Nazwy;
+    csv.DodajKomorke(nazwa ? NazwaDoArkusza(tekst) : tekst);
+  }
+}
+
 void DodajTabeleDoCSV(const cZawartoscTabeli& tabela, bool z_kolumna_wypelnienia, cCSV& csv) {
   for (const cWierszTabeli& wiersz : tabela.Wiersze) {
-    for (size_t i = 0; i < wiersz.Komorki.size(); ++i) {
-      const std::string& tekst = wiersz.Komorki[i].Tekst;
-      const bool nazwa = i < tabela.Kolumny.size() && tabela.Kolumny[i].Nazwy;
-      csv.DodajKomorke(nazwa ? NazwaDoArkusza(tekst) : tekst);
-    }
+    DodajKomorkiWierszaDoCSV(tabela, wiersz, csv);
     if (z_kolumna_wypelnienia) csv.DodajKomorke("");
     csv.ZakonczWiersz();
   }

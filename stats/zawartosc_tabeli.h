@@ -62,5 +62,9 @@ class cZawartoscTabeli {
 // every table row ends with one line end in the file. Cells of name columns
 // are guarded against running as formulas.
 void DodajTabeleDoCSV(const cZawartoscTabeli& tabela, bool z_kolumna_wypelnienia, cCSV& csv);
+// Adds one row's cells to csv as every export writes them: the cells of name
+// columns guarded against running as formulas, the others as they are. The
+// row is not finished.
+void DodajKomorkiWierszaDoCSV(const cZawartoscTabeli& tabela, const cWierszTabeli& wiersz, cCSV& csv);
 
 }  // namespace olv

@@ -1,8 +1,9 @@
 // The message window every window tells the operator through: an information
 // with one button "OK", a question with a title, a text and two buttons of its
 // own captions, and the same question with a third button "Anuluj" for the
-// prompts that must let the operator go back to the edits. Windows hold it through this interface, so tests answer the
-// questions and read the texts without a person.
+// prompts that must let the operator go back to the edits. Windows hold it
+// through this interface, so tests answer the questions and read the texts
+// without a person.
 //
 // Callers must guarantee: the message window outlives the windows that use it;
 // calls come from the user-interface thread. Both operations are modal: the

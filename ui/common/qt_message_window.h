@@ -1,8 +1,9 @@
 // The message window on screen: a small modal dialog in the shared window look,
 // centred on its parent window. From the keyboard: Enter presses the focused
 // button, Escape closes an information, answers a question with its second
-// button and a question with "Anuluj" with that button. Focus starts on the first button, except in a question whose first
-// button deletes or resets ("Usuń", "Tak, usuń", "Resetuj zmiany"): there it
+// button and a question with "Anuluj" with that button. Focus starts on the
+// first button, except in a question whose first button deletes or resets
+// ("Usuń", "Tak, usuń", "Resetuj zmiany"): there it
 // starts on the second, so that Enter alone never destroys anything. Details
 // scroll in a box of bounded height, so that "OK" stays on a 1024×768 screen.
 //
